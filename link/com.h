@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+namespace optolink {
+
+// The serial port of the interface, with the operations of the window's serial-port control.
+class Com {
+public:
+    virtual ~Com() = default;
+
+    virtual void setCommPort(int numero) = 0;
+    virtual int commPort() const = 0;
+    virtual void setSettings(const QString& reglages) = 0; // "9600,N,8,1"
+
+    // Opens or closes the port. Opening returns false on failure; erreur() then tells why, in French.
+    virtual bool setPortOpen(bool ouvert) = 0;
+    virtual bool portOpen() const = 0;
+    virtual QString erreur() const = 0;
+    // The device that was tried at the last opening (a path, or a simulated port's name).
+    virtual QString peripherique() const = 0;
+
+    // Sends the bytes as they are, at once.
+    virtual void output(const QByteArray& octets) = 0;
+    // What has arrived so far, limited by InputLen (0: everything, 1: at most one byte); empty when nothing.
+    virtual QByteArray input() = 0;
+    virtual void setInputLen(int longueur) = 0;
+    virtual int inputLen() const = 0;
+
+    // Called once when the port is lost while open (interface unplugged, bench stopped).
+    void surPerte(std::function<void(const QString&)> action) { perte_ = std::move(action); }
+
+protected:
+    void signalerPerte(const QString& raison)
+    {
+        if (perte_)
+            perte_(raison);
+    }
+
+private:
+    std::function<void(const QString&)> perte_;
+};
+
+} // namespace optolink

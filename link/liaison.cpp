@@ -1,0 +1,99 @@
+#include "link/liaison.h"
+
+#include "link/nombres.h"
+
+#include <algorithm>
+
+namespace optolink {
+
+namespace {
+const QByteArray retour = "\r";
+const QByteArray octet_allume(1, '\0');
+const QByteArray octet_eteint(1, ' ');
+
+struct Periode {
+    const char* texte;
+    double periode_s;
+};
+constexpr Periode periodes[] = {{" 1300 1 0", 0.0013}, {" 800 1 0", 0.0008}, {" 500 1 0", 0.0005}};
+} // namespace
+
+Liaison::Liaison(Com& com, Horloge& horloge, Etat& etat) : com_(com), horloge_(horloge), etat_(etat) {}
+
+bool Liaison::ouvrir_liaison()
+{
+    com_.setCommPort(etat_.numeroport);
+    com_.setSettings(QStringLiteral("9600,N,8,1"));
+    if (!com_.setPortOpen(true))
+        return false;
+    ecrire("WFORMAT 1");
+    ecrire("WASC");
+    ecrire("WBAUDS 0");
+    eteindre_laser();
+    return true;
+}
+
+void Liaison::fermer_liaison()
+{
+    if (com_.portOpen())
+        com_.setPortOpen(false);
+}
+
+void Liaison::ecrire(const QByteArray& octets)
+{
+    if (!com_.portOpen())
+        return;
+    com_.output(octets);
+    const double maintenant = horloge_.maintenant_s();
+    ligne_occupee_jusqua_s_ = std::max(ligne_occupee_jusqua_s_, maintenant) + octets.size() * duree_caractere_s;
+    dernier_ecrit_ = octets;
+}
+
+// The transmitters assert the laser level on every pass of their waits, far faster than the
+// line carries it. A repeat of the level just written changes nothing while that write is still
+// on the line, and letting repeats queue up would delay the next change of level behind them.
+void Liaison::ecrire_signal(const QByteArray& signal)
+{
+    if (signal == dernier_ecrit_ && horloge_.maintenant_s() < ligne_occupee_jusqua_s_)
+        return;
+    ecrire(signal);
+}
+
+void Liaison::allumer_laser() { ecrire_signal(octet_allume + retour); }
+void Liaison::eteindre_laser() { ecrire_signal(octet_eteint + retour); }
+void Liaison::allumer_laser_rapide() { ecrire_signal(octet_allume); }
+void Liaison::eteindre_laser_rapide() { ecrire_signal(octet_eteint); }
+
+QString Liaison::lire()
+{
+    if (!com_.portOpen())
+        return {};
+    return QString::fromLatin1(com_.input());
+}
+
+void Liaison::Minuterie_Timer()
+{
+    ecrire("WEA 0" + retour);
+    etat_.reponseorphy = lire();
+    etat_.tensionlue = nombre_en_tete(etat_.reponseorphy) * 20.0 / 255.0;
+}
+
+QByteArray commande_enregistrement(int nbmesuresmax, int modevitesse)
+{
+    if (modevitesse < 0 || modevitesse > 2)
+        return {};
+    return "WPE 1 " + texte_nombre(nbmesuresmax).toLatin1() + periodes[modevitesse].texte;
+}
+
+void Liaison::programmer_enregistrement()
+{
+    const QByteArray commande = commande_enregistrement(etat_.nbmesuresmax, etat_.modevitesse);
+    if (commande.isEmpty())
+        return;
+    ecrire(commande + retour);
+    etat_.periodemesure = periodes[etat_.modevitesse].periode_s;
+}
+
+void Liaison::lancer_enregistrement() { ecrire("WGOR" + retour); }
+
+} // namespace optolink

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/etat.h"
+#include "link/com.h"
+#include "link/horloge.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace optolink {
+
+// Everything written to and read from the interface over its serial port.
+class Liaison {
+public:
+    Liaison(Com& com, Horloge& horloge, Etat& etat);
+
+    // Opens the port numeroport at "9600,N,8,1" and initialises the interface.
+    // False when the port cannot be opened: erreur() then says why, in French.
+    bool ouvrir_liaison();
+    void fermer_liaison();
+    bool ouverte() const { return com_.portOpen(); }
+    QString erreur() const { return com_.erreur(); }
+    QString peripherique() const { return com_.peripherique(); }
+
+    // Laser signals: terminated for the slow codings, bare bytes for the fast ones.
+    void allumer_laser();
+    void eteindre_laser();
+    void allumer_laser_rapide();
+    void eteindre_laser_rapide();
+
+    // One tick of the periodic EA0 reading: request, read what has arrived, tensionlue.
+    void Minuterie_Timer();
+
+    // Programs a recording of nbmesuresmax samples at the period chosen by modevitesse
+    // (periodemesure follows), then starts it.
+    void programmer_enregistrement();
+    void lancer_enregistrement();
+
+    // Reads what has arrived, subject to the input length; empty when nothing.
+    QString lire();
+    void definir_longueur_entree(int longueur) { com_.setInputLen(longueur); }
+
+    void ecrire(const QByteArray& octets);
+
+    // Time one character occupies the 9600-baud line (start, 8 data bits, stop).
+    static constexpr double duree_caractere_s = 10.0 / 9600.0;
+
+private:
+    void ecrire_signal(const QByteArray& signal);
+
+    Com& com_;
+    Horloge& horloge_;
+    Etat& etat_;
+    double ligne_occupee_jusqua_s_ = 0;
+    QByteArray dernier_ecrit_;
+};
+
+// The recording command for a sample count and a speed mode, without its carriage return
+// ("WPE 1  6400 1300 1 0"); empty for a mode other than 0, 1 or 2.
+QByteArray commande_enregistrement(int nbmesuresmax, int modevitesse);
+
+} // namespace optolink

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace optolink {
+
+// The number at the start of a text: leading blanks skipped, "." as decimal point, reading stops
+// at the first character that cannot continue the number; no number gives 0. With
+// blancs_ignores, blanks inside the number are skipped too ("3 7" reads 37).
+double nombre_en_tete(QStringView texte, bool blancs_ignores = false);
+
+// Nearest integer, a half going to the even neighbour (2.5 gives 2, 3.5 gives 4).
+long long arrondi_pair(double x);
+
+// A number as the interface and the files want it: one leading blank when it is not negative
+// (6400 gives " 6400"), a minus sign otherwise.
+QString texte_nombre(long long n);
+
+} // namespace optolink
