@@ -1,0 +1,52 @@
+#pragma once
+
+#include "link/com.h"
+#include "sim/interface_simulee.h"
+#include "sim/ordonnanceur.h"
+
+namespace optolink::sim {
+
+// The serial port of a station wired to a simulated interface through its 9600-baud line.
+// Any port number from 1 up reaches the interface; 0 and below do not open, as with a real port.
+class ComSimule final : public Com {
+public:
+    ComSimule(InterfaceSimulee& interface, Ordonnanceur& temps);
+    ~ComSimule() override;
+    ComSimule(const ComSimule&) = delete;
+    ComSimule& operator=(const ComSimule&) = delete;
+
+    void setCommPort(int numero) override { numero_ = numero; }
+    int commPort() const override { return numero_; }
+    void setSettings(const QString& reglages) override { reglages_ = reglages; }
+    QString settings() const { return reglages_; }
+
+    bool setPortOpen(bool ouvert) override;
+    bool portOpen() const override { return ouvert_; }
+    QString erreur() const override { return erreur_; }
+    QString peripherique() const override;
+
+    void output(const QByteArray& octets) override;
+    QByteArray input() override;
+    void setInputLen(int longueur) override { longueur_entree_ = longueur; }
+    int inputLen() const override { return longueur_entree_; }
+
+    // The interface is unplugged: the port is lost (reported once if it was open), every later
+    // read or write does nothing and the port no longer opens.
+    void debrancher();
+    // The same, when the world's time reaches instant_s.
+    void debrancher_a(double instant_s);
+    bool debranche() const { return debranche_; }
+
+private:
+    InterfaceSimulee& interface_;
+    Ordonnanceur& temps_;
+    int numero_ = 0;
+    QString reglages_;
+    bool ouvert_ = false;
+    bool debranche_ = false;
+    QString erreur_;
+    int longueur_entree_ = 0;
+    QByteArray recus_;
+};
+
+} // namespace optolink::sim
