@@ -1,0 +1,40 @@
+#pragma once
+
+#include "fast/echantillons.h"
+
+#include <QIODevice>
+#include <QString>
+
+#include <span>
+
+namespace optolink {
+
+// What a fast binary reception leaves on the window.
+struct ReceptionBinaire {
+    QString chainebits; // "1", "0" and one " " per space, as the sender built it
+    QString textebits;  // the bits with " (c) " after each frame and " ( ) " for each space
+    QString message;    // Texte2, abbreviation expanded
+    QString texte1;     // Texte1 at the end: textebits
+};
+
+// Measures the three light pulses and the first gap of the preamble, sets the detection level
+// and the bit widths, then slices the rest of the stream into bits and frames, showing textebits
+// in Texte1 after every change. fichier selects the rules of a saved recording: preamble runs
+// go on on samples at the level, the scans stop at the end of the file.
+ReceptionBinaire decoder_trames(Echantillons& echantillons, int seuilmesure, bool fichier,
+                                const Progression& progression = {});
+
+// The message rebuilt from the bits: a start bit and the 8 bits after it give one character
+// (Windows-1252), a " " gives a space. The last character of chainebits is never looked at.
+QString reconstruire_message(const QString& chainebits);
+
+// The whole decoding of a live reception: seuilbrut is Int(tensionseuil × 255 / 20), to which
+// the preamble scan adds 7; the first three characters are compared with the abbreviations.
+ReceptionBinaire decoder_binaire_rapide(std::span<const QString> tabmesures, int nbmesuresmax,
+                                        int seuilbrut, const Progression& progression = {});
+
+// The whole decoding of a saved *.rrr file, read from its start: the first level is the sample
+// of index 1 plus 7; the whole message is compared with the abbreviations.
+ReceptionBinaire decode_fichierbinrap(QIODevice& fichier, const Progression& progression = {});
+
+} // namespace optolink

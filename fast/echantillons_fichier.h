@@ -1,0 +1,27 @@
+#pragma once
+
+#include "fast/echantillons.h"
+#include "files/rrr.h"
+
+namespace optolink {
+
+// The samples of a saved recording, one per line, until the end of the file.
+class EchantillonsFichier final : public Echantillons {
+public:
+    explicit EchantillonsFichier(LecteurRrr& lecteur) : lecteur_(lecteur) {}
+    int suivant() override { return lecteur_.valeur_suivante(); }
+    bool reste() const override { return !lecteur_.fin(); }
+    bool reste_preambule() const override { return !lecteur_.fin(); }
+    bool peut_avancer() const override { return !lecteur_.fin(); }
+    bool epuisee() const override { return lecteur_.fin(); }
+
+private:
+    LecteurRrr& lecteur_;
+};
+
+// Skips the header and the samples of indices 0 and 1: the recording starts in the sender's
+// dark gap, so the sample of index 1 plus 7 is the first detection level. The stream is left
+// on the sample of index 2.
+int premier_seuil_fichier(LecteurRrr& lecteur);
+
+} // namespace optolink

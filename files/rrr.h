@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QIODevice>
+#include <QString>
+
+#include <span>
+
+namespace optolink {
+
+// A Regressi text file (*.rrr): 35 header lines in Windows-1252, then one line per sample,
+// "  k  v ", every line ending in CR LF.
+constexpr int lignes_entete_rrr = 35;
+
+struct EcritureRrr {
+    bool reussie = true;
+    QString raison; // why it failed, in words for the user; empty on success
+};
+
+// Writes tabmesures(0) to tabmesures(nbmesuresmax) as stored (an entry beyond the table counts
+// as empty). An empty path writes nothing and succeeds; an existing file is replaced, and only
+// once the whole text has been written, so a failed write leaves no half file behind.
+EcritureRrr ecrire_fichier_rrr(const QString& chemin, std::span<const QString> tabmesures,
+                               int nbmesuresmax);
+
+// The value of a data line: leading blanks dropped, the index and the blank after it skipped,
+// then the number with blanks ignored, rounded half to even; no blank after the index gives 0.
+int valeur_ligne(QByteArrayView ligne);
+
+// Reads a file line by line, as the decoders do; nothing is read past its end.
+class LecteurRrr {
+public:
+    explicit LecteurRrr(QIODevice& source) : source_(source) {}
+    bool fin() const { return source_.atEnd(); }
+    QByteArray ligne();    // the next line without its line end; empty at the end
+    int valeur_suivante(); // the value of the next line; 0 at the end
+    void sauter(int nblignes);
+
+private:
+    QIODevice& source_;
+};
+
+} // namespace optolink

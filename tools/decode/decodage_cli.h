@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace optolink {
+
+// optolink-decode [--json] (--morse | --binaire) [--live SEUIL_VOLTS] FICHIER...
+// Decodes each *.rrr file and writes one line per file to sortie; a file that cannot be read is
+// named on erreurs and the others are still decoded. arguments begins with the program name.
+// Returns the exit status: 0 when every file was decoded, 1 when one could not be read,
+// 2 for a wrong command line.
+int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStream& erreurs);
+
+} // namespace optolink
