@@ -1,0 +1,173 @@
+#include "com_scriptee.h"
+#include "link/liaison.h"
+
+#include <gtest/gtest.h>
+
+using namespace optolink;
+
+namespace {
+
+// A clock that moves only when the test says so.
+struct HorlogeFixe final : Horloge {
+    double t = 0;
+    double maintenant_s() override { return t; }
+};
+
+struct LiaisonScriptee : ::testing::Test {
+    ComScriptee com;
+    HorlogeFixe horloge;
+    Etat etat;
+    Liaison liaison{com, horloge, etat};
+
+    void SetUp() override
+    {
+        etat.numeroport = 3;
+        ASSERT_TRUE(liaison.ouvrir_liaison());
+        com.ecrits.clear();
+    }
+    // One tick with this text waiting on the port.
+    double tic(const QByteArray& reponse)
+    {
+        com.a_lire += reponse;
+        liaison.Minuterie_Timer();
+        return etat.tensionlue;
+    }
+};
+
+} // namespace
+
+TEST(Liaison, OuvertureEtInitialisation)
+{
+    ComScriptee com;
+    HorlogeFixe horloge;
+    Etat etat;
+    etat.numeroport = 3;
+    Liaison liaison(com, horloge, etat);
+    EXPECT_FALSE(liaison.ouverte());
+    ASSERT_TRUE(liaison.ouvrir_liaison());
+    EXPECT_EQ(com.commPort(), 3);
+    EXPECT_EQ(com.reglages, "9600,N,8,1");
+    EXPECT_EQ(com.ecrits.join(), QByteArray("WFORMAT 1WASCWBAUDS 0 \r"));
+    liaison.fermer_liaison();
+    EXPECT_FALSE(liaison.ouverte());
+}
+
+TEST_F(LiaisonScriptee, ValeursDesReponses)
+{
+    EXPECT_DOUBLE_EQ(tic("255"), 20.0);
+    EXPECT_DOUBLE_EQ(tic("0"), 0.0);
+    EXPECT_NEAR(tic("128"), 10.0392, 1e-4);
+    EXPECT_DOUBLE_EQ(tic("128"), 128 * 20.0 / 255);
+    EXPECT_DOUBLE_EQ(tic(""), 0.0);
+    EXPECT_NEAR(tic("12\r"), 0.9412, 1e-4);
+    EXPECT_NEAR(tic("12\r\n"), 0.9412, 1e-4);
+    EXPECT_NEAR(tic("  12abc"), 0.9412, 1e-4);
+    EXPECT_DOUBLE_EQ(tic("x12"), 0.0);
+    EXPECT_EQ(etat.reponseorphy, "x12");
+}
+
+TEST_F(LiaisonScriptee, ChaqueTicDemandeEA0PuisLitSansAttendre)
+{
+    tic("37\r\n");
+    EXPECT_EQ(com.ecrits, QByteArrayList{"WEA 0\r"});
+    EXPECT_TRUE(com.a_lire.isEmpty());
+}
+
+// Replies heaped up while no tick read them: the first number counts, the rest goes with it.
+TEST_F(LiaisonScriptee, ReponsesAccumulees)
+{
+    EXPECT_NEAR(tic("12\r\n51\r\n51\r\n"), 0.9412, 1e-4);
+    EXPECT_DOUBLE_EQ(tic(""), 0.0);
+}
+
+// A reply caught half-way: the first read gives what has come, the next one the rest.
+TEST_F(LiaisonScriptee, ReponseCoupeeEntreDeuxLectures)
+{
+    EXPECT_DOUBLE_EQ(tic("1"), 20.0 / 255);
+    EXPECT_NEAR(tic("28\r\n"), 28 * 20.0 / 255, 1e-12);
+}
+
+TEST_F(LiaisonScriptee, CommandesDEnregistrement)
+{
+    struct Cas {
+        int nb, mode;
+        QByteArray commande;
+        double periode_s;
+    };
+    for (const Cas& cas : {Cas{6400, 0, "WPE 1  6400 1300 1 0\r", 0.0013}, Cas{12800, 0, "WPE 1  12800 1300 1 0\r", 0.0013},
+                           Cas{6400, 1, "WPE 1  6400 800 1 0\r", 0.0008}, Cas{12800, 2, "WPE 1  12800 500 1 0\r", 0.0005}}) {
+        com.ecrits.clear();
+        etat.nbmesuresmax = static_cast<std::int16_t>(cas.nb);
+        etat.modevitesse = static_cast<std::int16_t>(cas.mode);
+        etat.periodemesure = 0;
+        liaison.programmer_enregistrement();
+        liaison.lancer_enregistrement();
+        EXPECT_EQ(com.ecrits, (QByteArrayList{cas.commande, "WGOR\r"}));
+        EXPECT_DOUBLE_EQ(etat.periodemesure, cas.periode_s);
+    }
+    EXPECT_EQ(commande_enregistrement(6400, 0), "WPE 1  6400 1300 1 0");
+    EXPECT_EQ(commande_enregistrement(6400, 3), "");
+}
+
+TEST_F(LiaisonScriptee, SignauxLaser)
+{
+    liaison.allumer_laser();
+    horloge.t += 1;
+    liaison.eteindre_laser();
+    horloge.t += 1;
+    liaison.allumer_laser_rapide();
+    horloge.t += 1;
+    liaison.eteindre_laser_rapide();
+    EXPECT_EQ(com.ecrits, (QByteArrayList{QByteArray("\0\r", 2), " \r", QByteArray(1, '\0'), " "}));
+}
+
+// A repeated level is dropped while the previous write is still on the line; a change of
+// level, or a repeat once the line is free, always goes out.
+TEST_F(LiaisonScriptee, RythmeDEcritureDesSignaux)
+{
+    horloge.t = 10;
+    liaison.allumer_laser_rapide();
+    for (int i = 0; i < 100; ++i) {
+        horloge.t += 1e-5;
+        liaison.allumer_laser_rapide();
+    }
+    EXPECT_EQ(com.ecrits.size(), 1);
+    liaison.eteindre_laser_rapide();
+    EXPECT_EQ(com.ecrits.size(), 2);
+    liaison.allumer_laser_rapide();
+    EXPECT_EQ(com.ecrits.size(), 3);
+    horloge.t = 10.1;
+    liaison.allumer_laser_rapide();
+    EXPECT_EQ(com.ecrits.size(), 4);
+    // A terminated signal occupies the line for two characters.
+    horloge.t = 11;
+    liaison.eteindre_laser();
+    horloge.t += 1.5 * Liaison::duree_caractere_s;
+    liaison.eteindre_laser();
+    EXPECT_EQ(com.ecrits.size(), 5);
+    horloge.t += 0.6 * Liaison::duree_caractere_s;
+    liaison.eteindre_laser();
+    EXPECT_EQ(com.ecrits.size(), 6);
+}
+
+TEST_F(LiaisonScriptee, LectureOctetParOctet)
+{
+    com.a_lire = "12,7,";
+    liaison.definir_longueur_entree(1);
+    EXPECT_EQ(liaison.lire(), "1");
+    EXPECT_EQ(liaison.lire(), "2");
+    liaison.definir_longueur_entree(0);
+    EXPECT_EQ(liaison.lire(), ",7,");
+    EXPECT_EQ(liaison.lire(), "");
+}
+
+TEST_F(LiaisonScriptee, PortFermeRienNePart)
+{
+    liaison.fermer_liaison();
+    liaison.allumer_laser();
+    liaison.lancer_enregistrement();
+    com.a_lire = "51\r\n";
+    liaison.Minuterie_Timer();
+    EXPECT_TRUE(com.ecrits.isEmpty());
+    EXPECT_EQ(etat.tensionlue, 0.0);
+}
