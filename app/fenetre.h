@@ -69,6 +69,10 @@ struct FenetrePrincipale {
         menu_decodage_fichierbinrap, menu_autorise_enregistrebin;
     EntreeMenu menu_apropos, menu_OrphyGTSII;
 
+    // Shows the open dialog lecturefichier (modeless) with this caption; nothing until a window
+    // provides the dialog.
+    std::function<void(const QString& caption)> surOuvrirLecturefichier;
+
     // "Show the main window": make it visible, bring it forward and paint it now.
     std::function<void()> surMontrer;
     void montrer()

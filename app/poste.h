@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/boites.h"
+#include "app/conception.h"
 #include "app/etat.h"
 #include "app/fenetre.h"
 #include "link/boucle.h"
@@ -17,7 +18,7 @@ namespace optolink {
 // platform it runs on (a real one in the program, virtual time in the tests).
 struct Poste {
     Poste(Horloge& h, Boucle& b, Minuterie& m, Com& c, Boites& bo)
-        : horloge(h), boucle(b), minuterie(m), com(c), boites(bo), liaison(c, h, etat)
+        : fenetre(fenetre_conception()), horloge(h), boucle(b), minuterie(m), com(c), boites(bo), liaison(c, h, etat)
     {
         minuterie.surTic([this] { liaison.Minuterie_Timer(); });
     }
