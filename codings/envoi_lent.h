@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/poste.h"
+#include "codings/attente.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace optolink {
+
+// What the two slow transmitters share: the window while sending, the markers around the
+// coded signal, and the window given back at the end.
+struct EnvoiLent {
+    Bouton FenetrePrincipale::*bouton;  // the send button of the coding
+    const char* legende_envoi;          // Etiquette2 while sending
+    const char* consigne;               // Etiquette1 when done
+    double marqueur_debut_s;            // light, without yielding: the window does not respond
+    double pause_s;                     // dark
+    double marqueur_fin_s;              // light
+};
+
+// Preparation: timer stopped, busy captions and colours, message = abreger(Texte1), window shown.
+void commencer_envoi(Poste& poste, const EnvoiLent& envoi);
+
+// Start marker and pause, the coded signal played by corps, end marker, laser off and trailer.
+void emettre_entre_marqueurs(Poste& poste, const EnvoiLent& envoi, const std::function<void()>& corps);
+
+// Ending: idle captions and colours, buttons back, timer restarted, one yield.
+void terminer_envoi(Poste& poste, const EnvoiLent& envoi);
+
+} // namespace optolink

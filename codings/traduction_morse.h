@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace optolink {
+
+struct MessageMorse {
+    QString message;
+    QString affichagemorse; // display groups of the decoded characters, "... (s) --- (o) "
+};
+
+// Turns received dots, dashes and spaces into characters. One space ends a character; a run of
+// k spaces between two characters puts k - 1 blanks into the message, as long as the look-ahead
+// stays before the last two positions. The last character is never examined (after a normal end
+// it is the space of the silence before the end marker). Unknown runs are dropped.
+MessageMorse traduire_codemorse(QStringView codemorse);
+
+} // namespace optolink
