@@ -1,0 +1,86 @@
+#include "app/attente_codage.h"
+#include "app/boucle_principale.h"
+#include "app/menus.h"
+
+#include "tests/app/station_factice.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace optolink;
+using namespace optolink::essai;
+
+namespace {
+
+// Each routine notes how deep it runs (the address of one of its locals) and which coding it serves.
+struct Trace {
+    std::vector<QString> codages;
+    std::set<const void*> profondeurs;
+};
+
+Routines routines_tracees(Trace& trace)
+{
+    Routines r;
+    for (const char* code : {"m", "b", "mr", "br"})
+        r[code] = [&trace](Poste& p) {
+            const int repere = 0;
+            trace.profondeurs.insert(&repere);
+            trace.codages.push_back(p.etat.typecodage);
+            attendre_changement_codage(p);
+        };
+    return r;
+}
+
+TEST(BouclePrincipale, AThousandCodingSwitchesLeaveTheCallDepthUnchanged)
+{
+    StationFactice s;
+    s.poste.etat.typecodage = "m";
+    void (*const entrees[])(Poste&) = {menu_typebinaire_Click, menu_morserap_17s_Click, menu_binairerapide_33s_Click,
+        menu_typemorse_Click};
+    for (int i = 0; i < 1000; ++i)
+        s.acteur.programmer(0.1 * (i + 1), [&, i] { entrees[i % 4](s.poste); });
+    s.acteur.programmer(0.1 * 1001 + 0.05, [&] { s.poste.etat.typecodage.clear(); });
+
+    Trace trace;
+    const Routines routines = routines_tracees(trace);
+    ASSERT_TRUE(s.executer([&] { boucle_principale(s.poste, routines); }, 200));
+    ASSERT_EQ(trace.codages.size(), 1001u);
+    EXPECT_EQ(trace.codages[0], "m");
+    EXPECT_EQ(trace.codages[1], "b");
+    EXPECT_EQ(trace.codages[2], "mr");
+    EXPECT_EQ(trace.codages[3], "br");
+    EXPECT_EQ(trace.codages[1000], "m");
+    EXPECT_EQ(trace.profondeurs.size(), 1u);
+}
+
+TEST(BouclePrincipale, ChoosingTheCurrentCodingKeepsTheRunningRoutine)
+{
+    StationFactice s;
+    s.poste.etat.typecodage = "b";
+    s.acteur.programmer(0.5, [&] { menu_typebinaire_Click(s.poste); });
+    s.acteur.programmer(1.0, [&] { s.poste.etat.typecodage.clear(); });
+    Trace trace;
+    const Routines routines = routines_tracees(trace);
+    ASSERT_TRUE(s.executer([&] { boucle_principale(s.poste, routines); }));
+    EXPECT_EQ(trace.codages, std::vector<QString>{"b"});
+}
+
+TEST(BouclePrincipale, TheWaitingRoutineShowsTheWindowAndKeepsReading)
+{
+    StationFactice s;
+    int montrees = 0;
+    s.poste.fenetre.surMontrer = [&] { ++montrees; };
+    s.com.setPortOpen(true);
+    s.com.reponse_ea = "51\r\n";
+    s.poste.etat.typecodage = "mr";
+    s.acteur.programmer(1.0, [&] { menu_typemorse_Click(s.poste); });
+    ASSERT_TRUE(s.executer([&] { attendre_changement_codage(s.poste); }));
+    EXPECT_EQ(montrees, 1);
+    EXPECT_TRUE(s.poste.fenetre.Visible);
+    EXPECT_TRUE(s.minuterie->enabled());
+    EXPECT_DOUBLE_EQ(s.poste.etat.tensionlue, 4.0);
+    EXPECT_EQ(s.poste.etat.typecodage, "m");
+}
+
+} // namespace

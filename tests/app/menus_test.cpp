@@ -1,0 +1,393 @@
+#include "app/boutons.h"
+#include "app/menus.h"
+
+#include "tests/app/station_factice.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+using namespace optolink;
+using namespace optolink::essai;
+
+namespace {
+
+using Entree = EntreeMenu FenetrePrincipale::*;
+
+struct Codage {
+    const char* nom;
+    void (*clic)(Poste&);
+    const char* typecodage;
+    // Send buttons: visible, enabled for Btonenvoiemorse, Btonenvoiebinaire, Btonenvoi_morserapide, Btonenvoi_binrap.
+    std::array<std::pair<bool, bool>, 4> boutons;
+    const char* caption;
+    const char* etiquette1;
+    const char* texte2;
+    bool coche_morse, coche_binaire;
+    bool intervalles_actifs, coche_30, coche_50;
+    int interval_ms;
+    int nbmesuresmax; // 0: unchanged
+    Entree duree;     // the fast duration entry checked, or none
+    const char* texte1;
+};
+
+const char* const etiquette_morse =
+    " Entrer un message (sur 26 minuscules sans ponctuation ou 9 chiffres) ou code                         ";
+const char* const etiquette_binaire = " Entrer un message (tout caractère clavier) ou code                         ";
+const char* const etiquette_binrap = " Entrer un message (tout caractère clavier)                                  ";
+
+const Codage codages[] = {
+    {"morse lent", menu_typemorse_Click, "m", {{{true, true}, {true, false}, {false, false}, {false, false}}},
+        "Communication entre deux ordinateurs en code Morse (lent)", etiquette_morse,
+        "Attention ! changement de codage en morse (lent)    modifier de même le programme sur le deuxième "
+        "ordinateur (menu Réglage Minuterie à 50 ms conseillé)",
+        true, false, true, false, true, 50, 0, nullptr, ""},
+    {"binaire lent", menu_typebinaire_Click, "b", {{{true, false}, {true, true}, {false, false}, {false, false}}},
+        "Communication entre deux ordinateurs en code binaire 8 bits ASCII (lent)", etiquette_binaire,
+        "Attention ! changement de codage en binaire (lent)    modifier de même le programme sur le deuxième "
+        "ordinateur (menu Réglage Minuterie à 30 ms conseillé)",
+        false, true, true, true, false, 30, 0, nullptr, ""},
+    {"morse rapide 15 s", menu_morserap_17s_Click, "mr",
+        {{{false, false}, {true, false}, {true, true}, {false, false}}},
+        "Communication entre deux ordinateurs en code Morse (rapide)", etiquette_morse,
+        "Attention ! changement de codage en morse (rapide)    modifier de même le programme sur le deuxième "
+        "ordinateur",
+        false, false, false, false, false, 30, 6400, &FenetrePrincipale::menu_morserap_17s,
+        " Message à effacer : en morse rapide; message d'environ 1 ligne de caractères au maximum conseillé pour "
+        "éviter une durée de transmission dépassant 15 s"},
+    {"morse rapide 30 s", menu_morserap_34s_Click, "mr",
+        {{{false, false}, {true, false}, {true, true}, {false, false}}},
+        "Communication entre deux ordinateurs en code Morse (rapide)", etiquette_morse,
+        "Attention ! changement de codage en morse (rapide)    modifier de même le programme sur le deuxième "
+        "ordinateur",
+        false, false, false, false, false, 30, 12800, &FenetrePrincipale::menu_morserap_34s,
+        " Message à effacer : en morse rapide; message d'environ 2 lignes de caractères au maximum conseillé pour "
+        "éviter une durée de transmission dépassant 30 s"},
+    {"binaire rapide 15 s", menu_binairerap_17s_Click, "br",
+        {{{true, false}, {false, false}, {false, false}, {true, true}}},
+        "Communication entre deux ordinateurs en code binaire ASCII (rapide)", etiquette_binrap,
+        "Attention ! changement de codage en binaire (rapide)   modifier de même le programme sur le deuxième "
+        "ordinateur",
+        false, false, false, false, false, 30, 6400, &FenetrePrincipale::menu_binairerap_17s,
+        " Message à effacer : en binaire rapide; message d'environ 1 ligne de caractères au maximum conseillé "
+        "pour éviter une durée de transmission dépassant 10 s"},
+    {"binaire rapide 30 s", menu_binairerapide_33s_Click, "br",
+        {{{true, false}, {false, false}, {false, false}, {true, true}}},
+        "Communication entre deux ordinateurs en code binaire ASCII (rapide)", etiquette_binrap,
+        "Attention ! changement de codage en binaire (rapide)   modifier de même le programme sur le deuxième "
+        "ordinateur",
+        false, false, false, false, false, 30, 12800, &FenetrePrincipale::menu_binairerapide_33s,
+        " Message à effacer : en binaire rapide; message d'environ 2 lignes de caractères au maximum conseillé "
+        "pour éviter une durée de transmission dépassant 30 s"},
+};
+
+void verifier(const Poste& p, const Codage& c, int nbmesuresmax_avant)
+{
+    SCOPED_TRACE(c.nom);
+    const FenetrePrincipale& f = p.fenetre;
+    EXPECT_EQ(p.etat.typecodage, c.typecodage);
+    const Bouton* boutons[] = {&f.Btonenvoiemorse, &f.Btonenvoiebinaire, &f.Btonenvoi_morserapide, &f.Btonenvoi_binrap};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(boutons[i]->Visible, c.boutons[i].first) << boutons[i]->Caption.toStdString();
+        EXPECT_EQ(boutons[i]->Enabled, c.boutons[i].second) << boutons[i]->Caption.toStdString();
+    }
+    EXPECT_EQ(f.Caption, c.caption);
+    EXPECT_EQ(f.Etiquette1.Caption, c.etiquette1);
+    EXPECT_EQ(f.Texte2.Text, c.texte2);
+    EXPECT_EQ(f.Texte1.Text, c.texte1);
+    EXPECT_EQ(f.menu_typemorse.Checked, c.coche_morse);
+    EXPECT_EQ(f.menu_typebinaire.Checked, c.coche_binaire);
+    EXPECT_EQ(f.menu_30ms.Enabled, c.intervalles_actifs);
+    EXPECT_EQ(f.menu_50ms.Enabled, c.intervalles_actifs);
+    EXPECT_EQ(f.menu_30ms.Checked, c.coche_30);
+    EXPECT_EQ(f.menu_50ms.Checked, c.coche_50);
+    EXPECT_EQ(p.minuterie.interval(), c.interval_ms);
+    EXPECT_EQ(p.etat.nbmesuresmax, c.nbmesuresmax ? c.nbmesuresmax : nbmesuresmax_avant);
+    for (Entree e : {&FenetrePrincipale::menu_morserap_17s, &FenetrePrincipale::menu_morserap_34s,
+             &FenetrePrincipale::menu_binairerap_17s, &FenetrePrincipale::menu_binairerapide_33s})
+        EXPECT_EQ((f.*e).Checked, e == c.duree) << (f.*e).Caption.toStdString();
+    const bool rapide = c.nbmesuresmax != 0;
+    EXPECT_EQ(f.menu_quiestlauteur.Enabled, rapide);
+    EXPECT_EQ(f.menu_reponsequarmont.Enabled, rapide);
+    EXPECT_EQ(f.menu_messagelong.Enabled, rapide);
+}
+
+struct Menus : ::testing::Test {
+    StationFactice s;
+    Poste& p = s.poste;
+    // Runs handlers that may yield on the station's own event loop.
+    void cliquer(void (*clic)(Poste&))
+    {
+        s.executer([&] { clic(p); });
+    }
+};
+
+TEST_F(Menus, EveryCodingToEveryCodingIncludingItself)
+{
+    for (const Codage& depart : codages)
+        for (const Codage& arrivee : codages) {
+            SCOPED_TRACE(std::string(depart.nom) + " -> " + arrivee.nom);
+            depart.clic(p);
+            p.fenetre.Texte1.Text = "message tapé";
+            p.etat.dureebit = 0.5;
+            p.etat.taillepolice = 20;
+            p.etat.enregistrebin = "non";
+            p.etat.tensionseuil = 0.66;
+            const int nb_avant = p.etat.nbmesuresmax;
+            arrivee.clic(p);
+            verifier(p, arrivee, nb_avant);
+            EXPECT_EQ(p.etat.dureebit, 0.5);
+            EXPECT_EQ(p.etat.taillepolice, 20);
+            EXPECT_EQ(p.etat.enregistrebin, "non");
+            EXPECT_EQ(p.etat.tensionseuil, 0.66);
+        }
+}
+
+TEST_F(Menus, TheSameFastEntryTwiceRewritesTheAdvice)
+{
+    menu_morserap_34s_Click(p);
+    p.fenetre.Texte1.Text = "sos";
+    p.fenetre.Texte2.Text = "reçu";
+    menu_morserap_34s_Click(p);
+    EXPECT_TRUE(p.fenetre.Texte1.Text.startsWith(" Message à effacer : en morse rapide; message d'environ 2 lignes"));
+    EXPECT_TRUE(p.fenetre.Texte2.Text.startsWith("Attention ! changement de codage en morse (rapide)"));
+}
+
+struct Vitesse {
+    void (*clic)(Poste&);
+    Entree entree;
+    double dureebit;
+    int modevitesse;
+    double periodemesure; // 0: unchanged
+};
+
+TEST_F(Menus, EmissionSpeedsSetTheirThreeVariablesAndTheirMarkAlone)
+{
+    using F = FenetrePrincipale;
+    const Vitesse vitesses[] = {
+        {menu_vit_emission0875_Click, &F::menu_vit_emission0875, 1 / 0.875, 0, 0},
+        {menu_vit_emission09_Click, &F::menu_vit_emission09, 10.0 / 9, 0, 0},
+        {menu_vit_emission0925_Click, &F::menu_vit_emission0925, 1 / 0.925, 0, 0},
+        {menu_vit_emission095_Click, &F::menu_vit_emission095, 1 / 0.95, 0, 0},
+        {menu_vit_emission0975_Click, &F::menu_vit_emission0975, 1 / 0.975, 0, 0},
+        {menu_vit_emission1_Click, &F::menu_vit_emission1, 1, 0, 0.0013},
+        {menu_vit_emission11_Click, &F::menu_vit_emission11, 1 / 1.1, 0, 0},
+        {menu_vit_emission12_Click, &F::menu_vit_emission12, 1 / 1.2, 0, 0},
+        {menu_vit_emission13_Click, &F::menu_vit_emission13, 1 / 1.3, 0, 0},
+        {menu_vit_emission2_Click, &F::menu_vit_emission2, 0.5, 1, 0.0008},
+        {menu_vit_emission3_Click, &F::menu_vit_emission3, 1.0 / 3, 2, 0.0005},
+    };
+    for (const Vitesse& v : vitesses) {
+        p.etat.periodemesure = 0.0042;
+        p.etat.modevitesse = 7;
+        v.clic(p);
+        SCOPED_TRACE((p.fenetre.*v.entree).Caption.toStdString());
+        EXPECT_EQ(p.etat.dureebit, v.dureebit);
+        EXPECT_EQ(p.etat.modevitesse, v.modevitesse);
+        EXPECT_EQ(p.etat.periodemesure, v.periodemesure ? v.periodemesure : 0.0042);
+        for (const Vitesse& autre : vitesses)
+            EXPECT_EQ((p.fenetre.*autre.entree).Checked, autre.entree == v.entree);
+    }
+}
+
+TEST_F(Menus, FractionalSpeedsKeepThePeriodOfTheLastWholeSpeed)
+{
+    menu_vit_emission2_Click(p);
+    menu_vit_emission11_Click(p);
+    EXPECT_EQ(p.etat.dureebit, 1 / 1.1);
+    EXPECT_EQ(p.etat.modevitesse, 0);
+    EXPECT_EQ(p.etat.periodemesure, 0.0008);
+
+    menu_vit_emission3_Click(p);
+    EXPECT_NEAR(p.etat.dureebit, 0.3333333, 1e-7);
+    EXPECT_EQ(p.etat.modevitesse, 2);
+    EXPECT_EQ(p.etat.periodemesure, 0.0005);
+    menu_vit_emission1_Click(p);
+    EXPECT_EQ(p.etat.dureebit, 1);
+    EXPECT_EQ(p.etat.modevitesse, 0);
+    EXPECT_EQ(p.etat.periodemesure, 0.0013);
+}
+
+TEST_F(Menus, ReadingIntervalAndBackToSlowMorseAfterAFastCoding)
+{
+    menu_50ms_Click(p);
+    EXPECT_TRUE(p.fenetre.menu_50ms.Checked);
+    EXPECT_FALSE(p.fenetre.menu_30ms.Checked);
+    EXPECT_EQ(p.minuterie.interval(), 50);
+    menu_30ms_Click(p);
+    EXPECT_TRUE(p.fenetre.menu_30ms.Checked);
+    EXPECT_FALSE(p.fenetre.menu_50ms.Checked);
+    EXPECT_EQ(p.minuterie.interval(), 30);
+
+    menu_binairerap_17s_Click(p);
+    EXPECT_FALSE(p.fenetre.menu_30ms.Enabled || p.fenetre.menu_30ms.Checked);
+    EXPECT_FALSE(p.fenetre.menu_50ms.Enabled || p.fenetre.menu_50ms.Checked);
+    menu_typemorse_Click(p);
+    EXPECT_TRUE(p.fenetre.menu_30ms.Enabled && p.fenetre.menu_50ms.Enabled);
+    EXPECT_TRUE(p.fenetre.menu_50ms.Checked);
+    EXPECT_EQ(p.minuterie.interval(), 50);
+}
+
+TEST_F(Menus, FontEntriesChangeOnlyTheMarksAndTheSizeAndYieldOnce)
+{
+    const FenetrePrincipale avant = p.fenetre;
+    int tics = 0;
+    s.acteur.programmer(0, [&] { ++tics; });
+    cliquer(menu_police30_Click);
+    EXPECT_EQ(tics, 1);
+    EXPECT_EQ(p.etat.taillepolice, 30);
+    EXPECT_TRUE(p.fenetre.menu_police30.Checked);
+    EXPECT_FALSE(p.fenetre.menu_police16.Checked || p.fenetre.menu_police12.Checked || p.fenetre.menu_police20.Checked);
+    EXPECT_EQ(p.fenetre.Texte1.FontSize, avant.Texte1.FontSize);
+    EXPECT_EQ(p.fenetre.Texte2.FontSize, avant.Texte2.FontSize);
+    cliquer(menu_police12_Click);
+    EXPECT_EQ(p.etat.taillepolice, 12);
+    cliquer(menu_police20_Click);
+    EXPECT_EQ(p.etat.taillepolice, 20);
+    cliquer(menu_police16_Click);
+    EXPECT_EQ(p.etat.taillepolice, 16);
+    EXPECT_TRUE(p.fenetre.menu_police16.Checked);
+    EXPECT_FALSE(p.fenetre.menu_police20.Checked);
+}
+
+TEST_F(Menus, SavePromptsToggle)
+{
+    cliquer(menu_autorise_enregistremorse_Click);
+    EXPECT_FALSE(p.fenetre.menu_autorise_enregistremorse.Checked);
+    EXPECT_EQ(p.etat.enregistremorse, "non");
+    EXPECT_EQ(p.etat.enregistrebin, "oui");
+    cliquer(menu_autorise_enregistremorse_Click);
+    EXPECT_TRUE(p.fenetre.menu_autorise_enregistremorse.Checked);
+    EXPECT_EQ(p.etat.enregistremorse, "oui");
+
+    cliquer(menu_autorise_enregistrebin_Click);
+    EXPECT_FALSE(p.fenetre.menu_autorise_enregistrebin.Checked);
+    EXPECT_EQ(p.etat.enregistrebin, "non");
+    cliquer(menu_autorise_enregistrebin_Click);
+    EXPECT_TRUE(p.fenetre.menu_autorise_enregistrebin.Checked);
+    EXPECT_EQ(p.etat.enregistrebin, "oui");
+}
+
+TEST_F(Menus, QuizTextsDependOnTheFastCodingAndTheSlowOnesIgnoreThem)
+{
+    struct Cas {
+        void (*clic)(Poste&);
+        const char* binaire;
+        const char* morse;
+    };
+    const Cas cas[] = {
+        {menu_quiestlauteur_Click, "Quel est le nom de l'auteur des deux théories de la relativité ? ",
+            "quel est le nom de l auteur des deux theories de la relativite restreinte et generale "},
+        {menu_reponsequarmont_Click, "Réponse: c'est le célèbre savant Quarmont Tavlon, bien sûr ! ",
+            "reponse  c est le celebre savant quarmont tavlon  bien sur"},
+        {menu_messagelong_Click,
+            "Quel est le nom du célèbre auteur des deux théories de la relativité restreinte en 1906 et de la "
+            "relativité générale en 1916 ?  ",
+            "quel est le nom du celebre auteur des deux theories de la relativite restreinte en 1906 et de la "
+            "relativite generale en 1916"},
+    };
+    for (const Cas& c : cas) {
+        menu_binairerapide_33s_Click(p);
+        c.clic(p);
+        EXPECT_EQ(p.fenetre.Texte1.Text, c.binaire);
+        menu_morserap_17s_Click(p);
+        c.clic(p);
+        EXPECT_EQ(p.fenetre.Texte1.Text, c.morse);
+        for (auto lent : {menu_typemorse_Click, menu_typebinaire_Click}) {
+            lent(p);
+            p.fenetre.Texte1.Text = "sos";
+            c.clic(p);
+            EXPECT_EQ(p.fenetre.Texte1.Text, "sos");
+        }
+    }
+}
+
+TEST_F(Menus, CannedMessagesAreTheTextsTheTransmittersAbbreviate)
+{
+    menu_e1_Click(p);
+    EXPECT_EQ(p.fenetre.Texte1.Text, "code e1 : les sciences physiques constituent de belles sciences utilisant les "
+                                     "mathématiques, le français, le dessin technique et l'informatique ");
+    menu_e2_Click(p);
+    EXPECT_EQ(p.fenetre.Texte1.Text,
+        "code e2 : c'est grâce à la physique qu'on construit, qu'on se chauffe et qu'on communique par exemple");
+    menu_e3_Click(p);
+    EXPECT_EQ(p.fenetre.Texte1.Text, "code e3 : c'est grâce à la chimie qu'on s'habille, qu'on se soigne, qu'on "
+                                     "crée de nouvelles matières par exemple");
+    menu_e4_Click(p);
+    EXPECT_EQ(p.fenetre.Texte1.Text, "code e4 : les sciences physiques permettent à l'homme d'étudier la matière "
+                                     "et les énergies en vue de les utiliser");
+}
+
+TEST_F(Menus, OpenFileEntriesChooseTheDecoderAndShowTheDialog)
+{
+    menu_decodage_fichiermorserap_Click(p); // no dialog yet: only the decoder is chosen
+    EXPECT_EQ(p.etat.typedecodage, "mr");
+    std::vector<QString> captions;
+    p.fenetre.surOuvrirLecturefichier = [&](const QString& c) { captions.push_back(c); };
+    menu_typemorse_Click(p);
+    menu_decodage_fichierbinrap_Click(p);
+    EXPECT_EQ(p.etat.typedecodage, "br");
+    menu_decodage_fichiermorserap_Click(p);
+    EXPECT_EQ(p.etat.typedecodage, "mr");
+    EXPECT_EQ(captions, (std::vector<QString>{"Ouverture fichier binaire *.rrr", "Ouverture fichier morse *.rrr"}));
+}
+
+TEST_F(Menus, InformationBoxes)
+{
+    menu_apropos_Click(p);
+    menu_OrphyGTSII_Click(p);
+    ASSERT_EQ(s.boites.vues.size(), 2u);
+    EXPECT_EQ(s.boites.vues[0].titre, "A propos ...");
+    EXPECT_FALSE(s.boites.vues[0].avecAnnuler);
+    const QStringList apropos = s.boites.vues[0].texte.split(u'\n');
+    ASSERT_EQ(apropos.size(), 3);
+    EXPECT_EQ(apropos[1], "Remerciements à l'équipe technique");
+    EXPECT_EQ(apropos[2], "(Programme pour Orphy GTS II série ou USB)");
+    EXPECT_EQ(s.boites.vues[1].titre, "Conseils pratiques");
+    EXPECT_FALSE(s.boites.vues[1].avecAnnuler);
+    EXPECT_EQ(s.boites.vues[1].texte,
+        "Résolution d'écran optimale : 600 x 800\nLe fonctionnement en morse lent ou rapide ne nécessite "
+        "normalement pas la mise en priorité Windows\nLes 2 autres types de codage binaire lent et rapide peuvent "
+        "nécessiter la mise en priorité Windows\n si les ordinateurs sont en réseau ou si plusieurs programmes sont "
+        "en mémoire\n (Programme pour Orphy GTS II série ou USB)");
+}
+
+TEST_F(Menus, EraseEmptiesTheMessageOnlyAndQuitClosesThePortFirst)
+{
+    menu_morserap_17s_Click(p);
+    p.fenetre.Texte1.Text = "bonjour";
+    const FenetrePrincipale avant = p.fenetre;
+    Btonefface_Click(p);
+    EXPECT_EQ(p.fenetre.Texte1.Text, "");
+    EXPECT_EQ(p.fenetre.Texte2.Text, avant.Texte2.Text);
+    EXPECT_EQ(p.fenetre.Caption, avant.Caption);
+    EXPECT_EQ(p.fenetre.Btonenvoi_morserapide.Enabled, avant.Btonenvoi_morserapide.Enabled);
+
+    ASSERT_TRUE(s.com.setPortOpen(true));
+    bool port_ferme_avant = false;
+    p.terminer = [&] { port_ferme_avant = !s.com.portOpen(); };
+    Btonquitter_Click(p);
+    EXPECT_TRUE(port_ferme_avant);
+}
+
+TEST(Conception, TheWindowAsDesigned)
+{
+    StationFactice s;
+    const FenetrePrincipale& f = s.poste.fenetre;
+    EXPECT_EQ(f.Caption, "Communication entre deux ordinateurs en code binaire 8 bits ASCII");
+    EXPECT_EQ(f.Etiquette1.BackColor, 0xC0FFC0u);
+    EXPECT_EQ(f.Etiquette2.BackColor, 0xC0FFFFu);
+    EXPECT_EQ(f.Btonenvoiemorse.Caption, "E&nvoi du message en code morse");
+    EXPECT_EQ(f.Btonenvoiebinaire.Caption, "&Envoi du message en code binaire");
+    EXPECT_EQ(f.Btonefface.Caption, "E&ffacer le message affiché pour envoi");
+    EXPECT_EQ(f.Btonquitter.Caption, "&Quitter");
+    EXPECT_TRUE(f.menu_30ms.Checked && f.menu_vit_emission1.Checked && f.menu_police16.Checked);
+    EXPECT_TRUE(f.menu_autorise_enregistremorse.Checked && f.menu_autorise_enregistrebin.Checked);
+    EXPECT_FALSE(f.menu_quiestlauteur.Enabled || f.menu_reponsequarmont.Enabled || f.menu_messagelong.Enabled);
+    EXPECT_EQ(f.menu_vit_emission12.Caption, "x 1.2");
+    EXPECT_EQ(f.menu_police30.Caption, "30 ");
+    EXPECT_FALSE(s.minuterie->enabled());
+    EXPECT_EQ(s.minuterie->interval(), 30);
+}
+
+} // namespace
