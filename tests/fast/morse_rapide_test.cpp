@@ -1,0 +1,186 @@
+#include "fast/morse_rapide.h"
+
+#include "codings/abreviations.h"
+#include "synthese.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace optolink;
+using synthese::sans_blancs_de_fin;
+
+namespace {
+
+// The threshold voltage of the receiving station: dark level plus 0.5 V.
+int seuil_de_niveau_sombre(int sombre) { return seuil_brut(sombre * 20.0 / 255 + 0.5); }
+
+ReceptionMorse en_direct(const std::vector<int>& echantillons, const synthese::Niveaux& n = {},
+                         const Progression& progression = {})
+{
+    const auto table = synthese::tabmesures(echantillons);
+    return decoder_morse_rapide(table, static_cast<int>(echantillons.size()) - 1,
+                                seuil_de_niveau_sombre(n.sombre), progression);
+}
+
+ReceptionMorse depuis_fichier(const std::vector<int>& echantillons, const Progression& progression = {})
+{
+    QTemporaryDir dossier;
+    QFile fichier(synthese::fichier_rrr(dossier.path(), "m.rrr", echantillons));
+    EXPECT_TRUE(fichier.open(QIODevice::ReadOnly));
+    return decode_fichiermorserap(fichier, progression);
+}
+
+struct Cas {
+    double periode_s;
+    double dureebit;
+    int nbmesuresmax;
+    synthese::Niveaux niveaux;
+};
+
+class MorseSynthetise : public testing::TestWithParam<Cas> {
+protected:
+    std::vector<int> enregistrer(const QString& texte) const
+    {
+        const Cas& c = GetParam();
+        synthese::Reglage r;
+        r.periode_s = c.periode_s;
+        r.dureebit = c.dureebit;
+        return synthese::emission_morse(texte, r).echantillons(c.nbmesuresmax, c.niveaux);
+    }
+    ReceptionMorse direct(const QString& texte) const { return en_direct(enregistrer(texte), GetParam().niveaux); }
+    ReceptionMorse fichier(const QString& texte) const { return depuis_fichier(enregistrer(texte)); }
+};
+
+} // namespace
+
+TEST_P(MorseSynthetise, LeMessageEnvoyeEstRecuEnDirectEtDepuisLeFichier)
+{
+    for (const QString texte : {"sos", "le 42 ok", "", "Abc"}) {
+        const QString attendu = texte == "Abc" ? "bc" : texte;
+        const ReceptionMorse d = direct(texte);
+        const ReceptionMorse f = fichier(texte);
+        EXPECT_EQ(sans_blancs_de_fin(d.message), attendu) << qPrintable(texte);
+        EXPECT_EQ(sans_blancs_de_fin(f.message), attendu) << qPrintable(texte);
+        EXPECT_EQ(f.codemorse, d.codemorse) << qPrintable(texte);
+    }
+    const ReceptionMorse sos = direct("sos");
+    EXPECT_EQ(sos.affichagemorse, "... (s) --- (o) ... (s) ");
+    EXPECT_EQ(sos.texte1, "code morse reçu : ... (s) --- (o) ... (s) ");
+    EXPECT_TRUE(sos.codemorse.startsWith("... --- ... "));
+}
+
+TEST_P(MorseSynthetise, UnMessageTypeEstDeveloppeEnDirectSeulement)
+{
+    const QString texte = abreviation(3).texte;
+    EXPECT_EQ(direct(texte).message, abreviation(3).phrase);
+    const ReceptionMorse f = fichier(texte);
+    EXPECT_EQ(sans_blancs_de_fin(f.message), "e3");
+    EXPECT_NE(f.message, "e3"); // the silence after it leaves blanks: the whole message is compared
+}
+
+INSTANTIATE_TEST_SUITE_P(PeriodesEtNiveaux, MorseSynthetise,
+                         testing::Values(Cas{0.0013, 1, 6400, {}}, Cas{0.0008, 0.5, 6400, {10, 45, 3}},
+                                         Cas{0.0005, 1.0 / 3, 12800, {0, 99, 0}},
+                                         Cas{0.0013, 1, 12800, {20, 70, 2}}));
+
+TEST(MorseRapide, UnLongMessageRemplitDouzeMilleHuitCentsMesures)
+{
+    const QString texte = "le laser porte ce message de 30 s";
+    const auto v = synthese::emission_morse(texte).echantillons(12800);
+    EXPECT_EQ(sans_blancs_de_fin(en_direct(v).message), texte);
+    EXPECT_EQ(sans_blancs_de_fin(depuis_fichier(v).message), texte);
+}
+
+namespace {
+// Calibration with dots of 40 samples and dashes of 120, then the given runs.
+std::vector<int> quarante_cent_vingt(const std::vector<std::pair<bool, int>>& runs)
+{
+    synthese::Reglage r;
+    r.queue = 1;
+    synthese::Signal s = synthese::signal_morse("", 40, 120, r);
+    for (const auto& [lumiere, nb] : runs)
+        lumiere ? s.allume(nb) : s.sombre(nb);
+    return s.echantillons(6400);
+}
+} // namespace
+
+TEST(MorseRapide, FenetresDuPointEtDuTrait)
+{
+    for (int largeur = 20; largeur <= 140; ++largeur) {
+        const auto v = quarante_cent_vingt({{true, largeur}});
+        const QString symbole = en_direct(v).codemorse.trimmed();
+        const QString attendu = (largeur >= 34 && largeur <= 46) ? "." : (largeur >= 111 && largeur <= 129) ? "-" : "";
+        EXPECT_EQ(symbole, attendu) << largeur;
+        EXPECT_EQ(depuis_fichier(v).codemorse.trimmed(), attendu) << largeur;
+    }
+}
+
+TEST(MorseRapide, UnEspaceToutesLesCentSoixanteQuinzeMesuresSombres)
+{
+    EXPECT_TRUE(en_direct(quarante_cent_vingt({{true, 40}, {false, 174}, {true, 40}})).codemorse.startsWith(".."));
+    EXPECT_TRUE(en_direct(quarante_cent_vingt({{true, 40}, {false, 175}, {true, 40}})).codemorse.startsWith(". ."));
+    EXPECT_TRUE(en_direct(quarante_cent_vingt({{true, 40}, {false, 350}, {true, 40}})).codemorse.startsWith(".  ."));
+}
+
+TEST(MorseRapide, UneImpulsionIllisibleArreteLeFichierMaisPasLeDirect)
+{
+    const auto v = quarante_cent_vingt({{true, 40}, {false, 200}, {true, 70}, {false, 200}, {true, 40}});
+    EXPECT_EQ(sans_blancs_de_fin(en_direct(v).message), "e e");
+    const ReceptionMorse f = depuis_fichier(v);
+    EXPECT_EQ(f.codemorse, ". ");
+    EXPECT_EQ(f.message, "e");
+}
+
+TEST(MorseRapide, LeTexte1SuitLeCodeMorse)
+{
+    QStringList vus;
+    const auto v = synthese::emission_morse("et").echantillons(6400);
+    const ReceptionMorse r = en_direct(v, {}, [&](const QString& t) { vus << t; });
+    ASSERT_GE(vus.size(), 4);
+    EXPECT_EQ(vus[0], ".");
+    EXPECT_EQ(vus[1], ". ");
+    EXPECT_EQ(vus[2], ". -");
+    EXPECT_EQ(vus.back(), r.codemorse);
+    QStringList depuis;
+    depuis_fichier(v, [&](const QString& t) { depuis << t; });
+    EXPECT_EQ(depuis, vus);
+}
+
+TEST(TraduireCodemorse, EspacesEtDernierSymbole)
+{
+    const TraductionMorse ab = traduire_codemorse(".-  -... ");
+    EXPECT_EQ(ab.message, "a b");
+    EXPECT_EQ(ab.affichagemorse, ".- (a) -... (b) ");
+    EXPECT_EQ(traduire_codemorse(".-").message, "e");
+    EXPECT_EQ(traduire_codemorse("").message, "");
+    EXPECT_EQ(traduire_codemorse("...... .- ").message, "a"); // an unknown code adds nothing
+    EXPECT_EQ(traduire_codemorse("...   --- ").message, "s  o");
+    EXPECT_EQ(traduire_codemorse("...    ").message, "s "); // a run in the last two places adds less
+}
+
+TEST(MorseRapide, AucuneLectureHorsDeLaTable)
+{
+    // Stale light everywhere, a threshold below the dark level, nothing recorded: all end.
+    std::vector<QString> lumiere(12802, " 60");
+    EXPECT_EQ(decoder_morse_rapide(lumiere, 12800, 9).message, "");
+    std::vector<QString> vide(12802);
+    EXPECT_EQ(decoder_morse_rapide(vide, 12800, -5).message, "");
+    EXPECT_EQ(decoder_morse_rapide(vide, 12800, 9).codemorse, "");
+    EXPECT_EQ(decoder_morse_rapide(vide, 30000, 9).codemorse, "");
+    std::vector<QString> courte(10, " 60");
+    EXPECT_EQ(decoder_morse_rapide(courte, 6400, 9).codemorse, "");
+}
+
+TEST(MorseRapide, ValeurDesTextesDeLaTable)
+{
+    EXPECT_EQ(valeur_mesure(u""), 0);
+    EXPECT_EQ(valeur_mesure(u" 37"), 37);
+    EXPECT_EQ(valeur_mesure(u" 2.5"), 2);
+    EXPECT_EQ(valeur_mesure(u" 3.5"), 4);
+    EXPECT_EQ(valeur_mesure(u" 99999999999999999999999"), 32767);
+    EXPECT_EQ(seuil_brut(0.8), 10);
+    EXPECT_EQ(seuil_brut(-0.1), -2);
+}

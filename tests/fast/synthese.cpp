@@ -1,0 +1,142 @@
+#include "synthese.h"
+
+#include "codings/abreviations.h"
+#include "codings/morse.h"
+#include "codings/windows1252.h"
+#include "files/rrr.h"
+#include "link/nombres.h"
+
+#include <QDir>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace synthese {
+
+Signal& Signal::allume(int nb)
+{
+    runs_.emplace_back(true, nb);
+    return *this;
+}
+
+Signal& Signal::sombre(int nb)
+{
+    runs_.emplace_back(false, nb);
+    return *this;
+}
+
+std::vector<int> Signal::echantillons(int nbmesuresmax, const Niveaux& niveaux) const
+{
+    std::vector<int> v;
+    unsigned graine = 12345;
+    const auto niveau = [&](bool lumiere) {
+        graine = graine * 1103515245u + 12345u;
+        const int ecart = static_cast<int>((graine >> 16) % static_cast<unsigned>(2 * niveaux.bruit + 1));
+        return (lumiere ? niveaux.allume : niveaux.sombre) + ecart - niveaux.bruit;
+    };
+    for (const auto& [lumiere, nb] : runs_)
+        for (int i = 0; i < nb && std::ssize(v) <= nbmesuresmax; ++i)
+            v.push_back(niveau(lumiere));
+    while (std::ssize(v) <= nbmesuresmax)
+        v.push_back(niveau(false));
+    return v;
+}
+
+int Reglage::echantillons(double duree_s) const
+{
+    return static_cast<int>(std::lround(duree_s / periode_s));
+}
+
+Signal signal_morse(const QString& codemorse, int point, int trait, const Reglage& r)
+{
+    Signal s;
+    s.allume(r.queue).sombre(r.echantillons(r.trou_s));
+    s.allume(trait).sombre(point).allume(point).sombre(point).allume(trait).sombre(point).allume(point).sombre(trait);
+    for (const QChar symbole : codemorse) {
+        if (symbole == u' ')
+            s.sombre(trait);
+        else
+            s.allume(symbole == u'.' ? point : trait);
+        s.sombre(point);
+    }
+    return s;
+}
+
+Signal emission_morse(const QString& texte, const Reglage& r)
+{
+    const double point_s = 0.045 * r.dureebit;
+    const QString codemorse = optolink::coder_morse(optolink::abreger(texte)).codemorse;
+    return signal_morse(codemorse, r.echantillons(point_s), r.echantillons(3 * point_s), r);
+}
+
+QString trames(const QString& message)
+{
+    QString bits;
+    for (const QChar c : message) {
+        if (c == u' ') {
+            bits += u' ';
+            continue;
+        }
+        const auto code = optolink::code_windows1252(c);
+        if (!code)
+            throw std::invalid_argument("caractère hors de Windows-1252");
+        bits += u'1' + QString::number(*code, 2).rightJustified(8, u'0');
+    }
+    return bits;
+}
+
+Signal signal_binaire(const QString& chainebits, int bit, const Reglage& r)
+{
+    Signal s;
+    s.allume(r.queue).sombre(r.echantillons(r.trou_s));
+    s.allume(bit).sombre(bit).allume(bit).sombre(bit).allume(bit).sombre(2 * bit);
+    int nbbits = 0;
+    for (qsizetype i = 0; i + 1 < chainebits.size(); ++i) {
+        const QChar b = chainebits[i];
+        if (b == u' ') {
+            s.sombre(2 * bit);
+            continue;
+        }
+        if (b == u'1')
+            s.allume(bit);
+        else
+            s.sombre(bit);
+        if (++nbbits == 9) {
+            nbbits = 0;
+            s.sombre(2 * bit);
+        }
+    }
+    return s;
+}
+
+Signal emission_binaire(const QString& texte, const Reglage& r)
+{
+    const QString message = optolink::abreger(texte) + u' ';
+    return signal_binaire(trames(message), r.echantillons(0.065 * r.dureebit), r);
+}
+
+std::vector<QString> tabmesures(const std::vector<int>& echantillons)
+{
+    std::vector<QString> table(12802);
+    for (std::size_t i = 0; i < echantillons.size() && i < table.size(); ++i)
+        table[i] = optolink::texte_nombre(echantillons[i]);
+    return table;
+}
+
+QString fichier_rrr(const QString& dossier, const QString& nom, const std::vector<int>& echantillons)
+{
+    const QString chemin = QDir(dossier).filePath(nom);
+    const auto table = tabmesures(echantillons);
+    if (!optolink::ecrire_fichier_rrr(chemin, table, static_cast<int>(echantillons.size()) - 1).reussie)
+        throw std::runtime_error("fichier de test non écrit");
+    return chemin;
+}
+
+QString sans_blancs_de_fin(QString message)
+{
+    while (message.endsWith(u' '))
+        message.chop(1);
+    return message;
+}
+
+} // namespace synthese

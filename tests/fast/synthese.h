@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+
+#include <ostream>
+#include <vector>
+
+// Readable failures in the tests.
+inline void PrintTo(const QString& texte, std::ostream* flux) { *flux << '"' << texte.toStdString() << '"'; }
+
+// Recordings shaped like the light of the fast senders, as the receiving interface samples it:
+// the tail of the start mark, the dark gap, the calibration pattern, the message, then darkness
+// up to the end of the recording.
+namespace synthese {
+
+struct Niveaux {
+    int sombre = 3;  // raw units
+    int allume = 60;
+    int bruit = 2;   // each sample moves at most this much around its level
+};
+
+// Runs of light and darkness, in samples.
+class Signal {
+public:
+    Signal& allume(int nb);
+    Signal& sombre(int nb);
+    // nbmesuresmax + 1 samples (indices 0 to nbmesuresmax), darkness after the last run.
+    std::vector<int> echantillons(int nbmesuresmax, const Niveaux& niveaux = {}) const;
+
+private:
+    std::vector<std::pair<bool, int>> runs_;
+};
+
+// How the sender and the receiver were set.
+struct Reglage {
+    double periode_s = 0.0013; // receiver's sampling period
+    double dureebit = 1;       // sender's time unit (1 / speed factor)
+    int queue = 1;             // lit samples of the start mark at the head of the recording
+    double trou_s = 0.25;      // the part of the 0.35 s dark gap left after the trigger
+    int echantillons(double duree_s) const;
+};
+
+// Calibration letter c and a dash-long gap, then each symbol of codemorse followed by a dot gap.
+Signal signal_morse(const QString& codemorse, int point, int trait, const Reglage& r = {});
+// The fast Morse sender: dots a little shorter than 0.05 × dureebit s, dashes three dots.
+Signal emission_morse(const QString& texte, const Reglage& r = {});
+
+// The frames the binary sender builds for a message: "1" and the 8-bit code per character,
+// " " for a space.
+QString trames(const QString& message);
+// Preamble of three one-bit pulses and a two-bit pause, then every character of chainebits but
+// the last, with a two-bit pause after each frame and two dark bits per space.
+Signal signal_binaire(const QString& chainebits, int bit, const Reglage& r = {});
+// The fast binary sender: bits a little shorter than 0.07 × dureebit s; the message is the
+// text (or its abbreviation) with one space added.
+Signal emission_binaire(const QString& texte, const Reglage& r = {});
+
+// The samples as the download stores them, in a table of 12802 entries.
+std::vector<QString> tabmesures(const std::vector<int>& echantillons);
+
+// A ".rrr" file of these samples in dossier; returns its path.
+QString fichier_rrr(const QString& dossier, const QString& nom, const std::vector<int>& echantillons);
+
+// The message without the blanks that the silence at the end of a recording adds.
+QString sans_blancs_de_fin(QString message);
+
+} // namespace synthese

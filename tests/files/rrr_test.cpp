@@ -1,0 +1,128 @@
+#include "files/rrr.h"
+
+#include "fast/echantillons_fichier.h"
+#include "link/nombres.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+using namespace optolink;
+
+namespace {
+
+QByteArray lire(const QString& chemin)
+{
+    QFile f(chemin);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+const QByteArray entete_attendu =
+    "EVARISTE REGRESSI 2.0\r\n\r\n n R\r\n\r\n\r\n\xFB" "2 EXPR VARIABLE\r\n\r\n\r\n\xFB"
+    "2 INCERT VARIABLE\r\n\r\n\r\n\xFB" "2 UNITE VARIABLE \r\n\r\n\r\n\xFB" "17 CFG\r\nn\r\nR\r\nn\r\n\r\n\r\n"
+    "FALSE\r\nFALSE\r\nFALSE\r\n0\r\n1\r\nTRUE\r\nTRUE\r\nFALSE\r\nRAD\r\n2\r\nFALSE\r\nFALSE\r\n\xFB"
+    "1 INTERFACE \r\nClavier  \r\n\x7F\r\n";
+
+class FichierRrr : public testing::Test {
+protected:
+    QTemporaryDir dossier;
+    QString chemin = QDir(dossier.path()).filePath("signal.rrr");
+    std::vector<QString> tabmesures = std::vector<QString>(12802);
+};
+
+} // namespace
+
+TEST_F(FichierRrr, EnteteOctetPourOctetEtLignesDeDonnees)
+{
+    tabmesures[0] = texte_nombre(37);
+    tabmesures[1] = texte_nombre(9);
+    tabmesures[12800] = texte_nombre(5);
+    ASSERT_TRUE(ecrire_fichier_rrr(chemin, tabmesures, 6400).reussie);
+    const QByteArray texte = lire(chemin);
+    ASSERT_TRUE(texte.startsWith(entete_attendu));
+    const QList<QByteArray> lignes = texte.sliced(entete_attendu.size()).split('\n');
+    EXPECT_EQ(lignes.size(), 6401 + 1); // the last line end leaves an empty piece
+    EXPECT_EQ(lignes[0], "  0  37 \r");
+    EXPECT_EQ(lignes[1], "  1  9 \r");
+    EXPECT_EQ(lignes[6399], "  6399  \r");
+    EXPECT_EQ(texte.count("\r\n"), 6436);
+    EXPECT_EQ(texte.count('\n'), 6436);
+
+    ASSERT_TRUE(ecrire_fichier_rrr(chemin, tabmesures, 12800).reussie); // replaces the file
+    const QByteArray long_ = lire(chemin);
+    EXPECT_EQ(long_.count("\r\n"), 12836);
+    EXPECT_TRUE(long_.endsWith("  12800  5 \r\n"));
+}
+
+TEST_F(FichierRrr, AllerRetour)
+{
+    for (std::size_t k = 0; k <= 6400; ++k)
+        tabmesures[k] = texte_nombre(static_cast<long long>((k * 37) % 100));
+    ASSERT_TRUE(ecrire_fichier_rrr(chemin, tabmesures, 6400).reussie);
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    LecteurRrr lecteur(f);
+    lecteur.sauter(lignes_entete_rrr);
+    for (std::size_t k = 0; k <= 6400; ++k)
+        ASSERT_EQ(lecteur.valeur_suivante(), static_cast<int>((k * 37) % 100)) << k;
+    EXPECT_TRUE(lecteur.fin());
+    EXPECT_EQ(lecteur.valeur_suivante(), 0);
+}
+
+TEST_F(FichierRrr, PremierSeuilDuDeuxiemeEchantillon)
+{
+    tabmesures[1] = texte_nombre(9);
+    ASSERT_TRUE(ecrire_fichier_rrr(chemin, tabmesures, 6400).reussie);
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    LecteurRrr lecteur(f);
+    EXPECT_EQ(premier_seuil_fichier(lecteur), 16);
+}
+
+TEST_F(FichierRrr, CheminVideEtEcritureImpossible)
+{
+    EXPECT_TRUE(ecrire_fichier_rrr("", tabmesures, 6400).reussie);
+    const QString impossible = QDir(dossier.path()).filePath("absent/signal.rrr");
+    const EcritureRrr e = ecrire_fichier_rrr(impossible, tabmesures, 6400);
+    EXPECT_FALSE(e.reussie);
+    EXPECT_TRUE(e.raison.contains(impossible));
+    EXPECT_FALSE(QFile::exists(impossible));
+}
+
+TEST(ValeurLigne, RegleDeLecture)
+{
+    EXPECT_EQ(valeur_ligne("  5  "), 0);
+    EXPECT_EQ(valeur_ligne("  5  37 "), 37);
+    EXPECT_EQ(valeur_ligne("  5  3 7 "), 37);
+    EXPECT_EQ(valeur_ligne("  5"), 0);
+    EXPECT_EQ(valeur_ligne(""), 0);
+    EXPECT_EQ(valeur_ligne("5 2.5"), 2);
+    EXPECT_EQ(valeur_ligne("5 3.5"), 4);
+    EXPECT_EQ(valeur_ligne("5 abc"), 0);
+    EXPECT_EQ(valeur_ligne("\t5\t12"), 12);
+    EXPECT_EQ(valeur_ligne("5 -3"), -3);
+    EXPECT_EQ(valeur_ligne("5 1e999999999999999999999999"), 1);
+    EXPECT_EQ(valeur_ligne("5 99999999999999999999999999999999999"), 32767);
+}
+
+TEST(LecteurRrr, FinsDeLigneEtFinDeFichier)
+{
+    QByteArray texte = "a 1\r\nb 2\nc 3";
+    QBuffer tampon(&texte);
+    tampon.open(QIODevice::ReadOnly);
+    LecteurRrr lecteur(tampon);
+    EXPECT_EQ(lecteur.valeur_suivante(), 1);
+    EXPECT_EQ(lecteur.valeur_suivante(), 2);
+    EXPECT_FALSE(lecteur.fin());
+    EXPECT_EQ(lecteur.valeur_suivante(), 3);
+    EXPECT_TRUE(lecteur.fin());
+    lecteur.sauter(10);
+    EXPECT_EQ(lecteur.ligne(), "");
+}
