@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace optolink {
+
+// What a port number typed by the user can reach on this computer.
+struct PortsPresents {
+    bool windows = false;
+    QString dossier_banc;     // where the simulated bench publishes its ports, one link "COM<n>" each
+    QStringList liens_banc;   // the live links found there ("COM1", "COM2")
+    QStringList peripheriques; // serial devices present, as paths ("/dev/ttyUSB0", "/dev/ttyACM0")
+};
+
+// The device a port number reaches, empty when none can:
+// - on Windows, n is COMn;
+// - elsewhere, a port published by the simulated bench under n comes first;
+// - then the USB-serial adapters, in a fixed order (ttyUSB0, ttyUSB1, ..., then ttyACM0, ...):
+//   1 reaches the first one, 2 the second...;
+// - beyond them, n reaches the built-in serial port /dev/ttyS(n-1), as COMn would on Windows.
+// Numbers below 1 reach nothing.
+QString chemin_du_port(int numero, const PortsPresents& presents);
+
+// The adapters among the devices, in the order of the rule above.
+QStringList adaptateurs_usb(const QStringList& peripheriques);
+
+// The name under which the bench publishes port n.
+inline QString nom_lien_banc(int numero) { return QStringLiteral("COM%1").arg(numero); }
+
+} // namespace optolink

@@ -1,0 +1,135 @@
+#include "link/qt/com_qt.h"
+
+#include "link/qt/ports_systeme.h"
+
+#include <QMetaObject>
+
+using namespace Qt::StringLiterals;
+
+namespace optolink {
+
+ComQt::ComQt(std::function<PortsPresents()> inventaire) : inventaire_(std::move(inventaire))
+{
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
+                     [this](QSerialPort::SerialPortError e) { sur_erreur(e); });
+}
+
+ComQt::ComQt() : ComQt(ports_presents) {}
+
+ComQt::~ComQt() = default;
+
+QString raison_echec_ouverture(QSerialPort::SerialPortError erreur, const QString& detail)
+{
+    switch (erreur) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("aucun périphérique à cet endroit (interface non branchée, ou pilote absent)");
+    case QSerialPort::PermissionError:
+        return QStringLiteral("accès refusé : le port est déjà utilisé par un autre programme, "
+                              "ou vos droits ne suffisent pas (groupe dialout)");
+    case QSerialPort::OpenError:
+        return QStringLiteral("le port est déjà ouvert");
+    case QSerialPort::UnsupportedOperationError:
+        return QStringLiteral("réglages \"9600,N,8,1\" refusés par le périphérique");
+    default:
+        return QStringLiteral("erreur du système (%1)").arg(detail);
+    }
+}
+
+// "9600,N,8,1": speed, parity, data bits, stop bits.
+bool ComQt::appliquer_reglages()
+{
+    const QStringList champs = reglages_.split(u',');
+    if (champs.size() != 4)
+        return false;
+    bool ok = false;
+    const int vitesse = champs[0].trimmed().toInt(&ok);
+    const QString parite = champs[1].trimmed().toUpper();
+    const int bits = champs[2].trimmed().toInt();
+    const QString arret = champs[3].trimmed();
+    if (!ok || vitesse <= 0 || !QStringList{u"N"_s, u"E"_s, u"O"_s}.contains(parite) || bits < 5 || bits > 8
+        || (arret != u"1" && arret != u"2"))
+        return false;
+    const QSerialPort::Parity p = parite == u"N" ? QSerialPort::NoParity
+                                  : parite == u"E" ? QSerialPort::EvenParity
+                                                   : QSerialPort::OddParity;
+    return port_.setBaudRate(vitesse) && port_.setParity(p)
+           && port_.setDataBits(static_cast<QSerialPort::DataBits>(bits))
+           && port_.setStopBits(arret == u"1" ? QSerialPort::OneStop : QSerialPort::TwoStop)
+           && port_.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+bool ComQt::setPortOpen(bool ouvert)
+{
+    if (!ouvert) {
+        if (port_.isOpen())
+            port_.close();
+        perdu_ = false;
+        return true;
+    }
+    if (portOpen())
+        return true;
+    if (port_.isOpen())
+        port_.close();
+    perdu_ = false;
+    chemin_ = chemin_du_port(numero_, inventaire_());
+    if (chemin_.isEmpty()) {
+        erreur_ = QStringLiteral("Impossible d'ouvrir le port COM%1 : aucun port ne porte ce numéro "
+                                 "(les ports sont numérotés à partir de 1).")
+                      .arg(numero_);
+        return false;
+    }
+    port_.setPortName(chemin_);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        erreur_ = QStringLiteral("Impossible d'ouvrir le port COM%1 (%2) : %3.")
+                      .arg(numero_)
+                      .arg(chemin_, raison_echec_ouverture(port_.error(), port_.errorString()));
+        port_.clearError();
+        return false;
+    }
+    if (!appliquer_reglages()) {
+        erreur_ = QStringLiteral("Impossible de régler le port COM%1 (%2) sur \"%3\".").arg(numero_).arg(chemin_, reglages_);
+        port_.close();
+        port_.clearError();
+        return false;
+    }
+    port_.clear();
+    erreur_.clear();
+    return true;
+}
+
+void ComQt::output(const QByteArray& octets)
+{
+    if (!portOpen())
+        return;
+    port_.write(octets);
+    // QSerialPort only queues until the event loop runs: hand the bytes to the system now.
+    port_.flush();
+}
+
+QByteArray ComQt::input()
+{
+    if (!portOpen())
+        return {};
+    return longueur_entree_ == 1 ? port_.read(1) : port_.readAll();
+}
+
+// A device that vanished keeps failing on every read notification: stop listening at the first
+// error. The port is closed once control is back in the event loop, not inside QSerialPort's
+// own notification, which is still running.
+void ComQt::sur_erreur(QSerialPort::SerialPortError e)
+{
+    if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError || !port_.isOpen() || perdu_)
+        return;
+    perdu_ = true;
+    const QString raison = QStringLiteral("La liaison avec l'interface sur le port COM%1 (%2) est perdue : "
+                                          "le périphérique ne répond plus (débranché, ou banc arrêté) [%3].")
+                               .arg(numero_)
+                               .arg(chemin_, port_.errorString());
+    QMetaObject::invokeMethod(&port_, [this] {
+        if (perdu_ && port_.isOpen())
+            port_.close();
+    }, Qt::QueuedConnection);
+    signalerPerte(raison);
+}
+
+} // namespace optolink

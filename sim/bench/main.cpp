@@ -1,0 +1,123 @@
+// optolink-bench: two simulated interfaces facing each other, served on pseudo-terminals and
+// reachable from the program by their port numbers.
+
+#include "link/qt/ports_systeme.h"
+#include "sim/bench/arret_propre.h"
+#include "sim/bench/banc_reel.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace optolink;
+using namespace optolink::sim;
+
+namespace {
+
+const char* const aide =
+    "Usage : optolink-bench [options]\n"
+    "\n"
+    "Banc optique simulé : deux interfaces d'acquisition face à face. Le laser de l'interface A\n"
+    "éclaire la photodiode de l'interface B, et celui de B éclaire celle de A. Chaque interface\n"
+    "est servie sur un pseudo-terminal et se choisit dans le programme par son numéro de port.\n"
+    "\n"
+    "Options :\n"
+    "  --ports N,M            numéros de port des interfaces A et B (par défaut 1,2)\n"
+    "  --journal              affiche chaque allumage et extinction des lasers, avec l'instant\n"
+    "  --noir V               tension lue dans le noir, en volts (par défaut 0.16)\n"
+    "  --eclaire V            tension ajoutée quand le laser d'en face est allumé (par défaut 3.9)\n"
+    "  --bruit V              bruit : chaque lecture s'écarte d'au plus V volts (par défaut 0)\n"
+    "  --derive V             lumière ambiante : amplitude d'une lente variation (par défaut 0)\n"
+    "  --periode-derive S     période de cette variation en secondes (0 : décalage fixe de V)\n"
+    "  --graine N             graine du bruit, pour rejouer le même bruit (par défaut 1)\n"
+    "  -h, --help             affiche cette aide\n"
+    "\n"
+    "Ctrl-C arrête le banc et retire ses ports.\n";
+
+void ecrire(const QString& texte)
+{
+    std::fputs(texte.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
+bool lire_reel(const QCommandLineParser& p, const QString& nom, double& valeur)
+{
+    if (!p.isSet(nom))
+        return true;
+    bool ok = false;
+    valeur = p.value(nom).toDouble(&ok);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser p;
+    for (const char* nom : {"ports", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine"})
+        p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
+    p.addOption(QCommandLineOption(QStringLiteral("journal")));
+    p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    if (!p.parse(app.arguments())) {
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(p.errorText()), aide);
+        return 2;
+    }
+    if (p.isSet(QStringLiteral("help"))) {
+        ecrire(QString::fromUtf8(aide));
+        return 0;
+    }
+
+    std::array<int, 2> numeros{1, 2};
+    if (p.isSet(QStringLiteral("ports"))) {
+        const QStringList champs = p.value(QStringLiteral("ports")).split(u',');
+        bool ok0 = false, ok1 = false;
+        if (champs.size() == 2) {
+            numeros = {champs[0].trimmed().toInt(&ok0), champs[1].trimmed().toInt(&ok1)};
+        }
+        if (!ok0 || !ok1 || numeros[0] < 1 || numeros[1] < 1 || numeros[0] == numeros[1]) {
+            std::fprintf(stderr, "--ports attend deux numéros différents, à partir de 1, séparés par une virgule (ex. 1,2)\n");
+            return 2;
+        }
+    }
+    ReglagesLumiere reglages;
+    double graine = reglages.graine;
+    if (!lire_reel(p, QStringLiteral("noir"), reglages.noir_v) || !lire_reel(p, QStringLiteral("eclaire"), reglages.eclaire_v)
+        || !lire_reel(p, QStringLiteral("bruit"), reglages.bruit_v) || !lire_reel(p, QStringLiteral("derive"), reglages.derive_v)
+        || !lire_reel(p, QStringLiteral("periode-derive"), reglages.periode_derive_s)
+        || !lire_reel(p, QStringLiteral("graine"), graine) || graine < 0) {
+        std::fprintf(stderr, "valeur numérique attendue (le point comme séparateur décimal)\n");
+        return 2;
+    }
+    reglages.graine = static_cast<std::uint32_t>(graine);
+
+    quitter_sur_signal();
+    BancReel banc(reglages, numeros, dossier_banc());
+    if (!banc.erreur().isEmpty()) {
+        std::fprintf(stderr, "Banc impossible à démarrer. %s\n", qPrintable(banc.erreur()));
+        return 1;
+    }
+    const char* const noms[] = {"A", "B"};
+    ecrire(QStringLiteral("Banc optique simulé prêt : le laser de A éclaire la photodiode de B, et inversement.\n"));
+    for (int rang = 0; rang < 2; ++rang) {
+        ecrire(QStringLiteral("  Interface %1 : répondre %2 au numéro de port (%3 -> %4)\n")
+                   .arg(QLatin1String(noms[rang]))
+                   .arg(banc.port(rang).numero())
+                   .arg(banc.port(rang).lien(), banc.port(rang).chemin_pseudo_terminal()));
+    }
+    ecrire(QStringLiteral("Ctrl-C pour arrêter.\n"));
+    if (p.isSet(QStringLiteral("journal"))) {
+        for (int rang = 0; rang < 2; ++rang) {
+            const QString nom = QLatin1String(noms[rang]);
+            banc.interface(rang).surChangementLaser([nom](const ChangementLaser& c) {
+                ecrire(QStringLiteral("%1 s  laser %2 %3\n")
+                           .arg(c.instant_s, 12, 'f', 6)
+                           .arg(nom, c.allume ? QStringLiteral("allumé") : QStringLiteral("éteint")));
+            });
+        }
+    }
+    const int code = app.exec();
+    ecrire(QStringLiteral("Banc arrêté.\n"));
+    return code;
+}

@@ -1,0 +1,79 @@
+#include "sim/bench/port_banc.h"
+
+#include "link/ports.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace optolink::sim {
+
+PortBanc::PortBanc(InterfaceSimulee& interface, int numero, const QString& dossier)
+    : interface_(interface), numero_(numero)
+{
+    if (!pty_.ouvert()) {
+        erreur_ = pty_.erreur();
+        return;
+    }
+    if (!publier(dossier))
+        return;
+    lecture_ = std::make_unique<QSocketNotifier>(pty_.maitre(), QSocketNotifier::Read);
+    QObject::connect(lecture_.get(), &QSocketNotifier::activated, [this] { lire(); });
+    const int maitre = pty_.maitre();
+    interface_.surReponse([maitre](char c) {
+        // Nobody reading and the buffer full: the byte is lost, as on a real line.
+        [[maybe_unused]] const auto n = ::write(maitre, &c, 1);
+    });
+}
+
+PortBanc::~PortBanc()
+{
+    interface_.surReponse(nullptr);
+    lecture_.reset();
+    if (!lien_.isEmpty() && QFile::symLinkTarget(lien_) == pty_.chemin_esclave())
+        QFile::remove(lien_);
+}
+
+bool PortBanc::publier(const QString& dossier)
+{
+    if (!QDir().mkpath(dossier)) {
+        erreur_ = QStringLiteral("impossible de créer le dossier %1").arg(dossier);
+        return false;
+    }
+    QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString lien = QDir(dossier).filePath(nom_lien_banc(numero_));
+    if (QFileInfo::exists(lien)) {
+        erreur_ = QStringLiteral("le port n° %1 est déjà servi par un autre banc (%2)").arg(numero_).arg(lien);
+        return false;
+    }
+    QFile::remove(lien); // a link left behind by a bench that died
+    if (!QFile::link(pty_.chemin_esclave(), lien)) {
+        erreur_ = QStringLiteral("impossible de créer le lien %1").arg(lien);
+        return false;
+    }
+    lien_ = lien;
+    return true;
+}
+
+void PortBanc::lire()
+{
+    char tampon[4096];
+    for (;;) {
+        const auto n = ::read(pty_.maitre(), tampon, sizeof tampon);
+        if (n > 0) {
+            interface_.envoyer(QByteArray(tampon, n));
+            continue;
+        }
+        // EAGAIN: all read. Anything else would come back at every turn of the loop: stop listening.
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            lecture_->setEnabled(false);
+        if (n < 0 && errno == EINTR)
+            continue;
+        return;
+    }
+}
+
+} // namespace optolink::sim

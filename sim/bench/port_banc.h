@@ -1,0 +1,40 @@
+#pragma once
+
+#include "sim/bench/pseudo_terminal.h"
+#include "sim/interface_simulee.h"
+
+#include <QSocketNotifier>
+#include <QString>
+
+#include <memory>
+
+namespace optolink::sim {
+
+// One simulated interface served on a pseudo-terminal and published as port number n: the link
+// <dossier>/COM<n> points to the pseudo-terminal for as long as this object lives.
+class PortBanc {
+public:
+    PortBanc(InterfaceSimulee& interface, int numero, const QString& dossier);
+    ~PortBanc();
+    PortBanc(const PortBanc&) = delete;
+    PortBanc& operator=(const PortBanc&) = delete;
+
+    // Empty when the port is served; otherwise why not, in French.
+    QString erreur() const { return erreur_; }
+    int numero() const { return numero_; }
+    QString lien() const { return lien_; }
+    QString chemin_pseudo_terminal() const { return pty_.chemin_esclave(); }
+
+private:
+    bool publier(const QString& dossier);
+    void lire();
+
+    InterfaceSimulee& interface_;
+    int numero_;
+    PseudoTerminal pty_;
+    QString lien_;
+    QString erreur_;
+    std::unique_ptr<QSocketNotifier> lecture_;
+};
+
+} // namespace optolink::sim

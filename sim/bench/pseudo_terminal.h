@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace optolink::sim {
+
+// A pseudo-terminal in raw mode: the bench holds the master side, the program opens the slave
+// side as its serial port. The bench keeps the slave open too, so that the master never sees a
+// hang-up while the program closes and reopens its port.
+class PseudoTerminal {
+public:
+    PseudoTerminal();
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    bool ouvert() const { return maitre_ >= 0; }
+    QString erreur() const { return erreur_; }
+    int maitre() const { return maitre_; }
+    QString chemin_esclave() const { return chemin_; } // "/dev/pts/N"
+
+private:
+    int maitre_ = -1;
+    int esclave_ = -1;
+    QString chemin_;
+    QString erreur_;
+};
+
+} // namespace optolink::sim
