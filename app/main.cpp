@@ -1,0 +1,60 @@
+#include "app/attente_codage.h"
+#include "app/boucle_principale.h"
+#include "app/boutons.h"
+#include "app/demarrage.h"
+#include "app/perte_liaison.h"
+#include "app/qt/boites_qt.h"
+#include "app/qt/feuillelumicode1.h"
+#include "codings/emetteur_binaire.h"
+#include "codings/emetteur_morse.h"
+#include "codings/recepteur_binaire.h"
+#include "codings/recepteur_morse.h"
+#include "link/qt/boucle_qt.h"
+#include "link/qt/com_qt.h"
+#include "link/qt/horloge_qt.h"
+#include "link/qt/minuterie_qt.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace optolink;
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false); // the program ends only through Poste::terminer
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QTranslator traduction;
+    if (traduction.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduction);
+
+    HorlogeQt horloge;
+    BoucleQt boucle(horloge);
+    MinuterieQt minuterie;
+    ComQt com;
+    BoitesQt boites;
+    Poste poste(horloge, boucle, minuterie, com, boites);
+    // Ends the process at once from whatever routine is running; the port is already closed.
+    poste.terminer = [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    };
+    surveiller_liaison(poste);
+
+    Feuillelumicode1 fenetre(poste,
+        Envois{Btonenvoiemorse_Click, Btonenvoiebinaire_Click, nullptr, nullptr});
+    boites.rattacher(&fenetre);
+    boucle.avantChaqueCession([&fenetre] { fenetre.synchroniser(); });
+
+    if (!demarrage(poste))
+        return 0;
+    boucle_principale(poste, Routines{{"m", attentereceptionmorse}, {"b", attentereceptionbinaire},
+                                 {"mr", attendre_changement_codage}, {"br", attendre_changement_codage}});
+    Btonquitter_Click(poste);
+    return 0;
+}

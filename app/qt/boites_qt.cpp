@@ -1,0 +1,38 @@
+#include "app/qt/boites_qt.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace optolink {
+
+QWidget* BoitesQt::parent() const { return fenetre_ && fenetre_->isVisible() ? fenetre_.data() : nullptr; }
+
+Boites::Reponse BoitesQt::message(const QString& titre, const QString& texte, bool avecAnnuler)
+{
+    QMessageBox boite(QMessageBox::NoIcon, titre, texte,
+        avecAnnuler ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent());
+    boite.setTextFormat(Qt::PlainText);
+    boite.button(QMessageBox::Ok)->setText("OK");
+    boite.setDefaultButton(QMessageBox::Ok);
+    if (avecAnnuler) {
+        boite.button(QMessageBox::Cancel)->setText("Annuler");
+        boite.setEscapeButton(QMessageBox::Cancel); // closing the box answers Annuler
+    }
+    return boite.exec() == QMessageBox::Ok ? Reponse::OK : Reponse::Annuler;
+}
+
+QString BoitesQt::saisie(const QString& titre, const QString& invite, const QString& defaut)
+{
+    QInputDialog boite(parent());
+    boite.setInputMode(QInputDialog::TextInput);
+    boite.setWindowTitle(titre);
+    // The prompt's lines are separated by carriage returns, which a Qt label does not break on.
+    boite.setLabelText(QString(invite).replace(u'\r', u'\n'));
+    boite.setTextValue(defaut);
+    boite.setOkButtonText("OK");
+    boite.setCancelButtonText("Annuler");
+    return boite.exec() == QDialog::Accepted ? boite.textValue() : QString();
+}
+
+} // namespace optolink

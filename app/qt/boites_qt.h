@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/boites.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace optolink {
+
+// The modal boxes as Qt dialogs, with the French buttons "OK" and "Annuler".
+class BoitesQt final : public Boites {
+public:
+    Reponse message(const QString& titre, const QString& texte, bool avecAnnuler) override;
+    QString saisie(const QString& titre, const QString& invite, const QString& defaut) override;
+    // Boxes are centred on this window once it is on screen.
+    void rattacher(QWidget* fenetre) { fenetre_ = fenetre; }
+
+private:
+    QWidget* parent() const;
+    QPointer<QWidget> fenetre_;
+};
+
+} // namespace optolink

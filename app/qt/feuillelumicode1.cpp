@@ -1,0 +1,293 @@
+#include "app/qt/feuillelumicode1.h"
+
+#include "app/boutons.h"
+#include "app/menus.h"
+#include "app/qt/bouton_qt.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+namespace optolink {
+
+namespace {
+
+// Designed positions are in twips: 15 to a pixel at 96 dots per inch.
+QRect place(int gauche, int haut, int largeur, int hauteur)
+{
+    return {gauche / 15, haut / 15, largeur / 15, hauteur / 15};
+}
+
+QColor couleur(Couleur c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QFont sans_empattement(double points)
+{
+    QFont f;
+    f.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(true);
+    return f;
+}
+
+QFont avec_empattement(int points)
+{
+    QFont f;
+    f.setFamilies({"Times New Roman", "Liberation Serif", "DejaVu Serif"});
+    f.setStyleHint(QFont::Serif);
+    f.setPointSize(points);
+    f.setBold(true);
+    return f;
+}
+
+void colorer(QWidget* w, QPalette::ColorRole role, Couleur c)
+{
+    QPalette p = w->palette();
+    p.setColor(role, couleur(c));
+    w->setPalette(p);
+}
+
+// Right edge of the widest controls and bottom of Texte2, plus the designed margin.
+constexpr int largeur_client = (120 + 11655 + 120) / 15;
+constexpr int hauteur_client = (4800 + 3495 + 60) / 15;
+
+} // namespace
+
+Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
+{
+    setObjectName("feuillelumicode1");
+    auto* centre = new QWidget(this);
+    centre->setFont(sans_empattement(12));
+    centre->setFixedSize(largeur_client, hauteur_client);
+    setCentralWidget(centre);
+
+    FenetrePrincipale& f = poste_.fenetre;
+    etiquette("Etiquette1", f.Etiquette1, place(120, 120, 11655, 495));
+    auto* texte1 = texte("Texte1", f.Texte1, place(120, 600, 11655, 1935));
+    auto* morse = bouton("Btonenvoiemorse", f.Btonenvoiemorse, place(120, 2760, 3135, 975), envois.Btonenvoiemorse);
+    auto* morserapide = bouton("Btonenvoi_morserapide", f.Btonenvoi_morserapide, place(120, 2760, 3135, 975),
+        envois.Btonenvoi_morserapide);
+    auto* binaire = bouton("Btonenvoiebinaire", f.Btonenvoiebinaire, place(3480, 2760, 3015, 975),
+        envois.Btonenvoiebinaire);
+    auto* binrap = bouton("Btonenvoi_binrap", f.Btonenvoi_binrap, place(3480, 2760, 3015, 975), envois.Btonenvoi_binrap);
+    auto* efface = bouton("Btonefface", f.Btonefface, place(6840, 2760, 2895, 975), Btonefface_Click);
+    auto* quitter = bouton("Btonquitter", f.Btonquitter, place(9960, 3000, 1695, 615), Btonquitter_Click);
+    etiquette("Etiquette2", f.Etiquette2, place(120, 4080, 11655, 735));
+    auto* texte2 = texte("Texte2", f.Texte2, place(120, 4800, 11655, 3495));
+
+    QWidget* const ordre[] = {texte1, texte2, quitter, binaire, efface, morse, morserapide, binrap};
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+
+    // Texte1 is what the user types: the routines read it from the model.
+    connect(texte1, &QPlainTextEdit::textChanged, this, [this, texte1] {
+        poste_.fenetre.Texte1.Text = texte1->toPlainText();
+    });
+
+    construire_menus();
+    liens_.push_back([this, dernier = QString()]() mutable {
+        if (poste_.fenetre.Caption != dernier) {
+            dernier = poste_.fenetre.Caption;
+            setWindowTitle(dernier);
+        }
+    });
+
+    f.surMontrer = [this] {
+        synchroniser();
+        show();
+        raise();
+        activateWindow();
+        repaint();
+    };
+    synchroniser();
+    setFixedSize(sizeHint());
+}
+
+void Feuillelumicode1::synchroniser()
+{
+    for (auto& lien : liens_)
+        lien();
+    if (poste_.fenetre.Visible && !isVisible())
+        show();
+}
+
+void Feuillelumicode1::closeEvent(QCloseEvent* evenement)
+{
+    Btonquitter_Click(poste_);
+    evenement->accept();
+}
+
+QLabel* Feuillelumicode1::etiquette(const char* nom, Etiquette& modele, QRect place)
+{
+    auto* w = new QLabel(centralWidget());
+    w->setObjectName(nom);
+    w->setGeometry(place);
+    w->setFont(sans_empattement(13.5));
+    w->setTextFormat(Qt::PlainText);
+    w->setWordWrap(true);
+    w->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    w->setAutoFillBackground(true);
+    liens_.push_back([w, &modele, texte = QString(), fond = ~Couleur{}]() mutable {
+        if (modele.Caption != texte) {
+            texte = modele.Caption;
+            w->setText(texte);
+        }
+        if (modele.BackColor != fond) {
+            fond = modele.BackColor;
+            colorer(w, QPalette::Window, fond);
+        }
+    });
+    return w;
+}
+
+QPlainTextEdit* Feuillelumicode1::texte(const char* nom, BoiteTexte& modele, QRect place)
+{
+    auto* w = new QPlainTextEdit(centralWidget());
+    w->setObjectName(nom);
+    w->setGeometry(place);
+    w->setTabChangesFocus(true);
+    liens_.push_back([w, &modele, texte = QString(), taille = 0, fond = ~Couleur{}]() mutable {
+        if (modele.Text != texte) {
+            texte = modele.Text;
+            if (w->toPlainText() != texte)
+                w->setPlainText(texte);
+        }
+        if (modele.FontSize != taille) {
+            taille = modele.FontSize;
+            w->setFont(avec_empattement(taille));
+        }
+        if (modele.BackColor != fond) {
+            fond = modele.BackColor;
+            colorer(w, QPalette::Base, fond);
+        }
+        if (w->isReadOnly() != modele.Locked)
+            w->setReadOnly(modele.Locked);
+    });
+    return w;
+}
+
+QPushButton* Feuillelumicode1::bouton(
+    const char* nom, Bouton& modele, QRect place, std::function<void(Poste&)> action)
+{
+    auto* w = new BoutonQt(centralWidget());
+    w->setObjectName(nom);
+    w->setGeometry(place);
+    w->setFont(sans_empattement(13.5));
+    connect(w, &QPushButton::clicked, this, [this, action] {
+        if (action)
+            action(poste_);
+    });
+    liens_.push_back([w, &modele, texte = QString()]() mutable {
+        if (modele.Caption != texte) {
+            texte = modele.Caption;
+            w->setText(texte);
+        }
+        if (w->isEnabled() != modele.Enabled)
+            w->setEnabled(modele.Enabled);
+        if (w->isVisibleTo(w->parentWidget()) != modele.Visible)
+            w->setVisible(modele.Visible);
+    });
+    return w;
+}
+
+void Feuillelumicode1::lier_entree(QAction* action, EntreeMenu& modele)
+{
+    liens_.push_back([action, &modele, texte = QString()]() mutable {
+        if (modele.Caption != texte) {
+            texte = modele.Caption;
+            action->setText(texte);
+        }
+        if (action->isEnabled() != modele.Enabled)
+            action->setEnabled(modele.Enabled);
+        // Only a checked entry shows a mark; Qt's own toggling on a click is undone here.
+        if (action->isChecked() != modele.Checked || action->isCheckable() != modele.Checked) {
+            action->setCheckable(modele.Checked);
+            action->setChecked(modele.Checked);
+        }
+    });
+}
+
+QMenu* Feuillelumicode1::sous_menu(QWidget* parent, const char* nom, EntreeMenu& modele)
+{
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(nom);
+    menu->menuAction()->setObjectName(nom);
+    parent->addAction(menu->menuAction());
+    lier_entree(menu->menuAction(), modele);
+    return menu;
+}
+
+QAction* Feuillelumicode1::entree(QWidget* menu, const char* nom, EntreeMenu& modele, void (*clic)(Poste&))
+{
+    auto* action = new QAction(menu);
+    action->setObjectName(nom);
+    menu->addAction(action);
+    connect(action, &QAction::triggered, this, [this, clic] {
+        clic(poste_);
+        synchroniser();
+    });
+    lier_entree(action, modele);
+    return action;
+}
+
+void Feuillelumicode1::construire_menus()
+{
+    FenetrePrincipale& f = poste_.fenetre;
+    QMenuBar* barre = menuBar();
+
+    QMenu* codes = sous_menu(barre, "menu_codes", f.menu_codes);
+    entree(codes, "menu_e1", f.menu_e1, menu_e1_Click);
+    entree(codes, "menu_e2", f.menu_e2, menu_e2_Click);
+    entree(codes, "menu_e3", f.menu_e3, menu_e3_Click);
+    entree(codes, "menu_e4", f.menu_e4, menu_e4_Click);
+    entree(codes, "menu_quiestlauteur", f.menu_quiestlauteur, menu_quiestlauteur_Click);
+    entree(codes, "menu_reponsequarmont", f.menu_reponsequarmont, menu_reponsequarmont_Click);
+    entree(codes, "menu_messagelong", f.menu_messagelong, menu_messagelong_Click);
+
+    QMenu* minuterie = sous_menu(barre, "menu_reglage_minuterie", f.menu_reglage_minuterie);
+    entree(minuterie, "menu_30ms", f.menu_30ms, menu_30ms_Click);
+    entree(minuterie, "menu_50ms", f.menu_50ms, menu_50ms_Click);
+
+    QMenu* vitesse = sous_menu(barre, "menu_vitesseemission", f.menu_vitesseemission);
+    entree(vitesse, "menu_vit_emission0875", f.menu_vit_emission0875, menu_vit_emission0875_Click);
+    entree(vitesse, "menu_vit_emission09", f.menu_vit_emission09, menu_vit_emission09_Click);
+    entree(vitesse, "menu_vit_emission0925", f.menu_vit_emission0925, menu_vit_emission0925_Click);
+    entree(vitesse, "menu_vit_emission095", f.menu_vit_emission095, menu_vit_emission095_Click);
+    entree(vitesse, "menu_vit_emission0975", f.menu_vit_emission0975, menu_vit_emission0975_Click);
+    entree(vitesse, "menu_vit_emission1", f.menu_vit_emission1, menu_vit_emission1_Click);
+    entree(vitesse, "menu_vit_emission11", f.menu_vit_emission11, menu_vit_emission11_Click);
+    entree(vitesse, "menu_vit_emission12", f.menu_vit_emission12, menu_vit_emission12_Click);
+    entree(vitesse, "menu_vit_emission13", f.menu_vit_emission13, menu_vit_emission13_Click);
+    entree(vitesse, "menu_vit_emission2", f.menu_vit_emission2, menu_vit_emission2_Click);
+    entree(vitesse, "menu_vit_emission3", f.menu_vit_emission3, menu_vit_emission3_Click);
+
+    QMenu* police = sous_menu(barre, "menu_police_texterecep", f.menu_police_texterecep);
+    entree(police, "menu_police12", f.menu_police12, menu_police12_Click);
+    entree(police, "menu_police16", f.menu_police16, menu_police16_Click);
+    entree(police, "menu_police20", f.menu_police20, menu_police20_Click);
+    entree(police, "menu_police30", f.menu_police30, menu_police30_Click);
+
+    QMenu* type = sous_menu(barre, "menu_typecode", f.menu_typecode);
+    entree(type, "menu_typemorse", f.menu_typemorse, menu_typemorse_Click);
+    entree(type, "menu_typebinaire", f.menu_typebinaire, menu_typebinaire_Click);
+    QMenu* morserapide = sous_menu(type, "menu_typemorserapide", f.menu_typemorserapide);
+    entree(morserapide, "menu_morserap_17s", f.menu_morserap_17s, menu_morserap_17s_Click);
+    entree(morserapide, "menu_morserap_34s", f.menu_morserap_34s, menu_morserap_34s_Click);
+    entree(morserapide, "menu_decodage_fichiermorserap", f.menu_decodage_fichiermorserap,
+        menu_decodage_fichiermorserap_Click);
+    entree(morserapide, "menu_autorise_enregistremorse", f.menu_autorise_enregistremorse,
+        menu_autorise_enregistremorse_Click);
+    QMenu* binairerapide = sous_menu(type, "menu_typebinairerapide", f.menu_typebinairerapide);
+    entree(binairerapide, "menu_binairerap_17s", f.menu_binairerap_17s, menu_binairerap_17s_Click);
+    entree(binairerapide, "menu_binairerapide_33s", f.menu_binairerapide_33s, menu_binairerapide_33s_Click);
+    entree(binairerapide, "menu_decodage_fichierbinrap", f.menu_decodage_fichierbinrap,
+        menu_decodage_fichierbinrap_Click);
+    entree(binairerapide, "menu_autorise_enregistrebin", f.menu_autorise_enregistrebin,
+        menu_autorise_enregistrebin_Click);
+
+    entree(barre, "menu_apropos", f.menu_apropos, menu_apropos_Click);
+    entree(barre, "menu_OrphyGTSII", f.menu_OrphyGTSII, menu_OrphyGTSII_Click);
+}
+
+} // namespace optolink

@@ -1,0 +1,205 @@
+#include "app/boutons.h"
+#include "app/menus.h"
+#include "app/qt/boites_qt.h"
+#include "app/qt/feuillelumicode1.h"
+
+#include "tests/app/station_factice.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace optolink;
+using namespace optolink::essai;
+
+namespace {
+
+struct Ecran : ::testing::Test {
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char nom[] = "test_app_qt";
+        static char* argv[] = {nom, nullptr};
+        static QApplication application(argc, argv);
+    }
+};
+
+QStringList textes_boutons(QWidget* boite)
+{
+    QStringList textes;
+    for (auto* b : boite->findChildren<QAbstractButton*>())
+        if (b->isVisible())
+            textes << b->text();
+    textes.sort();
+    return textes;
+}
+
+// Once the modal box is up, reads its buttons and presses the one with this text.
+void repondre(const QString& bouton, QStringList& vus, std::function<void(QWidget*)> avant = {})
+{
+    auto* minuteur = new QTimer;
+    QObject::connect(minuteur, &QTimer::timeout, [=, &vus] {
+        QWidget* boite = QApplication::activeModalWidget();
+        if (!boite)
+            return;
+        minuteur->stop();
+        minuteur->deleteLater();
+        vus = textes_boutons(boite);
+        if (avant)
+            avant(boite);
+        for (auto* b : boite->findChildren<QAbstractButton*>())
+            if (b->text() == bouton)
+                b->click();
+    });
+    minuteur->start(0);
+}
+
+TEST_F(Ecran, MessageBoxesAnswerOkOrAnnulerInFrench)
+{
+    BoitesQt boites;
+    QStringList vus;
+    repondre("Annuler", vus);
+    EXPECT_EQ(boites.message("titre", "ligne 1\nligne 2", true), Boites::Reponse::Annuler);
+    EXPECT_EQ(vus, (QStringList{"Annuler", "OK"}));
+
+    repondre("OK", vus);
+    EXPECT_EQ(boites.message("titre", "texte", true), Boites::Reponse::OK);
+
+    repondre("OK", vus);
+    EXPECT_EQ(boites.message("titre", "texte", false), Boites::Reponse::OK);
+    EXPECT_EQ(vus, QStringList{"OK"});
+}
+
+TEST_F(Ecran, InputBoxGivesTheTextOrNothingOnAnnuler)
+{
+    BoitesQt boites;
+    QStringList vus;
+    QString invite_vue;
+    repondre("OK", vus, [&](QWidget* boite) {
+        auto* dialogue = qobject_cast<QInputDialog*>(boite);
+        ASSERT_NE(dialogue, nullptr);
+        invite_vue = dialogue->labelText();
+        EXPECT_EQ(dialogue->textValue(), "1");
+        dialogue->setTextValue("  3");
+    });
+    EXPECT_EQ(boites.saisie("N° de port", "ligne 1\rligne 2", "1"), "  3");
+    EXPECT_EQ(vus, (QStringList{"Annuler", "OK"}));
+    EXPECT_EQ(invite_vue, "ligne 1\nligne 2");
+
+    repondre("Annuler", vus);
+    EXPECT_EQ(boites.saisie("N° de port", "invite", "1"), "");
+}
+
+struct Fenetre : Ecran {
+    StationFactice s;
+    Feuillelumicode1 fenetre{s.poste, Envois{}};
+
+    template <typename T>
+    T* controle(const char* nom)
+    {
+        T* w = fenetre.findChild<T*>(nom);
+        EXPECT_NE(w, nullptr) << nom;
+        return w;
+    }
+};
+
+TEST_F(Fenetre, ControlsAtTheirDesignedPlacesWithTheirCaptions)
+{
+    auto* morse = controle<QPushButton>("Btonenvoiemorse");
+    EXPECT_EQ(morse->text(), "E&nvoi du message en code morse");
+    EXPECT_EQ(morse->geometry(), QRect(8, 184, 209, 65));
+    EXPECT_EQ(controle<QPushButton>("Btonenvoi_morserapide")->geometry(), morse->geometry());
+    EXPECT_EQ(controle<QPushButton>("Btonenvoiebinaire")->geometry(), QRect(232, 184, 201, 65));
+    EXPECT_EQ(controle<QPushButton>("Btonenvoi_binrap")->geometry(), QRect(232, 184, 201, 65));
+    EXPECT_EQ(controle<QPushButton>("Btonefface")->geometry(), QRect(456, 184, 193, 65));
+    EXPECT_EQ(controle<QPushButton>("Btonquitter")->geometry(), QRect(664, 200, 113, 41));
+    EXPECT_EQ(controle<QPushButton>("Btonquitter")->text(), "&Quitter");
+
+    auto* etiquette1 = controle<QLabel>("Etiquette1");
+    EXPECT_EQ(etiquette1->geometry(), QRect(8, 8, 777, 33));
+    EXPECT_EQ(etiquette1->text(), "Entrer un message (tout caractère clavier) ou code");
+    EXPECT_EQ(etiquette1->palette().color(QPalette::Window), QColor(192, 255, 192));
+    EXPECT_EQ(controle<QLabel>("Etiquette2")->palette().color(QPalette::Window), QColor(255, 255, 192));
+    auto* texte2 = controle<QPlainTextEdit>("Texte2");
+    EXPECT_EQ(texte2->geometry(), QRect(8, 320, 777, 233));
+    EXPECT_EQ(texte2->palette().color(QPalette::Base), QColor(255, 255, 192));
+
+    // Tab order of the focusable controls.
+    const QStringList ordre{"Texte1", "Texte2", "Btonquitter", "Btonenvoiebinaire", "Btonefface", "Btonenvoiemorse",
+        "Btonenvoi_morserapide", "Btonenvoi_binrap"};
+    QStringList chaine;
+    QWidget* w = controle<QPlainTextEdit>("Texte1");
+    do {
+        if (ordre.contains(w->objectName()) && !chaine.contains(w->objectName()))
+            chaine << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != controle<QPlainTextEdit>("Texte1"));
+    EXPECT_EQ(chaine, ordre);
+
+    EXPECT_EQ(fenetre.windowTitle(), "Communication entre deux ordinateurs en code binaire 8 bits ASCII");
+    EXPECT_LE(fenetre.width(), 800);
+    EXPECT_LE(fenetre.height(), 600);
+}
+
+TEST_F(Fenetre, MenuEntriesMirrorTheModelAndCallTheirHandlers)
+{
+    EXPECT_EQ(controle<QAction>("menu_codes")->text(), "&Codes de messages prédéfinis");
+    EXPECT_EQ(controle<QAction>("menu_vit_emission12")->text(), "x 1.2");
+    EXPECT_EQ(controle<QAction>("menu_apropos")->text(),
+        "&A propos ...v2-1  (Programme pouvant être placé en haute priorité Win)");
+    EXPECT_TRUE(controle<QAction>("menu_30ms")->isChecked());
+    EXPECT_FALSE(controle<QAction>("menu_50ms")->isChecked());
+    EXPECT_FALSE(controle<QAction>("menu_quiestlauteur")->isEnabled());
+
+    controle<QAction>("menu_morserap_17s")->trigger();
+    EXPECT_EQ(s.poste.etat.typecodage, "mr");
+    EXPECT_EQ(fenetre.windowTitle(), "Communication entre deux ordinateurs en code Morse (rapide)");
+    EXPECT_TRUE(controle<QAction>("menu_morserap_17s")->isChecked());
+    EXPECT_FALSE(controle<QAction>("menu_30ms")->isEnabled());
+    EXPECT_TRUE(controle<QAction>("menu_quiestlauteur")->isEnabled());
+    EXPECT_TRUE(controle<QPushButton>("Btonenvoi_morserapide")->isVisibleTo(&fenetre));
+    EXPECT_FALSE(controle<QPushButton>("Btonenvoiemorse")->isVisibleTo(&fenetre));
+    EXPECT_TRUE(controle<QPlainTextEdit>("Texte1")->toPlainText().startsWith(" Message à effacer : en morse rapide"));
+
+    // A click on a checked entry must not leave Qt's own toggle behind.
+    controle<QAction>("menu_morserap_17s")->trigger();
+    EXPECT_TRUE(controle<QAction>("menu_morserap_17s")->isChecked());
+}
+
+TEST_F(Fenetre, TypingWritesTheModelAndTheModelReachesTheWidgets)
+{
+    controle<QPlainTextEdit>("Texte1")->setPlainText("sos");
+    EXPECT_EQ(s.poste.fenetre.Texte1.Text, "sos");
+    s.poste.fenetre.Texte2.Text = "... (s) --- (o) ... (s)  = sos";
+    s.poste.fenetre.Texte2.Locked = true;
+    s.poste.fenetre.Texte2.FontSize = 30;
+    s.poste.fenetre.Btonefface.Enabled = false;
+    fenetre.synchroniser();
+    auto* texte2 = controle<QPlainTextEdit>("Texte2");
+    EXPECT_EQ(texte2->toPlainText(), "... (s) --- (o) ... (s)  = sos");
+    EXPECT_TRUE(texte2->isReadOnly());
+    EXPECT_EQ(texte2->font().pointSize(), 30);
+    EXPECT_FALSE(controle<QPushButton>("Btonefface")->isEnabled());
+
+    s.poste.fenetre.montrer();
+    EXPECT_TRUE(fenetre.isVisible());
+}
+
+TEST_F(Fenetre, ClosingTheWindowClosesThePortAndEndsTheProgram)
+{
+    ASSERT_TRUE(s.com.setPortOpen(true));
+    s.poste.fenetre.montrer();
+    fenetre.close();
+    EXPECT_EQ(s.terminaisons, 1);
+    EXPECT_FALSE(s.com.portOpen());
+}
+
+} // namespace
