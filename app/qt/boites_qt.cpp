@@ -1,6 +1,7 @@
 #include "app/qt/boites_qt.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -29,6 +30,9 @@ QString BoitesQt::saisie(const QString& titre, const QString& invite, const QStr
     boite.setWindowTitle(titre);
     // The prompt's lines are separated by carriage returns, which a Qt label does not break on.
     boite.setLabelText(QString(invite).replace(u'\r', u'\n'));
+    if (auto* etiquette = boite.findChild<QLabel*>())
+        etiquette->setWordWrap(true);
+    boite.setMinimumWidth(560);
     boite.setTextValue(defaut);
     boite.setOkButtonText("OK");
     boite.setCancelButtonText("Annuler");

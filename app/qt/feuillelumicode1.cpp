@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace optolink {
 
@@ -24,7 +25,7 @@ QColor couleur(Couleur c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) &
 QFont sans_empattement(double points)
 {
     QFont f;
-    f.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"});
+    f.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(true);
@@ -34,7 +35,7 @@ QFont sans_empattement(double points)
 QFont avec_empattement(int points)
 {
     QFont f;
-    f.setFamilies({"Times New Roman", "Liberation Serif", "DejaVu Serif"});
+    f.setFamilies({"Times New Roman", "Liberation Serif", "Nimbus Roman", "DejaVu Serif"});
     f.setStyleHint(QFont::Serif);
     f.setPointSize(points);
     f.setBold(true);
@@ -50,7 +51,7 @@ void colorer(QWidget* w, QPalette::ColorRole role, Couleur c)
 
 // Right edge of the widest controls and bottom of Texte2, plus the designed margin.
 constexpr int largeur_client = (120 + 11655 + 120) / 15;
-constexpr int hauteur_client = (4800 + 3495 + 60) / 15;
+constexpr int hauteur_client = (4800 + 3495 + 30) / 15;
 
 } // namespace
 
@@ -234,7 +235,16 @@ QAction* Feuillelumicode1::entree(QWidget* menu, const char* nom, EntreeMenu& mo
 void Feuillelumicode1::construire_menus()
 {
     FenetrePrincipale& f = poste_.fenetre;
-    QMenuBar* barre = menuBar();
+    // Like the designed window, the menu bar takes a second row for what does not fit on the first.
+    auto* barres = new QWidget(this);
+    auto* rangees = new QVBoxLayout(barres);
+    rangees->setContentsMargins(0, 0, 0, 0);
+    rangees->setSpacing(0);
+    auto* barre = new QMenuBar(barres);
+    auto* suite = new QMenuBar(barres);
+    rangees->addWidget(barre);
+    rangees->addWidget(suite);
+    setMenuWidget(barres);
 
     QMenu* codes = sous_menu(barre, "menu_codes", f.menu_codes);
     entree(codes, "menu_e1", f.menu_e1, menu_e1_Click);
@@ -286,8 +296,8 @@ void Feuillelumicode1::construire_menus()
     entree(binairerapide, "menu_autorise_enregistrebin", f.menu_autorise_enregistrebin,
         menu_autorise_enregistrebin_Click);
 
-    entree(barre, "menu_apropos", f.menu_apropos, menu_apropos_Click);
-    entree(barre, "menu_OrphyGTSII", f.menu_OrphyGTSII, menu_OrphyGTSII_Click);
+    entree(suite, "menu_apropos", f.menu_apropos, menu_apropos_Click);
+    entree(suite, "menu_OrphyGTSII", f.menu_OrphyGTSII, menu_OrphyGTSII_Click);
 }
 
 } // namespace optolink
