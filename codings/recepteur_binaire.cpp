@@ -62,10 +62,16 @@ private:
         }
 
         // A frame that has begun is always completed to 9 bits, with zeros if the light stays off.
-        do {
+        for (;;) {
             compter_bits(true);
             compter_bits(false);
-        } while (nbbits_ >= 1 && nbbits_ < bits_par_trame);
+            if (nbbits_ < 1 || nbbits_ >= bits_par_trame)
+                break;
+            // A reading equal to the threshold, neither light nor dark, counts no bit: wait for the
+            // next reading rather than cycle here for ever without letting the timer read again.
+            if (!lumiere(etat_) && !obscurite(etat_))
+                poste_.boucle.ceder();
+        }
 
         if (nbbits_ == bits_par_trame)
             etat_.nbsilences = 0;

@@ -1,5 +1,7 @@
 #include "codings/abreviations.h"
 
+#include "impression.h"
+
 #include <gtest/gtest.h>
 
 using namespace optolink;

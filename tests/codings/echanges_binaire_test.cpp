@@ -2,6 +2,8 @@
 
 #include "codings/abreviations.h"
 
+#include "impression.h"
+
 #include <gtest/gtest.h>
 
 using namespace optolink;

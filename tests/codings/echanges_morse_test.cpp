@@ -3,6 +3,8 @@
 #include "codings/abreviations.h"
 #include "codings/morse.h"
 
+#include "impression.h"
+
 #include <gtest/gtest.h>
 
 using namespace optolink;

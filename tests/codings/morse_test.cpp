@@ -1,5 +1,7 @@
 #include "codings/morse.h"
 
+#include "impression.h"
+
 #include <gtest/gtest.h>
 
 using namespace optolink;

@@ -9,13 +9,9 @@
 #include <QString>
 
 #include <functional>
-#include <ostream>
 #include <initializer_list>
 #include <memory>
 #include <vector>
-
-// Failures show the texts themselves.
-inline void PrintTo(const QString& texte, std::ostream* sortie) { *sortie << '"' << texte.toStdString() << '"'; }
 
 namespace optolink::essai {
 

@@ -1,6 +1,8 @@
 #include "codings/morse.h"
 #include "codings/traduction_morse.h"
 
+#include "impression.h"
+
 #include <gtest/gtest.h>
 
 using namespace optolink;

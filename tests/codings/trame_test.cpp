@@ -1,6 +1,8 @@
 #include "codings/trame.h"
 #include "codings/windows1252.h"
 
+#include "impression.h"
+
 #include <gtest/gtest.h>
 
 using namespace optolink;

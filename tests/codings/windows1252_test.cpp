@@ -1,5 +1,7 @@
 #include "codings/windows1252.h"
 
+#include "impression.h"
+
 #include <gtest/gtest.h>
 
 using namespace optolink;
