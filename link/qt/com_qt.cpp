@@ -122,9 +122,9 @@ void ComQt::sur_erreur(QSerialPort::SerialPortError e)
         return;
     perdu_ = true;
     const QString raison = QStringLiteral("La liaison avec l'interface sur le port COM%1 (%2) est perdue : "
-                                          "le périphérique ne répond plus (débranché, ou banc arrêté) [%3].")
+                                          "le périphérique ne répond plus (débranché, ou banc arrêté).")
                                .arg(numero_)
-                               .arg(chemin_, port_.errorString());
+                               .arg(chemin_);
     QMetaObject::invokeMethod(&port_, [this] {
         if (perdu_ && port_.isOpen())
             port_.close();

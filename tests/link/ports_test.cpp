@@ -1,0 +1,58 @@
+#include "link/ports.h"
+
+#include <gtest/gtest.h>
+
+using namespace optolink;
+
+namespace {
+PortsPresents linux_avec(QStringList liens_banc, QStringList peripheriques)
+{
+    PortsPresents p;
+    p.dossier_banc = QStringLiteral("/tmp/optolink-1000");
+    p.liens_banc = std::move(liens_banc);
+    p.peripheriques = std::move(peripheriques);
+    return p;
+}
+} // namespace
+
+TEST(CheminDuPort, SousWindowsNEstCOMn)
+{
+    PortsPresents p;
+    p.windows = true;
+    EXPECT_EQ(chemin_du_port(3, p), "COM3");
+    EXPECT_EQ(chemin_du_port(0, p), "");
+}
+
+TEST(CheminDuPort, LeBancPasseDAbord)
+{
+    const auto p = linux_avec({"COM1", "COM2"}, {"/dev/ttyUSB0"});
+    EXPECT_EQ(chemin_du_port(1, p), "/tmp/optolink-1000/COM1");
+    EXPECT_EQ(chemin_du_port(2, p), "/tmp/optolink-1000/COM2");
+    EXPECT_EQ(chemin_du_port(3, p), "/dev/ttyS2"); // past the one adapter
+}
+
+TEST(CheminDuPort, AdaptateursUSBPuisPortsSerie)
+{
+    const auto p = linux_avec({"COM11"}, {"/dev/ttyACM0", "/dev/ttyUSB10", "/dev/ttyUSB9", "/dev/ttyS0", "/dev/ttyUSB0"});
+    EXPECT_EQ(chemin_du_port(1, p), "/dev/ttyUSB0");
+    EXPECT_EQ(chemin_du_port(2, p), "/dev/ttyUSB9");
+    EXPECT_EQ(chemin_du_port(3, p), "/dev/ttyUSB10");
+    EXPECT_EQ(chemin_du_port(4, p), "/dev/ttyACM0");
+    EXPECT_EQ(chemin_du_port(5, p), "/dev/ttyS4");
+    EXPECT_EQ(chemin_du_port(11, p), "/tmp/optolink-1000/COM11");
+}
+
+TEST(CheminDuPort, SansRienLesPortsSerieIntegres)
+{
+    const auto p = linux_avec({}, {});
+    EXPECT_EQ(chemin_du_port(1, p), "/dev/ttyS0");
+    EXPECT_EQ(chemin_du_port(8, p), "/dev/ttyS7");
+    EXPECT_EQ(chemin_du_port(0, p), "");
+    EXPECT_EQ(chemin_du_port(-3, p), "");
+}
+
+TEST(AdaptateursUsb, OrdreFixe)
+{
+    EXPECT_EQ(adaptateurs_usb({"/dev/cu.usbmodem14101", "/dev/cu.usbserial-A1", "/dev/ttyS1", "/dev/ttyUSB1"}),
+              (QStringList{"/dev/ttyUSB1", "/dev/cu.usbserial-A1", "/dev/cu.usbmodem14101"}));
+}
