@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/etat.h"
+#include "link/liaison.h"
+#include "link/qt/boucle_qt.h"
+#include "link/qt/com_qt.h"
+#include "link/qt/horloge_qt.h"
+#include "link/qt/minuterie_qt.h"
+
+namespace optolink::mesures {
+
+// What a station of the program uses of the platform: the Qt clock, yield, timer and serial port,
+// and the link over them, its timer reading EA0.
+struct PosteReel {
+    HorlogeQt horloge;
+    BoucleQt boucle{horloge};
+    MinuterieQt minuterie;
+    ComQt com;
+    Etat etat;
+    Liaison liaison{com, horloge, etat};
+
+    explicit PosteReel(int numeroport)
+    {
+        etat.numeroport = static_cast<std::int16_t>(numeroport);
+        minuterie.surTic([this] { liaison.Minuterie_Timer(); });
+    }
+};
+
+} // namespace optolink::mesures
