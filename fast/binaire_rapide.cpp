@@ -225,11 +225,9 @@ ReceptionBinaire decoder_binaire_rapide(std::span<const QString> tabmesures, int
 
 ReceptionBinaire decode_fichierbinrap(QIODevice& fichier, const Progression& progression)
 {
-    LecteurRrr lecteur(fichier);
-    const int seuilmesure = premier_seuil_fichier(lecteur);
-    EchantillonsFichier echantillons(lecteur);
-    return developpe(decoder_trames(echantillons, seuilmesure, true, progression),
-                     Developpement::fichier);
+    EchantillonsFichier echantillons(fichier);
+    const int seuilmesure = echantillons.premier_seuil();
+    return developpe(decoder_trames(echantillons, seuilmesure, true, progression), Developpement::fichier);
 }
 
 } // namespace optolink

@@ -2,10 +2,10 @@
 
 namespace optolink {
 
-int premier_seuil_fichier(LecteurRrr& lecteur)
+EchantillonsFichier::EchantillonsFichier(QIODevice& fichier) : lecteur_(fichier)
 {
-    lecteur.sauter(lignes_entete_rrr + 1);
-    return lecteur.valeur_suivante() + 7;
+    lecteur_.sauter(lignes_entete_rrr + 1);
+    premier_seuil_ = lecteur_.valeur_suivante() + 7;
 }
 
 } // namespace optolink

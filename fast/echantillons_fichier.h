@@ -5,10 +5,13 @@
 
 namespace optolink {
 
-// The samples of a saved recording, one per line, until the end of the file.
+// The samples of a saved recording, one per line, until the end of the file. Opening skips the
+// header and the samples of indices 0 and 1: the recording starts in the sender's dark gap, so
+// the sample of index 1 plus 7 is the first detection level; the stream goes on from index 2.
 class EchantillonsFichier final : public Echantillons {
 public:
-    explicit EchantillonsFichier(LecteurRrr& lecteur) : lecteur_(lecteur) {}
+    explicit EchantillonsFichier(QIODevice& fichier);
+    int premier_seuil() const { return premier_seuil_; }
     int suivant() override { return lecteur_.valeur_suivante(); }
     bool reste() const override { return !lecteur_.fin(); }
     bool reste_preambule() const override { return !lecteur_.fin(); }
@@ -16,12 +19,8 @@ public:
     bool epuisee() const override { return lecteur_.fin(); }
 
 private:
-    LecteurRrr& lecteur_;
+    LecteurRrr lecteur_;
+    int premier_seuil_;
 };
-
-// Skips the header and the samples of indices 0 and 1: the recording starts in the sender's
-// dark gap, so the sample of index 1 plus 7 is the first detection level. The stream is left
-// on the sample of index 2.
-int premier_seuil_fichier(LecteurRrr& lecteur);
 
 } // namespace optolink

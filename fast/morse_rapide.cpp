@@ -1,7 +1,7 @@
 #include "fast/morse_rapide.h"
 
 #include "codings/abreviations.h"
-#include "codings/morse.h"
+#include "codings/traduction_morse.h"
 #include "fast/echantillons_fichier.h"
 
 namespace optolink {
@@ -46,7 +46,7 @@ int calibrer(Echantillons& e, int& seuilbrut, bool fichier, Largeurs& largeurs)
 
 ReceptionMorse reception(const QString& codemorse, Developpement maniere)
 {
-    const TraductionMorse t = traduire_codemorse(codemorse);
+    const MessageMorse t = traduire_codemorse(codemorse);
     return {codemorse, t.affichagemorse, developper(t.message, maniere),
             QStringLiteral("code morse reçu : ") + t.affichagemorse};
 }
@@ -96,37 +96,6 @@ QString decoder_impulsions(std::span<const QString> tabmesures, int nbmesuresmax
     return decoder_impulsions(table, seuilbrut, false, progression);
 }
 
-TraductionMorse traduire_codemorse(const QString& codemorse)
-{
-    TraductionMorse t;
-    QString caractere;
-    bool espace = false;
-    const qsizetype n = codemorse.size();
-    qsizetype k = 0; // position of the last symbol read, counted from 1
-    while (k < n - 1) {
-        while (k < n - 1) {
-            ++k;
-            const QChar c = codemorse[k - 1];
-            if (c == u' ') {
-                if (k + 1 < n - 1 && codemorse[k] == u' ')
-                    espace = true;
-                break;
-            }
-            caractere += c;
-        }
-        if (const auto trouve = decoder_caractere(caractere)) {
-            t.message += trouve->caractere;
-            t.affichagemorse += trouve->groupe;
-        }
-        caractere.clear();
-        if (espace) {
-            t.message += u' ';
-            espace = false;
-        }
-    }
-    return t;
-}
-
 ReceptionMorse decoder_morse_rapide(std::span<const QString> tabmesures, int nbmesuresmax,
                                     int seuilbrut, const Progression& progression)
 {
@@ -136,11 +105,9 @@ ReceptionMorse decoder_morse_rapide(std::span<const QString> tabmesures, int nbm
 
 ReceptionMorse decode_fichiermorserap(QIODevice& fichier, const Progression& progression)
 {
-    LecteurRrr lecteur(fichier);
-    const int seuilbrut = premier_seuil_fichier(lecteur);
-    EchantillonsFichier echantillons(lecteur);
-    return reception(decoder_impulsions(echantillons, seuilbrut, true, progression),
-                     Developpement::fichier);
+    EchantillonsFichier echantillons(fichier);
+    const int seuilbrut = echantillons.premier_seuil();
+    return reception(decoder_impulsions(echantillons, seuilbrut, true, progression), Developpement::fichier);
 }
 
 } // namespace optolink

@@ -17,11 +17,6 @@ struct ReceptionMorse {
     QString texte1;         // Texte1 at the end: "code morse reçu : " + affichagemorse
 };
 
-struct TraductionMorse {
-    QString message;
-    QString affichagemorse;
-};
-
 // Finds the four light runs of the calibration letter c, sets the dot and dash widths and the
 // detection level from them, then turns the rest of the stream into codemorse, shown in Texte1
 // after every symbol. fichier selects the rules of a saved recording: runs start on samples at
@@ -33,12 +28,9 @@ QString decoder_impulsions(Echantillons& echantillons, int seuilbrut, bool fichi
 QString decoder_impulsions(std::span<const QString> tabmesures, int nbmesuresmax, int seuilbrut,
                            const Progression& progression = {});
 
-// codemorse to text; a run of m spaces ends a character and adds m - 1 blanks. The last
-// symbol of codemorse is never looked at.
-TraductionMorse traduire_codemorse(const QString& codemorse);
-
-// The whole decoding of a live reception: seuilbrut is Int(tensionseuil × 255 / 20); the
-// first three characters of the message are compared with the abbreviations.
+// The whole decoding of a live reception (pulses, then traduire_codemorse): seuilbrut is
+// Int(tensionseuil × 255 / 20); the first three characters of the message are compared with
+// the abbreviations.
 ReceptionMorse decoder_morse_rapide(std::span<const QString> tabmesures, int nbmesuresmax,
                                     int seuilbrut, const Progression& progression = {});
 

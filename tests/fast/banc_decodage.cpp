@@ -10,6 +10,7 @@
 
 namespace {
 
+// Writes the file once, then times opening, reading and decoding it.
 template <typename Decodeur>
 void decoder_fichier(benchmark::State& etat, const synthese::Signal& signal, Decodeur decodeur)
 {

@@ -2,7 +2,8 @@
 
 #include "codings/abreviations.h"
 #include "codings/morse.h"
-#include "codings/windows1252.h"
+#include "codings/trame.h"
+#include "fast/echantillons.h"
 #include "files/rrr.h"
 #include "link/nombres.h"
 
@@ -47,6 +48,20 @@ int Reglage::echantillons(double duree_s) const
     return static_cast<int>(std::lround(duree_s / periode_s));
 }
 
+Reglage Cas::reglage() const
+{
+    Reglage r;
+    r.periode_s = periode_s;
+    r.dureebit = dureebit;
+    return r;
+}
+
+std::vector<Cas> cas_courants()
+{
+    return {{0.0013, 1, 6400, {}}, {0.0008, 0.5, 6400, {10, 45, 3}}, {0.0005, 1.0 / 3, 12800, {0, 99, 0}},
+            {0.0013, 1, 12800, {20, 70, 2}}};
+}
+
 Signal signal_morse(const QString& codemorse, int point, int trait, const Reglage& r)
 {
     Signal s;
@@ -71,18 +86,7 @@ Signal emission_morse(const QString& texte, const Reglage& r)
 
 QString trames(const QString& message)
 {
-    QString bits;
-    for (const QChar c : message) {
-        if (c == u' ') {
-            bits += u' ';
-            continue;
-        }
-        const auto code = optolink::code_windows1252(c);
-        if (!code)
-            throw std::invalid_argument("caractère hors de Windows-1252");
-        bits += u'1' + QString::number(*code, 2).rightJustified(8, u'0');
-    }
-    return bits;
+    return optolink::coder_binaire(message).chainebits;
 }
 
 Signal signal_binaire(const QString& chainebits, int bit, const Reglage& r)
@@ -130,6 +134,11 @@ QString fichier_rrr(const QString& dossier, const QString& nom, const std::vecto
     if (!optolink::ecrire_fichier_rrr(chemin, table, static_cast<int>(echantillons.size()) - 1).reussie)
         throw std::runtime_error("fichier de test non écrit");
     return chemin;
+}
+
+int seuil_de_niveau_sombre(int sombre)
+{
+    return optolink::seuil_brut(sombre * 20.0 / 255 + 0.5);
 }
 
 QString sans_blancs_de_fin(QString message)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <ostream>
 #include <vector>
@@ -40,12 +42,23 @@ struct Reglage {
     int echantillons(double duree_s) const;
 };
 
+// One recording setting of the parameterised tests: the speed x 1, x 2 or x 3 with its sampling
+// period, 6400 or 12800 samples, the light levels.
+struct Cas {
+    double periode_s;
+    double dureebit;
+    int nbmesuresmax;
+    Niveaux niveaux;
+    Reglage reglage() const;
+};
+std::vector<Cas> cas_courants();
+
 // Calibration letter c and a dash-long gap, then each symbol of codemorse followed by a dot gap.
 Signal signal_morse(const QString& codemorse, int point, int trait, const Reglage& r = {});
 // The fast Morse sender: dots a little shorter than 0.05 × dureebit s, dashes three dots.
 Signal emission_morse(const QString& texte, const Reglage& r = {});
 
-// The frames the binary sender builds for a message: "1" and the 8-bit code per character,
+// The frames the binary senders build for a message: "1" and the 8-bit code per character,
 // " " for a space.
 QString trames(const QString& message);
 // Preamble of three one-bit pulses and a two-bit pause, then every character of chainebits but
@@ -60,6 +73,28 @@ std::vector<QString> tabmesures(const std::vector<int>& echantillons);
 
 // A ".rrr" file of these samples in dossier; returns its path.
 QString fichier_rrr(const QString& dossier, const QString& nom, const std::vector<int>& echantillons);
+
+// The first raw level of the live receivers when the dark level is sombre: the threshold
+// voltage is the dark voltage plus 0.5 V.
+int seuil_de_niveau_sombre(int sombre);
+
+// The samples in a temporary ".rrr" file, opened and handed to decodeur(QIODevice&).
+template <typename Decodeur>
+auto decoder_fichier(const std::vector<int>& echantillons, Decodeur decodeur)
+{
+    QTemporaryDir dossier;
+    QFile fichier(fichier_rrr(dossier.path(), "signal.rrr", echantillons));
+    fichier.open(QIODevice::ReadOnly);
+    return decodeur(fichier);
+}
+
+// The samples downloaded into tabmesures, handed to decodeur(tabmesures, nbmesuresmax, seuilbrut).
+template <typename Decodeur>
+auto decoder_table(const std::vector<int>& echantillons, int sombre, Decodeur decodeur)
+{
+    const auto table = tabmesures(echantillons);
+    return decodeur(table, static_cast<int>(echantillons.size()) - 1, seuil_de_niveau_sombre(sombre));
+}
 
 // The message without the blanks that the silence at the end of a recording adds.
 QString sans_blancs_de_fin(QString message);

@@ -82,8 +82,7 @@ TEST_F(FichierRrr, PremierSeuilDuDeuxiemeEchantillon)
     ASSERT_TRUE(ecrire_fichier_rrr(chemin, tabmesures, 6400).reussie);
     QFile f(chemin);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    LecteurRrr lecteur(f);
-    EXPECT_EQ(premier_seuil_fichier(lecteur), 16);
+    EXPECT_EQ(EchantillonsFichier(f).premier_seuil(), 16);
 }
 
 TEST_F(FichierRrr, CheminVideEtEcritureImpossible)
