@@ -37,9 +37,4 @@ void emettre(Poste& poste, CommandeLaser commande, Duree duree)
 
 void ceder_sans_attendre(Poste& poste) { poste.boucle.ceder(-jamais_s); }
 
-void ceder_jusqua(Poste& poste, double echeance_s)
-{
-    poste.boucle.ceder(poste.horloge.maintenant_s() < echeance_s ? echeance_s : jamais_s);
-}
-
 } // namespace optolink

@@ -37,8 +37,4 @@ void emettre(Poste& poste, CommandeLaser commande, Duree duree);
 // the timing of a step, and the single yields of the routines.
 void ceder_sans_attendre(Poste& poste);
 
-// Yields until the next event or the deadline; once the deadline has passed, until the next
-// event (a timer tick), so that a loop polling a condition sleeps instead of spinning.
-void ceder_jusqua(Poste& poste, double echeance_s);
-
 } // namespace optolink

@@ -29,7 +29,7 @@ public:
 
         const MessageBinaire recu = decoder_chainebits(etat_.chainebits);
         etat_.textebits = recu.textebits;
-        etat_.message = developper(recu.message);
+        etat_.message = developper(recu.message, Developpement::message_entier);
         if (etat_.nbsilences > silences_max)
             etat_.message += QStringLiteral(" réception interrompue automatiquement (vérifier le montage, faire "
                                             "RAZ Orphy et relancer le programme) ");
@@ -53,7 +53,7 @@ private:
         ceder_avant_mesure(poste_);
         double t1 = horloge_.maintenant_s();
         while (obscurite(etat_) && etat_.nbsilences <= silences_max && nbbits_ == 0) {
-            ceder_jusqua(poste_, t1 + u());
+            poste_.boucle.ceder(t1 + u());
             if (horloge_.maintenant_s() - t1 >= u()) {
                 ajouter(u' ');
                 t1 = horloge_.maintenant_s();
@@ -79,7 +79,10 @@ private:
         // Nine "1" followed by more light is the end marker.
         t1 = horloge_.maintenant_s();
         while (lumiere(etat_) && nbuns_ >= bits_par_trame) {
-            ceder_jusqua(poste_, t1 + 0.5);
+            // Until more than 0.5 s has passed, wake then; afterwards only the reading that ends
+            // the light can change anything.
+            const double echeance = t1 + 0.5;
+            poste_.boucle.ceder(horloge_.maintenant_s() < echeance ? echeance : jamais_s);
             if (horloge_.maintenant_s() - t1 > 0.5) {
                 ++nbbits_;
                 ++nbuns_;
@@ -103,7 +106,7 @@ private:
         };
         double t1 = horloge_.maintenant_s();
         while (dure()) {
-            ceder_jusqua(poste_, t1 + 0.5 * u());
+            poste_.boucle.ceder(t1 + 0.5 * u());
             const double t2 = horloge_.maintenant_s();
             if (t2 - t1 >= 0.5 * u()) {
                 ++nbbits_;

@@ -22,7 +22,7 @@ void recevoir_morse(Poste& poste)
         ceder_avant_mesure(poste);
         double t1 = horloge.maintenant_s();
         while (obscurite(etat) && etat.nbsilences <= silences_max) {
-            ceder_jusqua(poste, t1 + 1.2 * etat.dureebit);
+            poste.boucle.ceder(t1 + 1.2 * etat.dureebit);
             if (horloge.maintenant_s() - t1 >= 1.2 * etat.dureebit) {
                 codemorse += u' ';
                 poste.fenetre.Texte1.Text = codemorse;
@@ -52,7 +52,7 @@ void recevoir_morse(Poste& poste)
     }
 
     const MessageMorse recu = traduire_codemorse(codemorse);
-    etat.message = developper(recu.message);
+    etat.message = developper(recu.message, Developpement::message_entier);
     if (etat.nbsilences > silences_max)
         etat.message += QStringLiteral("réception interrompue automatiquement (vérifier le montage, faire RAZ "
                                        "Orphy et relancer le programme) ");
