@@ -219,7 +219,7 @@ QMenu* Feuillelumicode1::sous_menu(QWidget* parent, const char* nom, EntreeMenu&
     return menu;
 }
 
-QAction* Feuillelumicode1::entree(QWidget* menu, const char* nom, EntreeMenu& modele, void (*clic)(Poste&))
+void Feuillelumicode1::entree(QWidget* menu, const char* nom, EntreeMenu& modele, void (*clic)(Poste&))
 {
     auto* action = new QAction(menu);
     action->setObjectName(nom);
@@ -229,12 +229,19 @@ QAction* Feuillelumicode1::entree(QWidget* menu, const char* nom, EntreeMenu& mo
         synchroniser();
     });
     lier_entree(action, modele);
-    return action;
+}
+
+void Feuillelumicode1::entrees(QWidget* menu, std::initializer_list<Commande> liste)
+{
+    for (const Commande& c : liste)
+        entree(menu, c.nom, poste_.fenetre.*c.modele, c.clic);
 }
 
 void Feuillelumicode1::construire_menus()
 {
-    FenetrePrincipale& f = poste_.fenetre;
+    using F = FenetrePrincipale;
+    F& f = poste_.fenetre;
+
     // Like the designed window, the menu bar takes a second row for what does not fit on the first.
     auto* barres = new QWidget(this);
     auto* rangees = new QVBoxLayout(barres);
@@ -246,58 +253,48 @@ void Feuillelumicode1::construire_menus()
     rangees->addWidget(suite);
     setMenuWidget(barres);
 
-    QMenu* codes = sous_menu(barre, "menu_codes", f.menu_codes);
-    entree(codes, "menu_e1", f.menu_e1, menu_e1_Click);
-    entree(codes, "menu_e2", f.menu_e2, menu_e2_Click);
-    entree(codes, "menu_e3", f.menu_e3, menu_e3_Click);
-    entree(codes, "menu_e4", f.menu_e4, menu_e4_Click);
-    entree(codes, "menu_quiestlauteur", f.menu_quiestlauteur, menu_quiestlauteur_Click);
-    entree(codes, "menu_reponsequarmont", f.menu_reponsequarmont, menu_reponsequarmont_Click);
-    entree(codes, "menu_messagelong", f.menu_messagelong, menu_messagelong_Click);
-
-    QMenu* minuterie = sous_menu(barre, "menu_reglage_minuterie", f.menu_reglage_minuterie);
-    entree(minuterie, "menu_30ms", f.menu_30ms, menu_30ms_Click);
-    entree(minuterie, "menu_50ms", f.menu_50ms, menu_50ms_Click);
-
-    QMenu* vitesse = sous_menu(barre, "menu_vitesseemission", f.menu_vitesseemission);
-    entree(vitesse, "menu_vit_emission0875", f.menu_vit_emission0875, menu_vit_emission0875_Click);
-    entree(vitesse, "menu_vit_emission09", f.menu_vit_emission09, menu_vit_emission09_Click);
-    entree(vitesse, "menu_vit_emission0925", f.menu_vit_emission0925, menu_vit_emission0925_Click);
-    entree(vitesse, "menu_vit_emission095", f.menu_vit_emission095, menu_vit_emission095_Click);
-    entree(vitesse, "menu_vit_emission0975", f.menu_vit_emission0975, menu_vit_emission0975_Click);
-    entree(vitesse, "menu_vit_emission1", f.menu_vit_emission1, menu_vit_emission1_Click);
-    entree(vitesse, "menu_vit_emission11", f.menu_vit_emission11, menu_vit_emission11_Click);
-    entree(vitesse, "menu_vit_emission12", f.menu_vit_emission12, menu_vit_emission12_Click);
-    entree(vitesse, "menu_vit_emission13", f.menu_vit_emission13, menu_vit_emission13_Click);
-    entree(vitesse, "menu_vit_emission2", f.menu_vit_emission2, menu_vit_emission2_Click);
-    entree(vitesse, "menu_vit_emission3", f.menu_vit_emission3, menu_vit_emission3_Click);
-
-    QMenu* police = sous_menu(barre, "menu_police_texterecep", f.menu_police_texterecep);
-    entree(police, "menu_police12", f.menu_police12, menu_police12_Click);
-    entree(police, "menu_police16", f.menu_police16, menu_police16_Click);
-    entree(police, "menu_police20", f.menu_police20, menu_police20_Click);
-    entree(police, "menu_police30", f.menu_police30, menu_police30_Click);
+    entrees(sous_menu(barre, "menu_codes", f.menu_codes),
+        {{"menu_e1", &F::menu_e1, menu_e1_Click}, {"menu_e2", &F::menu_e2, menu_e2_Click},
+            {"menu_e3", &F::menu_e3, menu_e3_Click}, {"menu_e4", &F::menu_e4, menu_e4_Click},
+            {"menu_quiestlauteur", &F::menu_quiestlauteur, menu_quiestlauteur_Click},
+            {"menu_reponsequarmont", &F::menu_reponsequarmont, menu_reponsequarmont_Click},
+            {"menu_messagelong", &F::menu_messagelong, menu_messagelong_Click}});
+    entrees(sous_menu(barre, "menu_reglage_minuterie", f.menu_reglage_minuterie),
+        {{"menu_30ms", &F::menu_30ms, menu_30ms_Click}, {"menu_50ms", &F::menu_50ms, menu_50ms_Click}});
+    entrees(sous_menu(barre, "menu_vitesseemission", f.menu_vitesseemission),
+        {{"menu_vit_emission0875", &F::menu_vit_emission0875, menu_vit_emission0875_Click},
+            {"menu_vit_emission09", &F::menu_vit_emission09, menu_vit_emission09_Click},
+            {"menu_vit_emission0925", &F::menu_vit_emission0925, menu_vit_emission0925_Click},
+            {"menu_vit_emission095", &F::menu_vit_emission095, menu_vit_emission095_Click},
+            {"menu_vit_emission0975", &F::menu_vit_emission0975, menu_vit_emission0975_Click},
+            {"menu_vit_emission1", &F::menu_vit_emission1, menu_vit_emission1_Click},
+            {"menu_vit_emission11", &F::menu_vit_emission11, menu_vit_emission11_Click},
+            {"menu_vit_emission12", &F::menu_vit_emission12, menu_vit_emission12_Click},
+            {"menu_vit_emission13", &F::menu_vit_emission13, menu_vit_emission13_Click},
+            {"menu_vit_emission2", &F::menu_vit_emission2, menu_vit_emission2_Click},
+            {"menu_vit_emission3", &F::menu_vit_emission3, menu_vit_emission3_Click}});
+    entrees(sous_menu(barre, "menu_police_texterecep", f.menu_police_texterecep),
+        {{"menu_police12", &F::menu_police12, menu_police12_Click},
+            {"menu_police16", &F::menu_police16, menu_police16_Click},
+            {"menu_police20", &F::menu_police20, menu_police20_Click},
+            {"menu_police30", &F::menu_police30, menu_police30_Click}});
 
     QMenu* type = sous_menu(barre, "menu_typecode", f.menu_typecode);
-    entree(type, "menu_typemorse", f.menu_typemorse, menu_typemorse_Click);
-    entree(type, "menu_typebinaire", f.menu_typebinaire, menu_typebinaire_Click);
-    QMenu* morserapide = sous_menu(type, "menu_typemorserapide", f.menu_typemorserapide);
-    entree(morserapide, "menu_morserap_17s", f.menu_morserap_17s, menu_morserap_17s_Click);
-    entree(morserapide, "menu_morserap_34s", f.menu_morserap_34s, menu_morserap_34s_Click);
-    entree(morserapide, "menu_decodage_fichiermorserap", f.menu_decodage_fichiermorserap,
-        menu_decodage_fichiermorserap_Click);
-    entree(morserapide, "menu_autorise_enregistremorse", f.menu_autorise_enregistremorse,
-        menu_autorise_enregistremorse_Click);
-    QMenu* binairerapide = sous_menu(type, "menu_typebinairerapide", f.menu_typebinairerapide);
-    entree(binairerapide, "menu_binairerap_17s", f.menu_binairerap_17s, menu_binairerap_17s_Click);
-    entree(binairerapide, "menu_binairerapide_33s", f.menu_binairerapide_33s, menu_binairerapide_33s_Click);
-    entree(binairerapide, "menu_decodage_fichierbinrap", f.menu_decodage_fichierbinrap,
-        menu_decodage_fichierbinrap_Click);
-    entree(binairerapide, "menu_autorise_enregistrebin", f.menu_autorise_enregistrebin,
-        menu_autorise_enregistrebin_Click);
+    entrees(type, {{"menu_typemorse", &F::menu_typemorse, menu_typemorse_Click},
+                      {"menu_typebinaire", &F::menu_typebinaire, menu_typebinaire_Click}});
+    entrees(sous_menu(type, "menu_typemorserapide", f.menu_typemorserapide),
+        {{"menu_morserap_17s", &F::menu_morserap_17s, menu_morserap_17s_Click},
+            {"menu_morserap_34s", &F::menu_morserap_34s, menu_morserap_34s_Click},
+            {"menu_decodage_fichiermorserap", &F::menu_decodage_fichiermorserap, menu_decodage_fichiermorserap_Click},
+            {"menu_autorise_enregistremorse", &F::menu_autorise_enregistremorse, menu_autorise_enregistremorse_Click}});
+    entrees(sous_menu(type, "menu_typebinairerapide", f.menu_typebinairerapide),
+        {{"menu_binairerap_17s", &F::menu_binairerap_17s, menu_binairerap_17s_Click},
+            {"menu_binairerapide_33s", &F::menu_binairerapide_33s, menu_binairerapide_33s_Click},
+            {"menu_decodage_fichierbinrap", &F::menu_decodage_fichierbinrap, menu_decodage_fichierbinrap_Click},
+            {"menu_autorise_enregistrebin", &F::menu_autorise_enregistrebin, menu_autorise_enregistrebin_Click}});
 
-    entree(suite, "menu_apropos", f.menu_apropos, menu_apropos_Click);
-    entree(suite, "menu_OrphyGTSII", f.menu_OrphyGTSII, menu_OrphyGTSII_Click);
+    entrees(suite, {{"menu_apropos", &F::menu_apropos, menu_apropos_Click},
+                       {"menu_OrphyGTSII", &F::menu_OrphyGTSII, menu_OrphyGTSII_Click}});
 }
 
 } // namespace optolink

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QAction;
@@ -43,7 +44,13 @@ private:
     QPushButton* bouton(const char* nom, Bouton& modele, QRect place, std::function<void(Poste&)> action);
     void construire_menus();
     QMenu* sous_menu(QWidget* parent, const char* nom, EntreeMenu& modele);
-    QAction* entree(QWidget* menu, const char* nom, EntreeMenu& modele, void (*clic)(Poste&));
+    void entree(QWidget* menu, const char* nom, EntreeMenu& modele, void (*clic)(Poste&));
+    struct Commande {
+        const char* nom;
+        EntreeMenu FenetrePrincipale::*modele;
+        void (*clic)(Poste&);
+    };
+    void entrees(QWidget* menu, std::initializer_list<Commande> liste);
     void lier_entree(QAction* action, EntreeMenu& modele);
 
     Poste& poste_;
