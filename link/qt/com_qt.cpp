@@ -61,16 +61,15 @@ bool ComQt::appliquer_reglages()
 bool ComQt::setPortOpen(bool ouvert)
 {
     if (!ouvert) {
+        en_service_ = false;
         if (port_.isOpen())
             port_.close();
-        perdu_ = false;
         return true;
     }
-    if (portOpen())
+    if (en_service_)
         return true;
     if (port_.isOpen())
         port_.close();
-    perdu_ = false;
     chemin_ = chemin_du_port(numero_, inventaire_());
     if (chemin_.isEmpty()) {
         erreur_ = QStringLiteral("Impossible d'ouvrir le port COM%1 : aucun port ne porte ce numéro "
@@ -94,6 +93,7 @@ bool ComQt::setPortOpen(bool ouvert)
     }
     port_.clear();
     erreur_.clear();
+    en_service_ = true;
     return true;
 }
 
@@ -118,15 +118,18 @@ QByteArray ComQt::input()
 // own notification, which is still running.
 void ComQt::sur_erreur(QSerialPort::SerialPortError e)
 {
-    if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError || !port_.isOpen() || perdu_)
+    // A write refused for a moment (system buffer full) is not a loss; a failing read or a vanished
+    // device is.
+    const bool perte = e == QSerialPort::ResourceError || e == QSerialPort::ReadError || e == QSerialPort::UnknownError;
+    if (!perte || !en_service_)
         return;
-    perdu_ = true;
+    en_service_ = false;
     const QString raison = QStringLiteral("La liaison avec l'interface sur le port COM%1 (%2) est perdue : "
                                           "le périphérique ne répond plus (débranché, ou banc arrêté).")
                                .arg(numero_)
                                .arg(chemin_);
     QMetaObject::invokeMethod(&port_, [this] {
-        if (perdu_ && port_.isOpen())
+        if (!en_service_ && port_.isOpen())
             port_.close();
     }, Qt::QueuedConnection);
     signalerPerte(raison);

@@ -25,7 +25,7 @@ public:
     void setSettings(const QString& reglages) override { reglages_ = reglages; }
 
     bool setPortOpen(bool ouvert) override;
-    bool portOpen() const override { return port_.isOpen() && !perdu_; }
+    bool portOpen() const override { return en_service_; }
     QString erreur() const override { return erreur_; }
     QString peripherique() const override { return chemin_; }
 
@@ -45,7 +45,7 @@ private:
     QString chemin_;
     QString erreur_;
     int longueur_entree_ = 0;
-    bool perdu_ = false;
+    bool en_service_ = false; // opened and set up, and not lost since
 };
 
 // Why a port did not open, in French.

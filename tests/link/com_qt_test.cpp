@@ -1,10 +1,6 @@
-#include "link/liaison.h"
-#include "link/qt/boucle_qt.h"
-#include "link/qt/com_qt.h"
-#include "link/qt/horloge_qt.h"
-#include "link/qt/minuterie_qt.h"
-#include "sim/bench/banc_reel.h"
 #include "link/qt/ports_systeme.h"
+#include "sim/bench/banc_reel.h"
+#include "tools/bench/poste_reel.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -38,12 +34,13 @@ struct ComQtSurBanc : ::testing::Test {
 
     QTemporaryDir dossier;
     std::unique_ptr<BancReel> banc;
-    HorlogeQt horloge;
-    BoucleQt boucle{horloge};
-    MinuterieQt minuterie;
-    ComQt com;
-    Etat etat;
-    Liaison liaison{com, horloge, etat};
+    mesures::PosteReel poste{port_a};
+    HorlogeQt& horloge = poste.horloge;
+    BoucleQt& boucle = poste.boucle;
+    MinuterieQt& minuterie = poste.minuterie;
+    ComQt& com = poste.com;
+    Etat& etat = poste.etat;
+    Liaison& liaison = poste.liaison;
     std::vector<double> lectures;
     std::vector<QString> pertes;
 
@@ -60,7 +57,6 @@ struct ComQtSurBanc : ::testing::Test {
             liaison.Minuterie_Timer();
             lectures.push_back(etat.tensionlue);
         });
-        etat.numeroport = port_a;
     }
     void TearDown() override { qunsetenv("TMPDIR"); }
 
