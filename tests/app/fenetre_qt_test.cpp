@@ -1,4 +1,5 @@
 #include "app/boutons.h"
+#include "app/demarrage.h"
 #include "app/menus.h"
 #include "app/qt/boites_qt.h"
 #include "app/qt/feuillelumicode1.h"
@@ -16,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <map>
 
 using namespace optolink;
 using namespace optolink::essai;
@@ -200,6 +203,79 @@ TEST_F(Fenetre, ClosingTheWindowClosesThePortAndEndsTheProgram)
     fenetre.close();
     EXPECT_EQ(s.terminaisons, 1);
     EXPECT_FALSE(s.com.portOpen());
+}
+
+} // namespace
+
+namespace {
+
+// Answers every modal box as it comes up: by title, the button to press, or the text to type in
+// an input box; OK otherwise. Keeps each box's title, text and buttons.
+struct Repondeur {
+    struct Vue {
+        QString titre;
+        QString texte;
+        QStringList boutons;
+    };
+    std::vector<Vue> vues;
+    std::map<QString, QString> choix;
+    QTimer minuteur;
+
+    Repondeur()
+    {
+        QObject::connect(&minuteur, &QTimer::timeout, [this] {
+            QWidget* boite = QApplication::activeModalWidget();
+            if (!boite || !boite->isVisible())
+                return;
+            const QString voulu = choix.count(boite->windowTitle()) ? choix[boite->windowTitle()] : "OK";
+            QString texte;
+            if (auto* message = qobject_cast<QMessageBox*>(boite))
+                texte = message->text();
+            if (auto* saisie = qobject_cast<QInputDialog*>(boite)) {
+                texte = saisie->labelText();
+                saisie->setTextValue(voulu);
+            }
+            vues.push_back({boite->windowTitle(), texte, textes_boutons(boite)});
+            const QString bouton = qobject_cast<QInputDialog*>(boite) ? "OK" : voulu;
+            for (auto* b : boite->findChildren<QAbstractButton*>())
+                if (b->text() == bouton) {
+                    b->click();
+                    return;
+                }
+        });
+        minuteur.start(0);
+    }
+};
+
+TEST_F(Ecran, TheRealStartUpThroughTheFrenchBoxes)
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    sim::TempsVirtuel temps;
+    auto& acteur = temps.acteur("A");
+    auto minuterie = acteur.nouvelle_minuterie();
+    ComFactice com;
+    com.reponse_ea = "0\r\n";
+    BoitesQt boites;
+    Poste poste(acteur, acteur, *minuterie, com, boites);
+
+    Repondeur repondeur;
+    repondeur.choix = {{" Choix du type de code MORSE ou BINAIRE ?", "Annuler"},
+        {"N° de port COM (émulé) ? 1,2,3 ... 8 ? ", " 2.5"}, {" Test du montage récepteur ?", "Annuler"}};
+    // Alone on this thread, the station's waits run in virtual time and its boxes on screen.
+    ASSERT_TRUE(demarrage(poste));
+
+    ASSERT_EQ(repondeur.vues.size(), 6u);
+    EXPECT_EQ(repondeur.vues[0].boutons, (QStringList{"Annuler", "OK"}));
+    EXPECT_EQ(repondeur.vues[1].boutons, QStringList{"OK"});
+    EXPECT_EQ(repondeur.vues[2].boutons, (QStringList{"Annuler", "OK"}));
+    EXPECT_TRUE(repondeur.vues[2].texte.startsWith("Entrer le n° de port COM réel ou correspondant au port USB émulé \n"));
+    EXPECT_TRUE(repondeur.vues[3].texte.startsWith(
+        "* chaque Orphy GTS II série (ou USB) est relié au port COM (ou USB émulé en port COM)  2 de chaque"));
+    EXPECT_EQ(repondeur.vues[5].titre, "ATTENTION : MESURE DE TENSION SEUIL");
+    EXPECT_EQ(poste.etat.typecodage, "b");
+    EXPECT_EQ(poste.etat.numeroport, 2);
+    EXPECT_EQ(poste.etat.tensionseuil, 0.5);
+    EXPECT_TRUE(com.portOpen());
 }
 
 } // namespace
