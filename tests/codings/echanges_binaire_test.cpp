@@ -1,4 +1,5 @@
 #include "postes_simules.h"
+#include "verifications.h"
 
 #include "codings/abreviations.h"
 
@@ -10,10 +11,7 @@ using namespace optolink;
 using namespace optolink::essai;
 
 namespace {
-const QString avis = QStringLiteral(
-    " réception interrompue automatiquement (vérifier le montage, faire RAZ Orphy et relancer le programme) ");
-
-constexpr double tolerance_ligne_s = 0.005;
+const QString avis = " " + avis_silence;
 
 struct Recu {
     QString texte1, texte2, chainebits;
@@ -57,11 +55,7 @@ TEST(EchangeBinaireLent, LaLettreA)
     EXPECT_EQ(a.fenetre.Texte2.Text, "");
     EXPECT_TRUE(a.fenetre.Btonenvoiebinaire.Enabled);
 
-    const auto durees = durees_laser(postes.banc.interface(0));
-    const std::vector<double> attendues = {5.68, 1.136, 0.568, 0.568, 1.136, 2.272, 0.568, 1.136, 6.818};
-    ASSERT_EQ(durees.size(), attendues.size());
-    for (std::size_t i = 0; i < durees.size(); ++i)
-        EXPECT_NEAR(durees[i], attendues[i], tolerance_ligne_s) << "période " << i;
+    verifier_durees_laser(postes.banc.interface(0), {5.68, 1.136, 0.568, 0.568, 1.136, 2.272, 0.568, 1.136, 6.818});
 }
 
 TEST(EchangeBinaireLent, MessagesTypes)

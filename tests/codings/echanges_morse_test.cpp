@@ -1,4 +1,5 @@
 #include "postes_simules.h"
+#include "verifications.h"
 
 #include "codings/abreviations.h"
 #include "codings/morse.h"
@@ -11,20 +12,6 @@ using namespace optolink;
 using namespace optolink::essai;
 
 namespace {
-const QString avis = QStringLiteral(
-    "réception interrompue automatiquement (vérifier le montage, faire RAZ Orphy et relancer le programme) ");
-
-// The line delays every laser change by the same two characters, or by one more when a repeat was
-// still on the line: the periods keep their length to a few milliseconds.
-constexpr double tolerance_ligne_s = 0.005;
-
-void attendre_durees(const std::vector<double>& vues, const std::vector<double>& attendues)
-{
-    ASSERT_EQ(vues.size(), attendues.size());
-    for (std::size_t i = 0; i < vues.size(); ++i)
-        EXPECT_NEAR(vues[i], attendues[i], tolerance_ligne_s) << "période " << i;
-}
-
 QString recu(const QString& texte, double dureebit, int intervalle_ms = 50)
 {
     DeuxPostes postes;
@@ -94,7 +81,7 @@ TEST(EchangeMorseLent, LumiereDeLaLettreEEtFenetrePendantLEnvoi)
     const auto echange = postes.echanger(morse_lent(), "e", 1, 50);
     ASSERT_TRUE(echange.complet);
 
-    attendre_durees(durees_laser(postes.banc.interface(0)), {3, 2, 0.3, 1.6, 3});
+    verifier_durees_laser(postes.banc.interface(0), {3, 2, 0.3, 1.6, 3});
     EXPECT_NEAR(echange.fin_envoi_s - echange.debut_envoi_s, 10.9, 0.02);
 
     // The start marker does not yield: an event due 1 s after the click waits for the pause.
@@ -120,8 +107,8 @@ TEST(EchangeMorseLent, UneVitesseChoisiePendantLEnvoiValeDesLaVerificationSuivan
     const auto echange = postes.echanger(morse_lent(), "ii", 1, 50);
     ASSERT_TRUE(echange.complet);
     // The gap under way is already past its new end: it stops at the check after the change.
-    attendre_durees(durees_laser(postes.banc.interface(0)),
-                    {3, 2, 0.3, 0.2, 0.15, 0.8, 0.15, 0.15, 0.15, 0.8, 3});
+    verifier_durees_laser(postes.banc.interface(0),
+                          {3, 2, 0.3, 0.2, 0.15, 0.8, 0.15, 0.15, 0.15, 0.8, 3});
 }
 
 TEST(EchangeMorseLent, MessagesTypes)
@@ -142,7 +129,7 @@ TEST(EchangeMorseLent, UnMessageCoupeFinitParLeSilenceAvecSonAvis)
     postes.comA.debrancher_a(DeuxPostes::clic_s + 5.45);
     const auto echange = postes.echanger(morse_lent(), "sos", 1, 50);
     ASSERT_TRUE(echange.complet);
-    EXPECT_EQ(postes.posteB.fenetre.Texte2.Text, ". (e)  = e    " + avis);
+    EXPECT_EQ(postes.posteB.fenetre.Texte2.Text, ". (e)  = e    " + avis_silence);
     EXPECT_EQ(postes.posteB.etat.nbsilences, 0); // reset by the waiting loop afterwards
 }
 

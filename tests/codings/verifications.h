@@ -1,0 +1,44 @@
+#pragma once
+
+#include "impression.h"
+#include "postes_simules.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <vector>
+
+namespace optolink::essai {
+
+// The notice a slow receiver appends to a message ended by silence (the binary one puts a blank
+// in front).
+inline const QString avis_silence = QStringLiteral(
+    "réception interrompue automatiquement (vérifier le montage, faire RAZ Orphy et relancer le programme) ");
+
+// The light and dark periods of A's laser as the transmitter times them. The line delays every
+// change by the same two characters, or by one more when a repeat was still on the line: the
+// periods keep their length to a few milliseconds.
+inline void verifier_durees_laser(const sim::InterfaceSimulee& interface, const std::vector<double>& attendues)
+{
+    constexpr double tolerance_ligne_s = 0.005;
+    const auto vues = durees_laser(interface);
+    ASSERT_EQ(vues.size(), attendues.size());
+    for (std::size_t i = 0; i < vues.size(); ++i)
+        EXPECT_NEAR(vues[i], attendues[i], tolerance_ligne_s) << "période " << i;
+}
+
+// A light shorter than the start marker's threshold, twice: the routine shows the window, runs
+// the timer and starts no reception.
+inline void verifier_sans_reception(const QString& typecodage, const Routine& attendre, double lumiere_s)
+{
+    PosteScripte b(typecodage, 2.5);
+    const QString legende = b.poste.fenetre.Etiquette2.Caption;
+    b.recevoir(attendre, b.signal(2, {lumiere_s, 1, lumiere_s}) + 5);
+    EXPECT_EQ(b.poste.fenetre.Etiquette2.Caption, legende);
+    EXPECT_EQ(b.poste.fenetre.Texte2.Text, "");
+    EXPECT_TRUE(b.poste.fenetre.Visible);
+    EXPECT_TRUE(b.minuterie->enabled());
+}
+
+} // namespace optolink::essai
