@@ -6,6 +6,9 @@
 
 #include <QStringList>
 
+#include <cstdint>
+#include <optional>
+
 namespace optolink {
 
 namespace {
