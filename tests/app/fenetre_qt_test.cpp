@@ -45,60 +45,74 @@ QStringList textes_boutons(QWidget* boite)
     return textes;
 }
 
-// Once the modal box is up, reads its buttons and presses the one with this text.
-void repondre(const QString& bouton, QStringList& vus, std::function<void(QWidget*)> avant = {})
-{
-    auto* minuteur = new QTimer;
-    QObject::connect(minuteur, &QTimer::timeout, [=, &vus] {
-        QWidget* boite = QApplication::activeModalWidget();
-        if (!boite)
-            return;
-        minuteur->stop();
-        minuteur->deleteLater();
-        vus = textes_boutons(boite);
-        if (avant)
-            avant(boite);
-        for (auto* b : boite->findChildren<QAbstractButton*>())
-            if (b->text() == bouton)
-                b->click();
-    });
-    minuteur->start(0);
-}
+// Answers every modal box as it comes up: by title, the button to press, or the text to type in
+// an input box; OK otherwise. Keeps each box's title, text and buttons.
+struct Repondeur {
+    struct Vue {
+        QString titre;
+        QString texte;
+        QStringList boutons;
+        QString defaut; // the answer an input box offered
+    };
+    std::vector<Vue> vues;
+    std::map<QString, QString> choix;
+    QTimer minuteur;
+
+    Repondeur()
+    {
+        QObject::connect(&minuteur, &QTimer::timeout, [this] {
+            QWidget* boite = QApplication::activeModalWidget();
+            if (!boite || !boite->isVisible())
+                return;
+            const QString voulu = choix.count(boite->windowTitle()) ? choix[boite->windowTitle()] : "OK";
+            Vue vue{boite->windowTitle(), {}, textes_boutons(boite), {}};
+            QString bouton = voulu;
+            if (auto* message = qobject_cast<QMessageBox*>(boite))
+                vue.texte = message->text();
+            if (auto* saisie = qobject_cast<QInputDialog*>(boite)) {
+                vue.texte = saisie->labelText();
+                vue.defaut = saisie->textValue();
+                if (voulu != "Annuler") {
+                    saisie->setTextValue(voulu);
+                    bouton = "OK";
+                }
+            }
+            vues.push_back(vue);
+            for (auto* b : boite->findChildren<QAbstractButton*>())
+                if (b->text() == bouton) {
+                    b->click();
+                    return;
+                }
+        });
+        minuteur.start(0);
+    }
+};
 
 TEST_F(Ecran, MessageBoxesAnswerOkOrAnnulerInFrench)
 {
     BoitesQt boites;
-    QStringList vus;
-    repondre("Annuler", vus);
-    EXPECT_EQ(boites.message("titre", "ligne 1\nligne 2", true), Boites::Reponse::Annuler);
-    EXPECT_EQ(vus, (QStringList{"Annuler", "OK"}));
-
-    repondre("OK", vus);
+    Repondeur r;
+    r.choix = {{"avec annuler", "Annuler"}};
+    EXPECT_EQ(boites.message("avec annuler", "ligne 1\nligne 2", true), Boites::Reponse::Annuler);
     EXPECT_EQ(boites.message("titre", "texte", true), Boites::Reponse::OK);
-
-    repondre("OK", vus);
     EXPECT_EQ(boites.message("titre", "texte", false), Boites::Reponse::OK);
-    EXPECT_EQ(vus, QStringList{"OK"});
+    ASSERT_EQ(r.vues.size(), 3u);
+    EXPECT_EQ(r.vues[0].boutons, (QStringList{"Annuler", "OK"}));
+    EXPECT_EQ(r.vues[0].texte, "ligne 1\nligne 2");
+    EXPECT_EQ(r.vues[2].boutons, QStringList{"OK"});
 }
 
 TEST_F(Ecran, InputBoxGivesTheTextOrNothingOnAnnuler)
 {
     BoitesQt boites;
-    QStringList vus;
-    QString invite_vue;
-    repondre("OK", vus, [&](QWidget* boite) {
-        auto* dialogue = qobject_cast<QInputDialog*>(boite);
-        ASSERT_NE(dialogue, nullptr);
-        invite_vue = dialogue->labelText();
-        EXPECT_EQ(dialogue->textValue(), "1");
-        dialogue->setTextValue("  3");
-    });
+    Repondeur r;
+    r.choix = {{"N° de port", "  3"}, {"autre", "Annuler"}};
     EXPECT_EQ(boites.saisie("N° de port", "ligne 1\rligne 2", "1"), "  3");
-    EXPECT_EQ(vus, (QStringList{"Annuler", "OK"}));
-    EXPECT_EQ(invite_vue, "ligne 1\nligne 2");
-
-    repondre("Annuler", vus);
-    EXPECT_EQ(boites.saisie("N° de port", "invite", "1"), "");
+    EXPECT_EQ(boites.saisie("autre", "invite", "1"), "");
+    ASSERT_EQ(r.vues.size(), 2u);
+    EXPECT_EQ(r.vues[0].boutons, (QStringList{"Annuler", "OK"}));
+    EXPECT_EQ(r.vues[0].texte, "ligne 1\nligne 2");
+    EXPECT_EQ(r.vues[0].defaut, "1");
 }
 
 struct Fenetre : Ecran {
@@ -204,48 +218,6 @@ TEST_F(Fenetre, ClosingTheWindowClosesThePortAndEndsTheProgram)
     EXPECT_EQ(s.terminaisons, 1);
     EXPECT_FALSE(s.com.portOpen());
 }
-
-} // namespace
-
-namespace {
-
-// Answers every modal box as it comes up: by title, the button to press, or the text to type in
-// an input box; OK otherwise. Keeps each box's title, text and buttons.
-struct Repondeur {
-    struct Vue {
-        QString titre;
-        QString texte;
-        QStringList boutons;
-    };
-    std::vector<Vue> vues;
-    std::map<QString, QString> choix;
-    QTimer minuteur;
-
-    Repondeur()
-    {
-        QObject::connect(&minuteur, &QTimer::timeout, [this] {
-            QWidget* boite = QApplication::activeModalWidget();
-            if (!boite || !boite->isVisible())
-                return;
-            const QString voulu = choix.count(boite->windowTitle()) ? choix[boite->windowTitle()] : "OK";
-            QString texte;
-            if (auto* message = qobject_cast<QMessageBox*>(boite))
-                texte = message->text();
-            if (auto* saisie = qobject_cast<QInputDialog*>(boite)) {
-                texte = saisie->labelText();
-                saisie->setTextValue(voulu);
-            }
-            vues.push_back({boite->windowTitle(), texte, textes_boutons(boite)});
-            const QString bouton = qobject_cast<QInputDialog*>(boite) ? "OK" : voulu;
-            for (auto* b : boite->findChildren<QAbstractButton*>())
-                if (b->text() == bouton) {
-                    b->click();
-                    return;
-                }
-        });
-        minuteur.start(0);
-    }
-};
 
 TEST_F(Ecran, TheRealStartUpThroughTheFrenchBoxes)
 {
