@@ -31,8 +31,12 @@ TEST(EchangeBinaireLent, LaLettreA)
 {
     DeuxPostes postes;
     QString texte2_pendant;
+    double instant_pendant = 0;
     postes.pendant_envoi_apres_s = 1.0;
-    postes.pendant_envoi = [&] { texte2_pendant = postes.posteA.fenetre.Texte2.Text; };
+    postes.pendant_envoi = [&] {
+        texte2_pendant = postes.posteA.fenetre.Texte2.Text;
+        instant_pendant = postes.acteurA.instant_s();
+    };
     const auto echange = postes.echanger(binaire_lent(), "a", 1, 30);
     ASSERT_TRUE(echange.complet);
 
@@ -50,6 +54,8 @@ TEST(EchangeBinaireLent, LaLettreA)
 
     const Poste& a = postes.posteA;
     EXPECT_EQ(texte2_pendant, "01100001 (a)  = 101100001");
+    // The start marker does not yield: an event due 1 s after the click waits for the pause.
+    EXPECT_NEAR(instant_pendant, DeuxPostes::clic_s + 5.68, 0.01);
     EXPECT_EQ(a.etat.chainebits, "101100001"); // kept after the send
     EXPECT_EQ(a.fenetre.Etiquette1.Caption, " Entrer un message (tout caractère clavier) ou code" + QString(9, u' '));
     EXPECT_EQ(a.fenetre.Texte2.Text, "");
