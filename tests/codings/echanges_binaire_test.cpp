@@ -64,6 +64,24 @@ TEST(EchangeBinaireLent, LaLettreA)
     verifier_durees_laser(postes.banc.interface(0), {5.68, 1.136, 0.568, 0.568, 1.136, 2.272, 0.568, 1.136, 6.818});
 }
 
+TEST(EchangeBinaireLent, FenetreDuRecepteurPendantLaTrame)
+{
+    DeuxPostes postes;
+    VueFenetre recepteur{};
+    // "a" at u = 1 s: the frame runs from 6.8 s to 12 s; at 8.5 s its first three bits are in.
+    postes.pendant_envoi_apres_s = 8.5;
+    postes.pendant_envoi = [&] { recepteur = vue(postes.posteB.fenetre); };
+    ASSERT_TRUE(postes.echanger(binaire_lent(), "a", 1, 30).complet);
+
+    EXPECT_EQ(recepteur.etiquette2, "RECEPTION DE MESSAGE EN COURS   PATIENTEZ SVP");
+    EXPECT_EQ(recepteur.etiquette1, "RECEPTION DE CODE BINAIRE EN COURS     PATIENTEZ SVP");
+    EXPECT_EQ(recepteur.texte1, " 101");
+    EXPECT_EQ(recepteur.fond_texte1, jaune_clair);
+    EXPECT_TRUE(recepteur.texte1_verrouille);
+    EXPECT_FALSE(recepteur.envoi_binaire);
+    EXPECT_FALSE(recepteur.efface);
+}
+
 TEST(EchangeBinaireLent, MessagesTypes)
 {
     const auto ab = recu("a b");

@@ -99,6 +99,32 @@ TEST(EchangeMorseLent, LumiereDeLaLettreEEtFenetrePendantLEnvoi)
     EXPECT_EQ(postes.posteB.fenetre.Texte2.Text, ". (e)  = e");
 }
 
+TEST(EchangeMorseLent, FenetresPendantLaReceptionEtLaDerniereSecondeDEnvoi)
+{
+    DeuxPostes postes;
+    VueFenetre recepteur{}, emetteur{};
+    // "e" at u = 1 s: the dot is over at 5.3 s, the end marker ends at 9.9 s, the trailer at 10.9 s.
+    postes.pendant_envoi_apres_s = 6;
+    postes.pendant_envoi = [&] {
+        recepteur = vue(postes.posteB.fenetre);
+        postes.acteurA.programmer(DeuxPostes::clic_s + 10.4, [&] { emetteur = vue(postes.posteA.fenetre); });
+    };
+    ASSERT_TRUE(postes.echanger(morse_lent(), "e", 1, 50).complet);
+
+    EXPECT_EQ(recepteur.etiquette2, "RECEPTION DE MESSAGE EN COURS   PATIENTEZ SVP");
+    EXPECT_EQ(recepteur.etiquette1, "RECEPTION DE CODE MORSE EN COURS     PATIENTEZ SVP");
+    EXPECT_EQ(recepteur.texte1, " .");
+    EXPECT_EQ(recepteur.texte2, "");
+    EXPECT_EQ(recepteur.fond_etiquette1, jaune_clair);
+    EXPECT_EQ(recepteur.fond_texte1, jaune_clair);
+    EXPECT_TRUE(recepteur.texte1_verrouille);
+    EXPECT_FALSE(recepteur.envoi_morse);
+    EXPECT_FALSE(recepteur.efface);
+
+    EXPECT_EQ(emetteur.etiquette1, " ENVOI DU MESSAGE TERMINE ");
+    EXPECT_EQ(emetteur.etiquette2, " ENVOI DU CODE MORSE EN COURS");
+}
+
 TEST(EchangeMorseLent, UneVitesseChoisiePendantLEnvoiValeDesLaVerificationSuivante)
 {
     DeuxPostes postes;

@@ -42,3 +42,21 @@ inline void verifier_sans_reception(const QString& typecodage, const Routine& at
 }
 
 } // namespace optolink::essai
+
+namespace optolink::essai {
+
+// What a station's window shows at one moment.
+struct VueFenetre {
+    QString etiquette1, etiquette2, texte1, texte2;
+    Couleur fond_etiquette1, fond_texte1;
+    bool texte1_verrouille, envoi_morse, envoi_binaire, efface;
+};
+
+inline VueFenetre vue(const FenetrePrincipale& f)
+{
+    return {f.Etiquette1.Caption, f.Etiquette2.Caption, f.Texte1.Text, f.Texte2.Text,
+            f.Etiquette1.BackColor, f.Texte1.BackColor, f.Texte1.Locked, f.Btonenvoiemorse.Enabled,
+            f.Btonenvoiebinaire.Enabled, f.Btonefface.Enabled};
+}
+
+} // namespace optolink::essai
