@@ -6,7 +6,7 @@ paquets=(
   qt6-base-dev libqt6serialport6-dev libqt6charts6-dev libqt6opengl6-dev libgl-dev
   qt6-translations-l10n qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth xdotool xclip
 )
 manquants=()
 for p in "${paquets[@]}"; do

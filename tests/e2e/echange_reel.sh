@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# A real-time exchange between two program processes over the simulated bench, driven only as a
+# user drives them: answers to the start-up boxes, the speed menu, typing in the message box,
+# the send button's access key. The text that appears in the receiving window is read back the
+# way a user copies it: a triple click in the box, then the X selection.
+#
+# usage: echange_reel.sh (morse|binaire) OPTOLINK OPTOLINK_BENCH MESSAGE ATTENDU
+set -euo pipefail
+codage=$1 programme=$2 banc=$3 message=$4 attendu=$5
+
+travail=$(mktemp -d)
+pids=()
+finir() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$travail"
+}
+trap finir EXIT
+
+# A free display and two port numbers no other run uses.
+exec 3>"$travail/affichage"
+Xvfb -displayfd 3 -screen 0 1700x700x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$travail/affichage")"
+base=$((20000 + ($$ % 10000) * 2))
+portA=$base portB=$((base + 1))
+
+"$banc" --ports "$portA,$portB" --journal >"$travail/banc.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do grep -q "Ctrl-C" "$travail/banc.log" 2>/dev/null && break; sleep 0.1; done
+
+# Waits for a window whose title holds the text, gives it the keyboard focus and echoes its id.
+fenetre() {
+    local id
+    id=$(xdotool search --sync --onlyvisible --name "$1" | tail -1)
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    echo "$id"
+}
+touche() { fenetre "$1" >/dev/null; sleep 0.3; xdotool key --clearmodifiers "$2"; sleep 0.5; }
+
+demarrer() { # port x-position
+    "$programme" >"$travail/programme$1.log" 2>&1 &
+    pids+=($!)
+    if [ "$codage" = morse ]; then touche "Choix du type" Return; else touche "Choix du type" Escape; fi
+    touche "Attention à la priorité" Return
+    fenetre "N° de port" >/dev/null
+    sleep 0.3
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 50 "$1"
+    xdotool key --clearmodifiers Return
+    sleep 0.5
+    touche "Branchement du matériel" Return
+    touche "Test du montage" Escape
+    touche "ATTENTION : MESURE" Return
+    sleep 2 # the threshold is measured over more than a second
+    local id
+    id=$(xdotool search --sync --onlyvisible --name "Communication entre deux ordinateurs" | tail -1)
+    xdotool windowmove --sync "$id" "$2" 0
+    echo "$id"
+}
+
+# Speed x 2 from the "vitesse d'émission" menu: the tenth entry.
+vitesse_x2() {
+    xdotool windowfocus --sync "$1"
+    xdotool key --clearmodifiers alt+v
+    sleep 0.3
+    for _ in $(seq 9); do xdotool key Down; sleep 0.05; done
+    xdotool key Return
+    sleep 0.3
+}
+
+fenetreB=$(demarrer "$portB" 850)
+fenetreA=$(demarrer "$portA" 0)
+vitesse_x2 "$fenetreA"
+vitesse_x2 "$fenetreB"
+
+# Type the message into A's message box and press the send button by its access key.
+xdotool windowfocus --sync "$fenetreA"
+xdotool mousemove 300 140 click 1
+sleep 0.2
+xdotool type --delay 60 "$message"
+if [ "$codage" = morse ]; then xdotool key --clearmodifiers alt+n; else xdotool key --clearmodifiers alt+e; fi
+
+lu=""
+for _ in $(seq 60); do
+    sleep 2
+    xdotool mousemove $((850 + 300)) 450 click --repeat 3 --delay 80 1
+    sleep 0.2
+    lu=$(xclip -o -selection primary 2>/dev/null || true)
+    [ "$lu" = "$attendu" ] && break
+done
+echo "reçu : [$lu]"
+echo "attendu : [$attendu]"
+if [ "$lu" != "$attendu" ]; then
+    echo "--- journal du banc"; cat "$travail/banc.log"
+    exit 1
+fi
