@@ -4,10 +4,18 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace optolink {
 
 QWidget* BoitesQt::parent() const { return fenetre_ && fenetre_->isVisible() ? fenetre_.data() : nullptr; }
+
+// The window gets the keyboard back, access keys included, even where no window manager does it.
+void BoitesQt::rendre_la_main() const
+{
+    if (QWidget* fenetre = parent())
+        QTimer::singleShot(0, fenetre, [fenetre] { fenetre->activateWindow(); });
+}
 
 Boites::Reponse BoitesQt::message(const QString& titre, const QString& texte, bool avecAnnuler)
 {
@@ -20,7 +28,9 @@ Boites::Reponse BoitesQt::message(const QString& titre, const QString& texte, bo
         boite.button(QMessageBox::Cancel)->setText("Annuler");
         boite.setEscapeButton(QMessageBox::Cancel); // closing the box answers Annuler
     }
-    return boite.exec() == QMessageBox::Ok ? Reponse::OK : Reponse::Annuler;
+    const bool ok = boite.exec() == QMessageBox::Ok;
+    rendre_la_main();
+    return ok ? Reponse::OK : Reponse::Annuler;
 }
 
 QString BoitesQt::saisie(const QString& titre, const QString& invite, const QString& defaut)
@@ -36,7 +46,9 @@ QString BoitesQt::saisie(const QString& titre, const QString& invite, const QStr
     boite.setTextValue(defaut);
     boite.setOkButtonText("OK");
     boite.setCancelButtonText("Annuler");
-    return boite.exec() == QDialog::Accepted ? boite.textValue() : QString();
+    const bool ok = boite.exec() == QDialog::Accepted;
+    rendre_la_main();
+    return ok ? boite.textValue() : QString();
 }
 
 } // namespace optolink

@@ -17,6 +17,7 @@ public:
 
 private:
     QWidget* parent() const;
+    void rendre_la_main() const;
     QPointer<QWidget> fenetre_;
 };
 
