@@ -4,6 +4,8 @@
 #include "app/qt/boites_qt.h"
 #include "app/qt/feuillelumicode1.h"
 
+#include "sim/banc.h"
+#include "sim/com_simule.h"
 #include "tests/app/station_factice.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +58,7 @@ struct Repondeur {
     };
     std::vector<Vue> vues;
     std::map<QString, QString> choix;
+    std::function<void(const QString& titre)> pendant; // what the user does while a box is up
     QTimer minuteur;
 
     Repondeur()
@@ -78,6 +81,8 @@ struct Repondeur {
                 }
             }
             vues.push_back(vue);
+            if (pendant)
+                pendant(vue.titre);
             for (auto* b : boite->findChildren<QAbstractButton*>())
                 if (b->text() == bouton) {
                     b->click();
@@ -219,34 +224,44 @@ TEST_F(Fenetre, ClosingTheWindowClosesThePortAndEndsTheProgram)
     EXPECT_FALSE(s.com.portOpen());
 }
 
-TEST_F(Ecran, TheRealStartUpThroughTheFrenchBoxes)
+TEST_F(Ecran, TheRealStartUpThroughTheFrenchBoxesAgainstTheSimulatedInterface)
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     sim::TempsVirtuel temps;
+    sim::Banc banc(temps, {});
+    sim::ComSimule com(banc.interface(0), temps);
     auto& acteur = temps.acteur("A");
     auto minuterie = acteur.nouvelle_minuterie();
-    ComFactice com;
-    com.reponse_ea = "0\r\n";
     BoitesQt boites;
     Poste poste(acteur, acteur, *minuterie, com, boites);
 
     Repondeur repondeur;
     repondeur.choix = {{" Choix du type de code MORSE ou BINAIRE ?", "Annuler"},
-        {"N° de port COM (émulé) ? 1,2,3 ... 8 ? ", " 2.5"}, {" Test du montage récepteur ?", "Annuler"}};
+        {"N° de port COM (émulé) ? 1,2,3 ... 8 ? ", " 2.5"}};
+    // The user of the facing station lights this photodiode for the second measurement.
+    repondeur.pendant = [&](const QString& titre) {
+        if (titre == " Résultat de mesure de la tension seuil ")
+            banc.interface(1).envoyer(QByteArray(1, '\0'));
+        if (titre == " Résultat du test : CORRECT ")
+            banc.interface(1).envoyer(" ");
+    };
     // Alone on this thread, the station's waits run in virtual time and its boxes on screen.
     ASSERT_TRUE(demarrage(poste));
 
-    ASSERT_EQ(repondeur.vues.size(), 6u);
+    ASSERT_EQ(repondeur.vues.size(), 9u);
     EXPECT_EQ(repondeur.vues[0].boutons, (QStringList{"Annuler", "OK"}));
     EXPECT_EQ(repondeur.vues[1].boutons, QStringList{"OK"});
     EXPECT_EQ(repondeur.vues[2].boutons, (QStringList{"Annuler", "OK"}));
+    EXPECT_EQ(repondeur.vues[2].defaut, "1");
     EXPECT_TRUE(repondeur.vues[2].texte.startsWith("Entrer le n° de port COM réel ou correspondant au port USB émulé \n"));
     EXPECT_TRUE(repondeur.vues[3].texte.startsWith(
         "* chaque Orphy GTS II série (ou USB) est relié au port COM (ou USB émulé en port COM)  2 de chaque"));
-    EXPECT_EQ(repondeur.vues[5].titre, "ATTENTION : MESURE DE TENSION SEUIL");
+    EXPECT_EQ(repondeur.vues[7].titre, " Résultat du test : CORRECT ");
+    EXPECT_EQ(repondeur.vues[7].boutons, QStringList{"OK"});
+    EXPECT_EQ(repondeur.vues[8].titre, "ATTENTION : MESURE DE TENSION SEUIL");
     EXPECT_EQ(poste.etat.typecodage, "b");
     EXPECT_EQ(poste.etat.numeroport, 2);
-    EXPECT_EQ(poste.etat.tensionseuil, 0.5);
+    EXPECT_DOUBLE_EQ(poste.etat.tensionseuil, 2 * 20.0 / 255 + 0.5);
     EXPECT_TRUE(com.portOpen());
 }
 
