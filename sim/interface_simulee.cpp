@@ -69,7 +69,7 @@ void InterfaceSimulee::executer(const QByteArray& commande)
     if (nom == "EA") {
         // Only EA0 is wired; the other inputs read nothing.
         const bool ea0 = arguments.trimmed().toInt() == 0;
-        repondre(QByteArray::number(ea0 ? brut_ea(tension_ea0_v_()) : 0) + "\r\n");
+        repondre(QByteArray::number(ea0 ? brut_ea(tension_ea0_v_()) : 0) + '\r');
     } else if (nom == "PE") {
         programmer(arguments);
     } else if (nom == "GOR") {

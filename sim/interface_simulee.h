@@ -27,8 +27,8 @@ struct ChangementLaser {
 // so the same model serves the virtual-time tests and the real-time bench.
 //
 // Replies: "WEA 0" is answered with the raw reading (0 to 255, 255 standing for 20 V) in decimal
-// followed by CR LF, as a terminal shows it on its own line; a recording sends each sample in
-// decimal followed by ",", as it is taken.
+// followed by a carriage return, the terminator the commands use too; a recording sends each
+// sample in decimal followed by ",", as it is taken.
 class InterfaceSimulee {
 public:
     InterfaceSimulee(Ordonnanceur& temps, QString nom, std::function<double()> tension_ea0_v);

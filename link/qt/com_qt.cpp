@@ -4,6 +4,10 @@
 
 #include <QMetaObject>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace optolink {
@@ -97,12 +101,23 @@ bool ComQt::setPortOpen(bool ouvert)
     return true;
 }
 
+// QSerialPort only queues until the event loop runs: the bytes go to the system at once. On Unix
+// they are written to the descriptor itself, which also spares the event loop a wake-up to empty
+// QSerialPort's queue; what the system cannot take at once (full buffer) goes through the queue.
 void ComQt::output(const QByteArray& octets)
 {
     if (!portOpen())
         return;
+#ifdef Q_OS_UNIX
+    if (port_.bytesToWrite() == 0) {
+        const auto ecrits = ::write(port_.handle(), octets.constData(), static_cast<size_t>(octets.size()));
+        if (ecrits == octets.size())
+            return;
+        port_.write(octets.sliced(std::max<qsizetype>(ecrits, 0)));
+        return;
+    }
+#endif
     port_.write(octets);
-    // QSerialPort only queues until the event loop runs: hand the bytes to the system now.
     port_.flush();
 }
 

@@ -40,7 +40,7 @@ TEST_F(ComVirtuelle, LectureEntiereOuOctetParOctet)
     EXPECT_EQ(com.input(), "2");
     EXPECT_EQ(com.input(), "\r");
     com.setInputLen(0);
-    EXPECT_EQ(com.input(), "\n2\r\n");
+    EXPECT_EQ(com.input(), "2\r");
     EXPECT_EQ(com.input(), "");
 }
 

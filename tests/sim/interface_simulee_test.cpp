@@ -83,9 +83,9 @@ TEST_F(BancVirtuel, LaLigneCadenceEtLeLaserChangeALArrivee)
     EXPECT_NEAR(a().journal_laser()[1].instant_s, 1.0 + 8 * d, 1e-9);
     EXPECT_FALSE(a().journal_laser()[1].allume);
     // The reply leaves when the request's carriage return has arrived, and is paced the same way.
-    ASSERT_EQ(reponses.size(), 3u);
-    EXPECT_EQ(texte_recu(), "2\r\n");
-    for (int i = 0; i < 3; ++i)
+    ASSERT_EQ(reponses.size(), 2u);
+    EXPECT_EQ(texte_recu(), "2\r");
+    for (int i = 0; i < 2; ++i)
         EXPECT_NEAR(reponses[i].instant_s, 1.0 + (6 + 1 + i) * d, 1e-9);
 }
 
@@ -98,7 +98,7 @@ TEST_F(BancVirtuel, LaLumiereDuLaserDEnFace)
     EXPECT_DOUBLE_EQ(b().tension_ea0_v(), 0.16); // its own laser does not light its photodiode
     a().envoyer(QByteArray("WEA 0\r"));
     attendre_jusqua(0.1);
-    EXPECT_EQ(texte_recu(), "51\r\n"); // Int(4.06 × 255 / 20)
+    EXPECT_EQ(texte_recu(), "51\r"); // Int(4.06 × 255 / 20)
     b().envoyer(" ");
     attendre_jusqua(0.2);
     EXPECT_DOUBLE_EQ(a().tension_ea0_v(), 0.16);
@@ -108,7 +108,7 @@ TEST_F(BancVirtuel, SeulEA0EstBranche)
 {
     a().envoyer("WEA 3\r");
     attendre_jusqua(0.1);
-    EXPECT_EQ(texte_recu(), "0\r\n");
+    EXPECT_EQ(texte_recu(), "0\r");
 }
 
 TEST_F(BancVirtuel, UnEnregistrementEnvoieChaqueMesureALaCadence)

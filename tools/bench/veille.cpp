@@ -22,6 +22,7 @@ double temps_processeur_fil_s()
 struct Veille {
     double cpu_pourcent;
     int tics;
+    long reveils;
     double intervalle_moyen_ms;
     double ecart_max_ms;
 };
@@ -37,16 +38,17 @@ Veille mesurer(PosteReel& poste, double duree_s, const std::function<void()>& ce
     poste.minuterie.setEnabled(true);
     const double cpu0 = temps_processeur_fil_s();
     const double t0 = poste.horloge.maintenant_s();
-    int lumiere = 0;
-    while (poste.horloge.maintenant_s() < t0 + duree_s) {
-        if (poste.etat.tensionlue > poste.etat.tensionseuil)
-            ++lumiere;
+    long reveils = 0;
+    bool lumiere = false;
+    while (poste.horloge.maintenant_s() < t0 + duree_s && !lumiere) {
+        lumiere = poste.etat.tensionlue > poste.etat.tensionseuil;
         ceder();
+        ++reveils;
     }
     const double cpu = temps_processeur_fil_s() - cpu0;
     const double duree = poste.horloge.maintenant_s() - t0;
     poste.minuterie.setEnabled(false);
-    Veille v{100 * cpu / duree, static_cast<int>(tics.size()), 0, 0};
+    Veille v{100 * cpu / duree, static_cast<int>(tics.size()), reveils, 0, 0};
     if (tics.size() > 1) {
         const double intervalle_ms = poste.minuterie.interval();
         v.intervalle_moyen_ms = 1000 * (tics.back() - tics.front()) / static_cast<double>(tics.size() - 1);
@@ -58,8 +60,10 @@ Veille mesurer(PosteReel& poste, double duree_s, const std::function<void()>& ce
 
 void afficher(const char* legende, const Veille& v)
 {
-    std::printf("  %-40s CPU %6.2f %% d'un cœur   (%d tics, intervalle moyen %.2f ms, écart max %.2f ms)\n", legende,
-                v.cpu_pourcent, v.tics, v.intervalle_moyen_ms, v.ecart_max_ms);
+    std::printf("  %-40s CPU %6.2f %% d'un cœur   (%d tics, %.1f retours de boucle par tic, intervalle moyen %.2f ms,"
+                " écart max %.2f ms)\n",
+                legende, v.cpu_pourcent, v.tics, v.tics ? static_cast<double>(v.reveils) / v.tics : 0.0,
+                v.intervalle_moyen_ms, v.ecart_max_ms);
 }
 
 } // namespace
