@@ -12,16 +12,8 @@ using namespace Qt::StringLiterals;
 
 namespace optolink {
 
-ComQt::ComQt(std::function<PortsPresents()> inventaire) : inventaire_(std::move(inventaire))
-{
-    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
-                     [this](QSerialPort::SerialPortError e) { sur_erreur(e); });
-}
-
-ComQt::ComQt() : ComQt(ports_presents) {}
-
-ComQt::~ComQt() = default;
-
+namespace {
+// Why a port did not open, in French.
 QString raison_echec_ouverture(QSerialPort::SerialPortError erreur, const QString& detail)
 {
     switch (erreur) {
@@ -32,12 +24,21 @@ QString raison_echec_ouverture(QSerialPort::SerialPortError erreur, const QStrin
                               "ou vos droits ne suffisent pas (groupe dialout)");
     case QSerialPort::OpenError:
         return QStringLiteral("le port est déjà ouvert");
-    case QSerialPort::UnsupportedOperationError:
-        return QStringLiteral("réglages \"9600,N,8,1\" refusés par le périphérique");
     default:
         return QStringLiteral("erreur du système (%1)").arg(detail);
     }
 }
+} // namespace
+
+ComQt::ComQt(std::function<PortsPresents()> inventaire) : inventaire_(std::move(inventaire))
+{
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
+                     [this](QSerialPort::SerialPortError e) { sur_erreur(e); });
+}
+
+ComQt::ComQt() : ComQt(ports_presents) {}
+
+ComQt::~ComQt() = default;
 
 // "9600,N,8,1": speed, parity, data bits, stop bits.
 bool ComQt::appliquer_reglages()

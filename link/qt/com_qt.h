@@ -48,7 +48,4 @@ private:
     bool en_service_ = false; // opened and set up, and not lost since
 };
 
-// Why a port did not open, in French.
-QString raison_echec_ouverture(QSerialPort::SerialPortError erreur, const QString& detail);
-
 } // namespace optolink
