@@ -39,24 +39,32 @@ void Liaison::fermer_liaison()
         com_.setPortOpen(false);
 }
 
-void Liaison::ecrire(const QByteArray& octets)
+void Liaison::ecrire(const QByteArray& octets) { ecrire_a(octets, horloge_.maintenant_s()); }
+
+void Liaison::ecrire_a(const QByteArray& octets, double maintenant)
 {
     if (!com_.portOpen())
         return;
     com_.output(octets);
-    const double maintenant = horloge_.maintenant_s();
     ligne_occupee_jusqua_s_ = std::max(ligne_occupee_jusqua_s_, maintenant) + octets.size() * duree_caractere_s;
     dernier_ecrit_ = octets;
+    dernier_ecrit_a_s_ = maintenant;
 }
 
 // The transmitters assert the laser level on every pass of their waits, far faster than the
-// line carries it. A repeat of the level just written changes nothing while that write is still
-// on the line, and letting repeats queue up would delay the next change of level behind them.
+// line carries it. A repeat of the level just written changes nothing: letting repeats queue up
+// would delay the next change of level behind them, and even one repeat on the line when the
+// change comes delays it by a character. So a repeat goes only once the line is free and the
+// level has not been sent for a while (it then restores a level the interface may have missed),
+// and a change of level finds the line free: it takes effect one character time after its
+// write, every time.
 void Liaison::ecrire_signal(const QByteArray& signal)
 {
-    if (signal == dernier_ecrit_ && horloge_.maintenant_s() < ligne_occupee_jusqua_s_)
+    const double maintenant = horloge_.maintenant_s();
+    if (signal == dernier_ecrit_
+        && (maintenant < ligne_occupee_jusqua_s_ || maintenant < dernier_ecrit_a_s_ + rappel_signal_s))
         return;
-    ecrire(signal);
+    ecrire_a(signal, maintenant);
 }
 
 void Liaison::allumer_laser() { ecrire_signal(octet_allume + retour); }

@@ -44,15 +44,19 @@ public:
 
     // Time one character occupies the 9600-baud line (start, 8 data bits, stop).
     static constexpr double duree_caractere_s = 10.0 / 9600.0;
+    // A level asserted again and again is sent again at most this often.
+    static constexpr double rappel_signal_s = 0.05;
 
 private:
     void ecrire_signal(const QByteArray& signal);
+    void ecrire_a(const QByteArray& octets, double maintenant);
 
     Com& com_;
     Horloge& horloge_;
     Etat& etat_;
     double ligne_occupee_jusqua_s_ = 0;
     QByteArray dernier_ecrit_;
+    double dernier_ecrit_a_s_ = 0;
 };
 
 // The recording command for a sample count and a speed mode, without its carriage return

@@ -121,13 +121,13 @@ TEST_F(LiaisonScriptee, SignauxLaser)
     EXPECT_EQ(com.ecrits, (QByteArrayList{QByteArray("\0\r", 2), " \r", QByteArray(1, '\0'), " "}));
 }
 
-// A repeated level is dropped while the previous write is still on the line; a change of
-// level, or a repeat once the line is free, always goes out.
+// A repeated level is dropped while the previous write is still on the line or was made less than
+// rappel_signal_s ago; a change of level always goes out.
 TEST_F(LiaisonScriptee, RythmeDEcritureDesSignaux)
 {
     horloge.t = 10;
     liaison.allumer_laser_rapide();
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         horloge.t += 1e-5;
         liaison.allumer_laser_rapide();
     }
@@ -136,18 +136,23 @@ TEST_F(LiaisonScriptee, RythmeDEcritureDesSignaux)
     EXPECT_EQ(com.ecrits.size(), 2);
     liaison.allumer_laser_rapide();
     EXPECT_EQ(com.ecrits.size(), 3);
-    horloge.t = 10.1;
+    horloge.t += Liaison::rappel_signal_s - 1e-6;
+    liaison.allumer_laser_rapide();
+    EXPECT_EQ(com.ecrits.size(), 3);
+    horloge.t += 2e-6;
     liaison.allumer_laser_rapide();
     EXPECT_EQ(com.ecrits.size(), 4);
-    // A terminated signal occupies the line for two characters.
+    // A long write keeps the line busy beyond the reminder period: the repeat waits for the line.
     horloge.t = 11;
+    liaison.ecrire(QByteArray(100, 'x'));
     liaison.eteindre_laser();
-    horloge.t += 1.5 * Liaison::duree_caractere_s;
-    liaison.eteindre_laser();
-    EXPECT_EQ(com.ecrits.size(), 5);
-    horloge.t += 0.6 * Liaison::duree_caractere_s;
+    horloge.t += 0.1;
     liaison.eteindre_laser();
     EXPECT_EQ(com.ecrits.size(), 6);
+    horloge.t += 0.01;
+    liaison.eteindre_laser();
+    EXPECT_EQ(com.ecrits.size(), 7);
+    EXPECT_EQ(com.ecrits.back(), " \r");
 }
 
 TEST_F(LiaisonScriptee, LectureOctetParOctet)
