@@ -34,6 +34,18 @@ class TempsVirtuel final : public Ordonnanceur {
 public:
     class Acteur;
 
+    // Events run in time order; those due at the same instant in the order they were scheduled.
+    struct Evenement {
+        double instant;
+        std::uint64_t ordre;
+        std::function<void()> action;
+        bool operator>(const Evenement& autre) const
+        {
+            return instant != autre.instant ? instant > autre.instant : ordre > autre.ordre;
+        }
+    };
+    using FileEvenements = std::priority_queue<Evenement, std::vector<Evenement>, std::greater<>>;
+
     explicit TempsVirtuel(double pas_lecture_s = 20e-6);
     ~TempsVirtuel() override;
     TempsVirtuel(const TempsVirtuel&) = delete;
@@ -73,23 +85,13 @@ public:
         void oublier_annules();
         void avancer_a(double t);
 
-        struct Evenement {
-            double instant;
-            std::uint64_t ordre;
-            std::function<void()> action;
-            bool operator>(const Evenement& autre) const
-            {
-                return instant != autre.instant ? instant > autre.instant : ordre > autre.ordre;
-            }
-        };
-
         TempsVirtuel& temps_;
         std::string nom_;
         int rang_;
         double t_ = 0;
         double reveil_ = 0;
         bool vivant_ = false;
-        std::priority_queue<Evenement, std::vector<Evenement>, std::greater<>> evenements_;
+        FileEvenements evenements_;
         std::set<std::uint64_t> annules_;
     };
 
@@ -100,20 +102,10 @@ private:
     void attendre_la_main(Acteur* moi);
     std::uint64_t ordre_suivant() { return ordre_++; }
 
-    struct EvenementMonde {
-        double instant;
-        std::uint64_t ordre;
-        std::function<void()> action;
-        bool operator>(const EvenementMonde& autre) const
-        {
-            return instant != autre.instant ? instant > autre.instant : ordre > autre.ordre;
-        }
-    };
-
     double pas_lecture_s_;
     double t_monde_ = 0;
     std::uint64_t ordre_ = 1; // 0 names no event
-    std::priority_queue<EvenementMonde, std::vector<EvenementMonde>, std::greater<>> monde_;
+    FileEvenements monde_;
     std::deque<Acteur> acteurs_;
 
     // Hand-over between actor threads. Everything else is touched only by the token holder.
