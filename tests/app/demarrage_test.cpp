@@ -179,6 +179,7 @@ TEST_F(Banc, BoxTextsWithTheirLineBreaks)
 }
 
 struct ReponsePort {
+    const char* nom;
     const char* saisie;
     int numero;
 };
@@ -195,8 +196,10 @@ TEST_P(Ports, LeadingNumberRoundedToEven)
 }
 
 INSTANTIATE_TEST_SUITE_P(Demarrage, Ports,
-    ::testing::Values(ReponsePort{"3", 3}, ReponsePort{"  3", 3}, ReponsePort{"2.5", 2}, ReponsePort{"3.5", 4},
-        ReponsePort{"7 (USB)", 7}));
+    ::testing::Values(ReponsePort{"Trois", "3", 3}, ReponsePort{"BlancsPuisTrois", "  3", 3},
+        ReponsePort{"DeuxEtDemi", "2.5", 2}, ReponsePort{"TroisEtDemi", "3.5", 4},
+        ReponsePort{"SeptPuisTexte", "7 (USB)", 7}),
+    [](const ::testing::TestParamInfo<ReponsePort>& info) { return std::string(info.param.nom); });
 
 TEST_F(Banc, LettersFirstGivePortZeroWhichDoesNotOpen)
 {

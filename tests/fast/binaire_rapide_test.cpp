@@ -63,7 +63,8 @@ TEST_P(BinaireSynthetise, UnMessageTypeEstDeveloppeEnDirectSeulement)
     EXPECT_EQ(sans_blancs_de_fin(depuis_fichier(v).message), "e2");
 }
 
-INSTANTIATE_TEST_SUITE_P(PeriodesEtNiveaux, BinaireSynthetise, testing::ValuesIn(synthese::cas_courants()));
+INSTANTIATE_TEST_SUITE_P(PeriodesEtNiveaux, BinaireSynthetise, testing::ValuesIn(synthese::cas_courants()),
+    synthese::nom_cas);
 
 TEST(BinaireRapide, UnLongMessageRemplitDouzeMilleHuitCentsMesures)
 {

@@ -64,7 +64,8 @@ TEST_P(MorseSynthetise, UnMessageTypeEstDeveloppeEnDirectSeulement)
     EXPECT_NE(f.message, "e3"); // the silence after it leaves blanks: the whole message is compared
 }
 
-INSTANTIATE_TEST_SUITE_P(PeriodesEtNiveaux, MorseSynthetise, testing::ValuesIn(synthese::cas_courants()));
+INSTANTIATE_TEST_SUITE_P(PeriodesEtNiveaux, MorseSynthetise, testing::ValuesIn(synthese::cas_courants()),
+    synthese::nom_cas);
 
 TEST(MorseRapide, UnLongMessageRemplitDouzeMilleHuitCentsMesures)
 {

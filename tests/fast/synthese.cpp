@@ -62,6 +62,12 @@ std::vector<Cas> cas_courants()
             {0.0013, 1, 12800, {20, 70, 2}}};
 }
 
+std::string nom_cas(const testing::TestParamInfo<Cas>& info)
+{
+    const Cas& c = info.param;
+    return "Periode" + std::to_string(std::lround(c.periode_s * 1e6)) + "us_" + std::to_string(c.nbmesuresmax) + "Mesures";
+}
+
 Signal signal_morse(const QString& codemorse, int point, int trait, const Reglage& r)
 {
     Signal s;

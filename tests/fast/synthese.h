@@ -4,7 +4,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <ostream>
+#include <string>
 #include <vector>
 
 // Readable failures in the tests.
@@ -52,6 +55,8 @@ struct Cas {
     Reglage reglage() const;
 };
 std::vector<Cas> cas_courants();
+// Test name of a setting: its sampling period and its number of samples.
+std::string nom_cas(const testing::TestParamInfo<Cas>& info);
 
 // Calibration letter c and a dash-long gap, then each symbol of codemorse followed by a dot gap.
 Signal signal_morse(const QString& codemorse, int point, int trait, const Reglage& r = {});
