@@ -17,23 +17,33 @@ finir() {
 }
 trap finir EXIT
 
-# A free display and two port numbers no other run uses.
+# A free display and two port numbers no other run uses, within the 16-bit range the port
+# question accepts.
 exec 3>"$travail/affichage"
 Xvfb -displayfd 3 -screen 0 1700x700x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$travail/affichage")"
-base=$((20000 + ($$ % 10000) * 2))
+base=$((20000 + ($$ % 6000) * 2))
 portA=$base portB=$((base + 1))
 
 "$banc" --ports "$portA,$portB" --journal >"$travail/banc.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do grep -q "Ctrl-C" "$travail/banc.log" 2>/dev/null && break; sleep 0.1; done
 
+# Names the windows on screen and fails: a window that never comes must not hang the test.
+absente() {
+    echo "fenêtre attendue absente : $1" >&2
+    echo "--- fenêtres à l'écran :" >&2
+    xdotool search --onlyvisible --name "" getwindowname %@ >&2 2>/dev/null || true
+    exit 1
+}
+
 # Waits for a window whose title holds the text, gives it the keyboard focus and echoes its id.
 fenetre() {
     local id
-    id=$(xdotool search --sync --onlyvisible --name "$1" | tail -1)
+    id=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | tail -1) || true
+    [ -n "$id" ] || absente "$1"
     xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
     echo "$id"
 }
@@ -55,7 +65,7 @@ demarrer() { # port x-position
     touche "ATTENTION : MESURE" Return
     sleep 2 # the threshold is measured over more than a second
     local id
-    id=$(xdotool search --sync --onlyvisible --name "Communication entre deux ordinateurs" | tail -1)
+    id=$(fenetre "Communication entre deux ordinateurs")
     xdotool windowmove --sync "$id" "$2" 0
     echo "$id"
 }
