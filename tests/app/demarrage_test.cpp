@@ -1,8 +1,7 @@
 #include "app/demarrage.h"
 
-#include "sim/banc.h"
-#include "sim/com_simule.h"
 #include "tests/app/boites_scriptees.h"
+#include "tests/app/station_banc.h"
 #include "tests/app/station_factice.h"
 
 #include <gtest/gtest.h>
@@ -32,15 +31,7 @@ const QString titre_port_incorrect = "N° de port COM incorrect";
 constexpr double noir_v = 2 * 20.0 / 255;
 
 // Station A of a simulated bench, facing station B's laser.
-struct Banc : ::testing::Test {
-    sim::TempsVirtuel temps;
-    sim::ReglagesLumiere reglages;
-    sim::Banc banc{temps, reglages};
-    sim::ComSimule comA{banc.interface(0), temps};
-    sim::TempsVirtuel::Acteur& acteurA = temps.acteur("A");
-    std::unique_ptr<Minuterie> minA = acteurA.nouvelle_minuterie();
-    BoitesScriptees boites;
-    Poste poste{acteurA, acteurA, *minA, comA, boites};
+struct Banc : ::testing::Test, StationBanc<BoitesScriptees> {
     int terminaisons = 0;
 
     void SetUp() override
@@ -51,7 +42,7 @@ struct Banc : ::testing::Test {
     bool demarrer()
     {
         bool pret = false;
-        temps.executer({{&acteurA, [&] { pret = demarrage(poste); }}}, 120);
+        temps.executer({{&acteur, [&] { pret = demarrage(poste); }}}, 120);
         return pret;
     }
     // The user of station B switches its laser on or off.
@@ -83,9 +74,9 @@ TEST_F(Banc, MorseWithoutTestAsksInOrderAndLeavesTheDefaults)
     const Etat& e = poste.etat;
     EXPECT_EQ(e.typecodage, "m");
     EXPECT_EQ(e.numeroport, 3);
-    EXPECT_EQ(comA.commPort(), 3);
-    EXPECT_EQ(comA.settings(), "9600,N,8,1");
-    EXPECT_TRUE(comA.portOpen());
+    EXPECT_EQ(com.commPort(), 3);
+    EXPECT_EQ(com.settings(), "9600,N,8,1");
+    EXPECT_TRUE(com.portOpen());
     EXPECT_DOUBLE_EQ(e.tensionseuil, noir_v + 0.5);
     EXPECT_EQ(e.taillepolice, 16);
     EXPECT_EQ(e.dureebit, 1);
@@ -112,8 +103,8 @@ TEST_F(Banc, MorseWithoutTestAsksInOrderAndLeavesTheDefaults)
     EXPECT_TRUE(f.menu_50ms.Checked);
     EXPECT_FALSE(f.menu_30ms.Checked);
     EXPECT_FALSE(f.menu_quiestlauteur.Enabled || f.menu_reponsequarmont.Enabled || f.menu_messagelong.Enabled);
-    EXPECT_EQ(minA->interval(), 50);
-    EXPECT_TRUE(minA->enabled());
+    EXPECT_EQ(minuterie->interval(), 50);
+    EXPECT_TRUE(minuterie->enabled());
 
     // Initialisation, the laser off, the EA0 requests, then the bare laser-off burst.
     const QByteArray& recus = banc.interface(0).octets_recus();
@@ -140,7 +131,7 @@ TEST_F(Banc, CancelAtTheFirstQuestionChoosesSlowBinary)
     EXPECT_FALSE(f.menu_typemorse.Checked);
     EXPECT_TRUE(f.menu_30ms.Checked);
     EXPECT_FALSE(f.menu_50ms.Checked);
-    EXPECT_EQ(minA->interval(), 30);
+    EXPECT_EQ(minuterie->interval(), 30);
     EXPECT_EQ(f.Texte1.Text, "");
 }
 
@@ -192,7 +183,7 @@ TEST_P(Ports, LeadingNumberRoundedToEven)
     boites.reponses[titre_question_test] = {Reponse::Annuler};
     ASSERT_TRUE(demarrer());
     EXPECT_EQ(poste.etat.numeroport, GetParam().numero);
-    EXPECT_TRUE(comA.portOpen());
+    EXPECT_TRUE(com.portOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(Demarrage, Ports,
@@ -219,7 +210,7 @@ TEST_F(Banc, LettersFirstGivePortZeroWhichDoesNotOpen)
     EXPECT_TRUE(echec->texte.endsWith(
         "\n\nCliquer OK pour entrer un autre n° de port, Annuler pour quitter le programme"));
     EXPECT_EQ(poste.etat.numeroport, 3);
-    EXPECT_TRUE(comA.portOpen());
+    EXPECT_TRUE(com.portOpen());
 }
 
 TEST_F(Banc, EmptyAnswerOrCancelledWiringEndsBeforeOpeningThePort)
@@ -234,7 +225,7 @@ TEST_F(Banc, EmptyAnswerOrCancelledWiringEndsBeforeOpeningThePort)
     ASSERT_FALSE(demarrer());
     EXPECT_EQ(terminaisons, 2);
     EXPECT_EQ(boites.vues.back().titre, titre_branchement);
-    EXPECT_FALSE(comA.portOpen());
+    EXPECT_FALSE(com.portOpen());
     EXPECT_TRUE(banc.interface(0).octets_recus().isEmpty());
 }
 

@@ -4,8 +4,7 @@
 #include "app/qt/boites_qt.h"
 #include "app/qt/feuillelumicode1.h"
 
-#include "sim/banc.h"
-#include "sim/com_simule.h"
+#include "tests/app/station_banc.h"
 #include "tests/app/station_factice.h"
 
 #include <gtest/gtest.h>
@@ -224,16 +223,12 @@ TEST_F(Fenetre, ClosingTheWindowClosesThePortAndEndsTheProgram)
     EXPECT_FALSE(s.com.portOpen());
 }
 
-TEST_F(Ecran, TheRealStartUpThroughTheFrenchBoxesAgainstTheSimulatedInterface)
+// The real Qt boxes on screen, in front of the simulated interface.
+struct EcranEtBanc : Ecran, StationBanc<BoitesQt> {};
+
+TEST_F(EcranEtBanc, TheRealStartUpThroughTheFrenchBoxesAgainstTheSimulatedInterface)
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    sim::TempsVirtuel temps;
-    sim::Banc banc(temps, {});
-    sim::ComSimule com(banc.interface(0), temps);
-    auto& acteur = temps.acteur("A");
-    auto minuterie = acteur.nouvelle_minuterie();
-    BoitesQt boites;
-    Poste poste(acteur, acteur, *minuterie, com, boites);
 
     Repondeur repondeur;
     repondeur.choix = {{" Choix du type de code MORSE ou BINAIRE ?", "Annuler"},

@@ -1,24 +1,17 @@
 #include "app/perte_liaison.h"
 
-#include "sim/banc.h"
-#include "sim/com_simule.h"
-#include "sim/temps_virtuel.h"
 #include "tests/app/boites_scriptees.h"
+#include "tests/app/station_banc.h"
 
 #include <gtest/gtest.h>
 
 using namespace optolink;
 using namespace optolink::essai;
 
-TEST(PerteLiaison, TheUserIsToldOnceWithTheDevice)
+struct PerteLiaison : ::testing::Test, StationBanc<BoitesScriptees> {};
+
+TEST_F(PerteLiaison, TheUserIsToldOnceWithTheDevice)
 {
-    sim::TempsVirtuel temps;
-    sim::Banc banc(temps, {});
-    sim::ComSimule com(banc.interface(0), temps);
-    auto& acteur = temps.acteur("A");
-    auto minuterie = acteur.nouvelle_minuterie();
-    BoitesScriptees boites;
-    Poste poste(acteur, acteur, *minuterie, com, boites);
     surveiller_liaison(poste);
 
     poste.etat.numeroport = 1;
