@@ -109,16 +109,16 @@ void ComQt::output(const QByteArray& octets)
 {
     if (!portOpen())
         return;
+    QByteArray reste = octets;
 #ifdef Q_OS_UNIX
     if (port_.bytesToWrite() == 0) {
         const auto ecrits = ::write(port_.handle(), octets.constData(), static_cast<size_t>(octets.size()));
         if (ecrits == octets.size())
             return;
-        port_.write(octets.sliced(std::max<qsizetype>(ecrits, 0)));
-        return;
+        reste = octets.sliced(std::max<qsizetype>(ecrits, 0));
     }
 #endif
-    port_.write(octets);
+    port_.write(reste);
     port_.flush();
 }
 
