@@ -16,9 +16,9 @@ namespace optolink::essai {
 inline const QString avis_silence = QStringLiteral(
     "réception interrompue automatiquement (vérifier le montage, faire RAZ Orphy et relancer le programme) ");
 
-// The light and dark periods of A's laser as the transmitter times them. The line delays every
-// change by the same two characters, or by one more when a repeat was still on the line: the
-// periods keep their length to a few milliseconds.
+// The light and dark periods of A's laser as the transmitter times them. Every change reaches the
+// interface one character after its write, so the periods keep their length to a few
+// milliseconds.
 inline void verifier_durees_laser(const sim::InterfaceSimulee& interface, const std::vector<double>& attendues)
 {
     constexpr double tolerance_ligne_s = 0.005;
@@ -40,10 +40,6 @@ inline void verifier_sans_reception(const QString& typecodage, const Routine& at
     EXPECT_TRUE(b.poste.fenetre.Visible);
     EXPECT_TRUE(b.minuterie->enabled());
 }
-
-} // namespace optolink::essai
-
-namespace optolink::essai {
 
 // What a station's window shows at one moment.
 struct VueFenetre {
