@@ -72,6 +72,9 @@ struct FenetrePrincipale {
     // Shows the open dialog lecturefichier (modeless) with this caption; nothing until a window
     // provides the dialog.
     std::function<void(const QString& caption)> surOuvrirLecturefichier;
+    // Shows the save dialog enregistrefichier (modeless) with this caption, at the end of a fast
+    // reception when its save prompt is on; it writes tabmesures when the user confirms.
+    std::function<void(const QString& caption)> surOuvrirEnregistrefichier;
 
     // "Show the main window": make it visible, bring it forward and paint it now.
     std::function<void()> surMontrer;
