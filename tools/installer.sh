@@ -7,6 +7,7 @@ paquets=(
   qt6-translations-l10n qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip
+  fonts-liberation
 )
 manquants=()
 for p in "${paquets[@]}"; do

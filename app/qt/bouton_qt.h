@@ -10,6 +10,10 @@ class BoutonQt final : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // Where the caption is drawn, and how: whatever the caption needs beyond this place is cut off.
+    QRect zone_du_libelle() const;
+    static constexpr int disposition = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
 protected:
     void paintEvent(QPaintEvent* evenement) override;
 };

@@ -4,6 +4,7 @@
 #include "app/qt/boites_qt.h"
 #include "app/qt/feuillelumicode1.h"
 
+#include "tests/app/ecran_qt.h"
 #include "tests/app/station_banc.h"
 #include "tests/app/station_factice.h"
 
@@ -11,86 +12,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDialogButtonBox>
-#include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
-
-#include <map>
 
 using namespace optolink;
 using namespace optolink::essai;
 
 namespace {
-
-struct Ecran : ::testing::Test {
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char nom[] = "test_app_qt";
-        static char* argv[] = {nom, nullptr};
-        static QApplication application(argc, argv);
-    }
-};
-
-QStringList textes_boutons(QWidget* boite)
-{
-    QStringList textes;
-    for (auto* b : boite->findChildren<QAbstractButton*>())
-        if (b->isVisible())
-            textes << b->text();
-    textes.sort();
-    return textes;
-}
-
-// Answers every modal box as it comes up: by title, the button to press, or the text to type in
-// an input box; OK otherwise. Keeps each box's title, text and buttons.
-struct Repondeur {
-    struct Vue {
-        QString titre;
-        QString texte;
-        QStringList boutons;
-        QString defaut; // the answer an input box offered
-    };
-    std::vector<Vue> vues;
-    std::map<QString, QString> choix;
-    std::function<void(const QString& titre)> pendant; // what the user does while a box is up
-    QTimer minuteur;
-
-    Repondeur()
-    {
-        QObject::connect(&minuteur, &QTimer::timeout, [this] {
-            QWidget* boite = QApplication::activeModalWidget();
-            if (!boite || !boite->isVisible())
-                return;
-            const QString voulu = choix.count(boite->windowTitle()) ? choix[boite->windowTitle()] : "OK";
-            Vue vue{boite->windowTitle(), {}, textes_boutons(boite), {}};
-            QString bouton = voulu;
-            if (auto* message = qobject_cast<QMessageBox*>(boite))
-                vue.texte = message->text();
-            if (auto* saisie = qobject_cast<QInputDialog*>(boite)) {
-                vue.texte = saisie->labelText();
-                vue.defaut = saisie->textValue();
-                if (voulu != "Annuler") {
-                    saisie->setTextValue(voulu);
-                    bouton = "OK";
-                }
-            }
-            vues.push_back(vue);
-            if (pendant)
-                pendant(vue.titre);
-            for (auto* b : boite->findChildren<QAbstractButton*>())
-                if (b->text() == bouton) {
-                    b->click();
-                    return;
-                }
-        });
-        minuteur.start(0);
-    }
-};
 
 TEST_F(Ecran, MessageBoxesAnswerOkOrAnnulerInFrench)
 {

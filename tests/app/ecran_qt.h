@@ -1,0 +1,88 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace optolink::essai {
+
+// Tests with widgets: one application for the whole test program, on the platform it is given
+// (offscreen under ctest).
+struct Ecran : ::testing::Test {
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char nom[] = "test_qt";
+        static char* argv[] = {nom, nullptr};
+        static QApplication application(argc, argv);
+    }
+};
+
+inline QStringList textes_boutons(QWidget* boite)
+{
+    QStringList textes;
+    for (auto* b : boite->findChildren<QAbstractButton*>())
+        if (b->isVisible())
+            textes << b->text();
+    textes.sort();
+    return textes;
+}
+
+// Answers every modal box as it comes up: by title, the button to press, or the text to type in
+// an input box; OK otherwise. Keeps each box's title, text and buttons.
+struct Repondeur {
+    struct Vue {
+        QString titre;
+        QString texte;
+        QStringList boutons;
+        QString defaut; // the answer an input box offered
+    };
+    std::vector<Vue> vues;
+    std::map<QString, QString> choix;
+    std::function<void(const QString& titre)> pendant; // what the user does while a box is up
+    std::function<void(QWidget* boite)> regarder;      // what the user sees of a box before answering
+    QTimer minuteur;
+
+    Repondeur()
+    {
+        QObject::connect(&minuteur, &QTimer::timeout, [this] {
+            QWidget* boite = QApplication::activeModalWidget();
+            if (!boite || !boite->isVisible())
+                return;
+            const QString voulu = choix.count(boite->windowTitle()) ? choix[boite->windowTitle()] : "OK";
+            Vue vue{boite->windowTitle(), {}, textes_boutons(boite), {}};
+            QString bouton = voulu;
+            if (auto* message = qobject_cast<QMessageBox*>(boite))
+                vue.texte = message->text();
+            if (auto* saisie = qobject_cast<QInputDialog*>(boite)) {
+                vue.texte = saisie->labelText();
+                vue.defaut = saisie->textValue();
+                if (voulu != "Annuler") {
+                    saisie->setTextValue(voulu);
+                    bouton = "OK";
+                }
+            }
+            vues.push_back(vue);
+            if (regarder)
+                regarder(boite);
+            if (pendant)
+                pendant(vue.titre);
+            for (auto* b : boite->findChildren<QAbstractButton*>())
+                if (b->text() == bouton) {
+                    b->click();
+                    return;
+                }
+        });
+        minuteur.start(0);
+    }
+};
+
+} // namespace optolink::essai
