@@ -1,4 +1,3 @@
-#include "app/attente_codage.h"
 #include "app/boucle_principale.h"
 #include "app/boutons.h"
 #include "app/demarrage.h"
@@ -9,6 +8,10 @@
 #include "codings/emetteur_morse.h"
 #include "codings/recepteur_binaire.h"
 #include "codings/recepteur_morse.h"
+#include "fast/emetteur_binaire_rapide.h"
+#include "fast/emetteur_morse_rapide.h"
+#include "fast/recepteur_binaire_rapide.h"
+#include "fast/recepteur_morse_rapide.h"
 #include "link/qt/boucle_qt.h"
 #include "link/qt/com_qt.h"
 #include "link/qt/horloge_qt.h"
@@ -47,14 +50,14 @@ int main(int argc, char* argv[])
     surveiller_liaison(poste);
 
     Feuillelumicode1 fenetre(poste,
-        Envois{Btonenvoiemorse_Click, Btonenvoiebinaire_Click, nullptr, nullptr});
+        Envois{Btonenvoiemorse_Click, Btonenvoiebinaire_Click, Btonenvoi_morserapide_Click, Btonenvoi_binrap_Click});
     boites.rattacher(&fenetre);
     boucle.avantChaqueCession([&fenetre] { fenetre.synchroniser(); });
 
     if (!demarrage(poste))
         return 0;
     boucle_principale(poste, Routines{{"m", attentereceptionmorse}, {"b", attentereceptionbinaire},
-                                 {"mr", attendre_changement_codage}, {"br", attendre_changement_codage}});
+                                 {"mr", attentereceptionmorserapide}, {"br", attentereceptionbinairerapide}});
     Btonquitter_Click(poste);
     return 0;
 }

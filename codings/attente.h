@@ -4,8 +4,11 @@
 
 namespace optolink {
 
-// The two level commands of the slow transmitters (terminated by a carriage return).
-enum class CommandeLaser { allumer_laser, eteindre_laser };
+// The level commands: terminated by a carriage return for the slow transmitters, bare bytes for
+// the fast ones.
+enum class CommandeLaser { allumer_laser, eteindre_laser, allumer_laser_rapide, eteindre_laser_rapide };
+
+void ecrire_laser(Poste& poste, CommandeLaser commande);
 
 // Length of an emitted element: fixed seconds, or a multiple of dureebit read again at every
 // check, so that a speed chosen during a send applies from the next check.
@@ -21,9 +24,11 @@ private:
     double unites_;
 };
 
-// Paced wait of the slow transmitters: writes the command again and again (yielding after each
-// write when asked) until the clock reaches etat.instantdepart plus the duration. The caller
-// sets instantdepart just before. The command is always written at least once.
+// Paced wait of the transmitters: writes the command again and again (yielding after each write
+// when asked) until the clock reaches etat.instantdepart plus the duration. The caller sets
+// instantdepart just before. The command is always written at least once. Without yielding, the
+// thread sleeps between two writes instead of spinning: no event runs, and the level is asserted
+// again every millisecond.
 void attendre_jusqua(Poste& poste, CommandeLaser commande, Duree duree, bool ceder);
 
 // The same wait for the steps that yield before each write: the events held back by the

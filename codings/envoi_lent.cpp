@@ -4,22 +4,26 @@
 
 namespace optolink {
 
-void commencer_envoi(Poste& poste, const EnvoiLent& envoi)
+void preparer_envoi(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& legende)
 {
-    Etat& etat = poste.etat;
     FenetrePrincipale& fenetre = poste.fenetre;
     poste.minuterie.setEnabled(false);
-    fenetre.Etiquette1.Caption = QStringLiteral(" ENVOI DU MESSAGE EN COURS  PATIENTEZ SVP");
+    fenetre.Etiquette1.Caption = legende;
     fenetre.Texte1.Locked = true;
-    (fenetre.*envoi.bouton).Enabled = false;
+    (fenetre.*bouton).Enabled = false;
     fenetre.Btonefface.Enabled = false;
     fenetre.Etiquette2.BackColor = vert_clair;
     fenetre.Texte2.BackColor = vert_clair;
-    fenetre.Texte1.FontSize = etat.taillepolice;
-    fenetre.Texte2.FontSize = etat.taillepolice;
-    etat.message = abreger(fenetre.Texte1.Text);
-    fenetre.Etiquette2.Caption = QString::fromUtf8(envoi.legende_envoi);
-    fenetre.montrer();
+    fenetre.Texte1.FontSize = poste.etat.taillepolice;
+    fenetre.Texte2.FontSize = poste.etat.taillepolice;
+}
+
+void commencer_envoi(Poste& poste, const EnvoiLent& envoi)
+{
+    preparer_envoi(poste, envoi.bouton, QStringLiteral(" ENVOI DU MESSAGE EN COURS  PATIENTEZ SVP"));
+    poste.etat.message = abreger(poste.fenetre.Texte1.Text);
+    poste.fenetre.Etiquette2.Caption = QString::fromUtf8(envoi.legende_envoi);
+    poste.fenetre.montrer();
 }
 
 void emettre_entre_marqueurs(Poste& poste, const EnvoiLent& envoi, const std::function<void()>& corps)
@@ -40,12 +44,12 @@ void emettre_entre_marqueurs(Poste& poste, const EnvoiLent& envoi, const std::fu
     attendre_jusqua_apres_cession(poste, CommandeLaser::eteindre_laser, Duree::secondes(1));
 }
 
-void terminer_envoi(Poste& poste, const EnvoiLent& envoi)
+void terminer_envoi(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& consigne)
 {
     FenetrePrincipale& fenetre = poste.fenetre;
-    fenetre.Etiquette1.Caption = QString::fromUtf8(envoi.consigne);
+    fenetre.Etiquette1.Caption = consigne;
     fenetre.Texte1.Locked = false;
-    (fenetre.*envoi.bouton).Enabled = true;
+    (fenetre.*bouton).Enabled = true;
     fenetre.Btonefface.Enabled = true;
     fenetre.Etiquette2.BackColor = jaune_clair;
     fenetre.Texte2.BackColor = jaune_clair;
@@ -53,6 +57,11 @@ void terminer_envoi(Poste& poste, const EnvoiLent& envoi)
     fenetre.Texte2.Text.clear();
     poste.minuterie.setEnabled(true);
     ceder_sans_attendre(poste);
+}
+
+void terminer_envoi(Poste& poste, const EnvoiLent& envoi)
+{
+    terminer_envoi(poste, envoi.bouton, QString::fromUtf8(envoi.consigne));
 }
 
 } // namespace optolink

@@ -65,7 +65,7 @@ void recevoir_morse(Poste& poste)
 
 void attentereceptionmorse(Poste& poste)
 {
-    attendre_reception_lente(poste, QStringLiteral("m"), 1.5, [&] { recevoir_morse(poste); });
+    attendre_reception(poste, QStringLiteral("m"), 1.5, [&] { recevoir_morse(poste); });
 }
 
 } // namespace optolink

@@ -4,7 +4,7 @@
 
 namespace optolink {
 
-void attendre_reception_lente(Poste& poste, const QString& code, double marqueur_min_s,
+void attendre_reception(Poste& poste, const QString& code, double marqueur_min_s,
                               const std::function<void()>& recevoir)
 {
     Etat& etat = poste.etat;
@@ -37,12 +37,13 @@ void ceder_avant_mesure(Poste& poste)
         poste.boucle.ceder();
 }
 
-void commencer_reception(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& legende)
+void commencer_reception(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& legende,
+                         const QString& legende2)
 {
     FenetrePrincipale& fenetre = poste.fenetre;
     fenetre.Texte1.FontSize = poste.etat.taillepolice;
     fenetre.Texte2.FontSize = poste.etat.taillepolice;
-    fenetre.Etiquette2.Caption = QStringLiteral("RECEPTION DE MESSAGE EN COURS   PATIENTEZ SVP");
+    fenetre.Etiquette2.Caption = legende2;
     fenetre.Etiquette1.BackColor = jaune_clair;
     fenetre.Texte1.BackColor = jaune_clair;
     fenetre.Texte1.Locked = true;

@@ -13,11 +13,11 @@ namespace optolink {
 inline bool lumiere(const Etat& etat) { return etat.tensionlue > etat.tensionseuil; }
 inline bool obscurite(const Etat& etat) { return etat.tensionlue < etat.tensionseuil; }
 
-// The receive-wait routine of a slow coding: shows the window, starts the timer, then waits for a
-// light pulse of at least marqueur_min_s (fixed seconds) and runs recevoir after it; returns as
-// soon as typecodage no longer holds code, so that the program can enter the routine of the new
+// The receive-wait routine of every coding: shows the window, starts the timer, then waits for a
+// light pulse of at least marqueur_min_s (fixed seconds) and runs recevoir when it ends; returns
+// as soon as typecodage no longer holds code, so that the program can enter the routine of the new
 // coding.
-void attendre_reception_lente(Poste& poste, const QString& code, double marqueur_min_s,
+void attendre_reception(Poste& poste, const QString& code, double marqueur_min_s,
                               const std::function<void()>& recevoir);
 
 // The yield that starts a pass of a reception, just before the clock reading that times what
@@ -26,8 +26,10 @@ void attendre_reception_lente(Poste& poste, const QString& code, double marqueur
 // the next reading, so it waits for it instead of spinning.
 void ceder_avant_mesure(Poste& poste);
 
-// The window while receiving: yellow input side, Texte1 locked, Texte2 emptied, send buttons off.
-void commencer_reception(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& legende);
+// The window while receiving: yellow input side, Texte1 locked, Texte2 emptied, send buttons off;
+// legende goes to Etiquette1, legende2 to Etiquette2.
+void commencer_reception(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& legende,
+                         const QString& legende2 = QStringLiteral("RECEPTION DE MESSAGE EN COURS   PATIENTEZ SVP"));
 
 // The window when the message is in: Texte2 shows it, the input side is green and editable again
 // with texte1 in it, and the send buttons are back.

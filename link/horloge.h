@@ -8,6 +8,14 @@ class Horloge {
 public:
     virtual ~Horloge() = default;
     virtual double maintenant_s() = 0;
+
+    // Returns once the clock has reached echeance_s, running no event meanwhile: the steps of a
+    // signal that must not be disturbed. The platform sleeps for most of the wait.
+    virtual void attendre_jusqua(double echeance_s)
+    {
+        while (maintenant_s() < echeance_s) {
+        }
+    }
 };
 
 } // namespace optolink

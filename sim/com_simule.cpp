@@ -34,7 +34,11 @@ bool ComSimule::setPortOpen(bool ouvert)
     }
     erreur_.clear();
     recus_.clear();
-    interface_.surReponse([this](char c) { recus_.append(c); });
+    interface_.surReponse([this](char c) {
+        recus_.append(c);
+        if (reception_)
+            reception_();
+    });
     ouvert_ = true;
     return true;
 }

@@ -4,6 +4,8 @@
 #include "sim/interface_simulee.h"
 #include "sim/ordonnanceur.h"
 
+#include <functional>
+
 namespace optolink::sim {
 
 // The serial port of a station wired to a simulated interface through its 9600-baud line.
@@ -37,6 +39,10 @@ public:
     void debrancher_a(double instant_s);
     bool debranche() const { return debranche_; }
 
+    // Runs after each byte received while the port is open: a station's event loop wakes for the
+    // bytes it is waiting for, as a real one does for its port's descriptor.
+    void surReception(std::function<void()> action) { reception_ = std::move(action); }
+
 private:
     InterfaceSimulee& interface_;
     Ordonnanceur& temps_;
@@ -47,6 +53,7 @@ private:
     QString erreur_;
     int longueur_entree_ = 0;
     QByteArray recus_;
+    std::function<void()> reception_;
 };
 
 } // namespace optolink::sim

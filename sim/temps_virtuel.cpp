@@ -72,15 +72,31 @@ TempsVirtuel::Acteur& TempsVirtuel::acteur(const std::string& nom)
     return acteurs_.back();
 }
 
-void TempsVirtuel::traiter_monde(double t)
+// The limit is read again after each event: one that wakes the actor moving the time (a byte
+// arriving for it) brings its wake-up forward, and the world stops there. Nor does the world go
+// past an actor that such an event has woken: it stops, and true says the token must pass.
+bool TempsVirtuel::traiter_monde(const double& t, const Acteur* moi)
 {
     while (!monde_.empty() && monde_.top().instant <= t) {
+        if (moi && derriere(moi, monde_.top().instant))
+            return true;
         auto action = monde_.top().action;
         t_monde_ = std::max(t_monde_, monde_.top().instant);
         monde_.pop();
         action();
     }
     t_monde_ = std::max(t_monde_, t);
+    return false;
+}
+
+bool TempsVirtuel::derriere(const Acteur* moi, double t) const
+{
+    if (!en_execution_)
+        return false;
+    for (const auto& autre : acteurs_)
+        if (&autre != moi && autre.vivant_ && autre.reveil_ < t)
+            return true;
+    return false;
 }
 
 TempsVirtuel::Acteur* TempsVirtuel::suivant() const
@@ -174,18 +190,11 @@ TempsVirtuel::Acteur::Acteur(TempsVirtuel& temps, std::string nom, int rang)
 void TempsVirtuel::Acteur::avancer_a(double t)
 {
     reveil_ = std::max(t, t_);
-    if (temps_.en_execution_) {
-        for (const auto& autre : temps_.acteurs_)
-            if (&autre != this && autre.vivant_ && autre.reveil_ < reveil_) {
-                temps_.passer_la_main(this);
-                break;
-            }
-        if (reveil_ > temps_.limite_s_) {
+    do {
+        if (temps_.derriere(this, reveil_) || (temps_.en_execution_ && reveil_ > temps_.limite_s_))
             temps_.passer_la_main(this);
-        }
-    }
+    } while (temps_.traiter_monde(reveil_, this));
     t_ = reveil_;
-    temps_.traiter_monde(t_);
 }
 
 double TempsVirtuel::Acteur::maintenant_s()

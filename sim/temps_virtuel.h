@@ -68,6 +68,7 @@ public:
     class Acteur final : public Horloge, public Boucle {
     public:
         double maintenant_s() override;
+        void attendre_jusqua(double echeance_s) override { avancer_a(echeance_s); }
         void ceder(double echeance_s = jamais_s) override;
         // An event of this station's event loop (a tick, a click): it runs inside one of its yields.
         // Returns a number by which the event can be cancelled before it runs.
@@ -96,7 +97,9 @@ public:
     };
 
 private:
-    void traiter_monde(double t);
+    bool traiter_monde(const double& t, const Acteur* moi);
+    // Another running actor is due before t.
+    bool derriere(const Acteur* moi, double t) const;
     Acteur* suivant() const;
     void passer_la_main(Acteur* moi);
     void attendre_la_main(Acteur* moi);

@@ -4,11 +4,17 @@
 #include "codings/emetteur_morse.h"
 #include "codings/recepteur_binaire.h"
 #include "codings/recepteur_morse.h"
+#include "fast/emetteur_binaire_rapide.h"
+#include "fast/emetteur_morse_rapide.h"
+#include "fast/recepteur_binaire_rapide.h"
+#include "fast/recepteur_morse_rapide.h"
 
 namespace optolink::essai {
 
-CodageLent morse_lent() { return {"m", Btonenvoiemorse_Click, attentereceptionmorse, 50}; }
-CodageLent binaire_lent() { return {"b", Btonenvoiebinaire_Click, attentereceptionbinaire, 30}; }
+Codage morse_lent() { return {"m", Btonenvoiemorse_Click, attentereceptionmorse, 50}; }
+Codage binaire_lent() { return {"b", Btonenvoiebinaire_Click, attentereceptionbinaire, 30}; }
+Codage morse_rapide() { return {"mr", Btonenvoi_morserapide_Click, attentereceptionmorserapide, 30}; }
+Codage binaire_rapide() { return {"br", Btonenvoi_binrap_Click, attentereceptionbinairerapide, 30}; }
 
 std::vector<double> durees_laser(const sim::InterfaceSimulee& interface)
 {
@@ -49,9 +55,11 @@ DeuxPostes::DeuxPostes(const sim::ReglagesLumiere& r)
       posteA(acteurA, acteurA, *minuterieA, comA, boites),
       posteB(acteurB, acteurB, *minuterieB, comB, boites)
 {
+    comA.surReception([this] { acteurA.programmer(temps.maintenant_s(), [] {}); });
+    comB.surReception([this] { acteurB.programmer(temps.maintenant_s(), [] {}); });
 }
 
-DeuxPostes::Echange DeuxPostes::echanger(const CodageLent& codage, const QString& texte, double dureebit,
+DeuxPostes::Echange DeuxPostes::echanger(const Codage& codage, const QString& texte, double dureebit,
                                          int intervalle_ms, double attente_s)
 {
     Echange echange;

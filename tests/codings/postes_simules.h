@@ -15,7 +15,7 @@
 
 namespace optolink::essai {
 
-// No box is shown by the slow codings; any that were would be answered OK.
+// No box is shown by the codings; any that were would be answered OK.
 class BoitesMuettes final : public Boites {
 public:
     Reponse message(const QString&, const QString&, bool) override { return Reponse::OK; }
@@ -24,15 +24,17 @@ public:
 
 using Routine = std::function<void(Poste&)>;
 
-// The routines of one slow coding.
-struct CodageLent {
+// The routines of one coding.
+struct Codage {
     QString typecodage;
     Routine envoyer;    // the send button's handler
     Routine attendre;   // the receive-wait routine
     int intervalle_ms;  // the timer interval the menus advise
 };
-CodageLent morse_lent();
-CodageLent binaire_lent();
+Codage morse_lent();
+Codage binaire_lent();
+Codage morse_rapide();
+Codage binaire_rapide();
 
 // Two stations facing each other on the simulated bench, each as start-up leaves it.
 class DeuxPostes {
@@ -48,7 +50,7 @@ public:
     // Both stations wait in the receive-wait routine of the coding; at clic_s the user of A types
     // texte and presses the send button. B's routine is stopped attente_s after A's handler has
     // returned (a coding change, as from the menu). The state of B is then in posteB.
-    Echange echanger(const CodageLent& codage, const QString& texte, double dureebit, int intervalle_ms,
+    Echange echanger(const Codage& codage, const QString& texte, double dureebit, int intervalle_ms,
                      double attente_s = 1.0);
 
     // When the user of A presses the send button, on a fresh bench.

@@ -75,7 +75,7 @@ bool details = false;
 void mesurer(Case& c, int nb_messages)
 {
     std::mt19937 hasard(1234 + c.vitesse * 7 + c.intervalle_ms + static_cast<int>(c.bruit_v * 100));
-    const CodageLent codage = c.binaire ? binaire_lent() : morse_lent();
+    const Codage codage = c.binaire ? binaire_lent() : morse_lent();
     for (int n = 0; n < nb_messages; ++n) {
         sim::ReglagesLumiere lumiere;
         lumiere.bruit_v = c.bruit_v;

@@ -1,0 +1,107 @@
+#include "fast/acquisition.h"
+
+#include "codings/attente.h"
+#include "link/nombres.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace optolink {
+
+namespace {
+
+// The longest sample the interface sends ("255,") and the margin after it.
+constexpr int caracteres_par_echantillon_max = 4;
+constexpr double marge_ligne_s = 2.0;
+// Draining what is left on the line ends once it has been quiet for this long.
+constexpr double silence_vidage_s = 0.1;
+
+// The stored text of a downloaded value: its number, with the leading blank of a non-negative one.
+QString texte_mesure(const QString& chainemesure)
+{
+    const double valeur = nombre_en_tete(chainemesure);
+    if (valeur == std::floor(valeur))
+        return texte_nombre(static_cast<long long>(valeur));
+    return (valeur < 0 ? QString() : QStringLiteral(" ")) + QString::number(valeur);
+}
+
+void stocker(Etat& etat)
+{
+    if (etat.chainemesure.size() == 1 || etat.chainemesure.size() == 2)
+        if (etat.nbmesures < Etat::taille_tabmesures)
+            etat.tabmesures[etat.nbmesures++] = texte_mesure(etat.chainemesure);
+    etat.chainemesure.clear();
+}
+
+// Reads and drops what arrives until the line has been quiet for a while, within fin_s.
+void vider_ligne(Poste& poste, double fin_s)
+{
+    double dernier = poste.horloge.maintenant_s();
+    for (;;) {
+        const double maintenant = poste.horloge.maintenant_s();
+        if (!poste.liaison.lire().isEmpty())
+            dernier = maintenant;
+        else if (maintenant - dernier > silence_vidage_s || maintenant > fin_s)
+            return;
+        poste.boucle.ceder(std::min(dernier + silence_vidage_s, fin_s));
+    }
+}
+
+} // namespace
+
+double limite_telechargement_s(const Etat& etat)
+{
+    const double enregistrement = etat.nbmesuresmax * etat.periodemesure;
+    const double ligne = etat.nbmesuresmax * caracteres_par_echantillon_max * Liaison::duree_caractere_s;
+    const double limite_annoncee = enregistrement + 8 + (etat.nbmesuresmax == 12800 ? 6 : 0);
+    return std::max(limite_annoncee, std::max(enregistrement, ligne) + marge_ligne_s);
+}
+
+Telechargement acquisition_rapide(Poste& poste)
+{
+    Etat& etat = poste.etat;
+    Liaison& liaison = poste.liaison;
+    liaison.programmer_enregistrement();
+    const double enregistrement = etat.nbmesuresmax * etat.periodemesure;
+    const double limite = limite_telechargement_s(etat);
+    liaison.definir_longueur_entree(1);
+    etat.chainemesure.clear();
+    liaison.lancer_enregistrement();
+    const double debut = poste.horloge.maintenant_s();
+
+    double dernier = debut;
+    Telechargement t{FinTelechargement::limite, 0};
+    for (;;) {
+        etat.reponseorphy = liaison.lire();
+        const double maintenant = poste.horloge.maintenant_s();
+        if (!etat.reponseorphy.isEmpty()) {
+            dernier = maintenant;
+            if (etat.reponseorphy == u',')
+                stocker(etat);
+            else
+                etat.chainemesure += etat.reponseorphy;
+            ceder_sans_attendre(poste);
+        } else {
+            poste.boucle.ceder(std::min(debut + limite, std::max(debut + enregistrement, dernier + silence_fin_s)));
+        }
+        t.duree_s = poste.horloge.maintenant_s() - debut;
+        if (etat.nbmesures >= etat.nbmesuresmax) {
+            t.fin = FinTelechargement::compte;
+            break;
+        }
+        if (t.duree_s > limite)
+            break;
+        if (t.duree_s > enregistrement && poste.horloge.maintenant_s() - dernier > silence_fin_s) {
+            t.fin = FinTelechargement::silence;
+            break;
+        }
+    }
+
+    std::fill(etat.tabmesures.begin() + std::max<int>(etat.nbmesures, 0), etat.tabmesures.end(), QString());
+    liaison.definir_longueur_entree(0);
+    if (t.fin == FinTelechargement::limite)
+        vider_ligne(poste, poste.horloge.maintenant_s() + marge_ligne_s);
+    return t;
+}
+
+} // namespace optolink

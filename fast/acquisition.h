@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/poste.h"
+
+namespace optolink {
+
+// How a download ended.
+enum class FinTelechargement {
+    compte,  // nbmesuresmax samples stored
+    silence, // the line fell quiet after the recording time
+    limite,  // the longest time the line can need was reached
+};
+
+struct Telechargement {
+    FinTelechargement fin;
+    double duree_s; // from "WGOR"
+};
+
+// At 9600 baud a recording takes longer to cross the line than to be taken ("51," is three
+// characters, 3.1 ms, for a sample every 0.5 to 1.3 ms), so the download goes on while the
+// interface is still sending: it ends on the count, once the line has been quiet for this long
+// after the recording time, or at the longest time the line can need for the whole recording.
+constexpr double silence_fin_s = 1.0;
+
+// The longest a download can last: the recording, or nbmesuresmax samples of four characters
+// on the line, whichever is longer, with a margin; never shorter than nbmesuresmax ×
+// periodemesure + 8 s (+ 6 s for 12800 samples).
+double limite_telechargement_s(const Etat& etat);
+
+// Programs and starts a recording of nbmesuresmax samples at the period of modevitesse, and
+// downloads it into tabmesures from index 0, one character per read, yielding after each one.
+// A value of one or two characters is stored with its leading blank, others are skipped.
+// Entries the download did not write are emptied, so that no sample of an earlier reception is
+// decoded or saved as if it were this one's; what may still be on the line is drained so that
+// no sample reaches the timer's readings. The input length is 1 during the download, 0 after.
+Telechargement acquisition_rapide(Poste& poste);
+
+} // namespace optolink

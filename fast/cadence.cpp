@@ -1,0 +1,29 @@
+#include "fast/cadence.h"
+
+namespace optolink {
+
+long compter_passages(Horloge& horloge)
+{
+    const double debut = horloge.maintenant_s();
+    long nbpassages = 0;
+    do
+        ++nbpassages;
+    while (horloge.maintenant_s() - debut < 1.0);
+    return nbpassages;
+}
+
+void Cadence::element(CommandeLaser commande, double duree_s)
+{
+    ecrire_laser(poste_, commande);
+    fin_s_ += duree_s;
+    poste_.horloge.attendre_jusqua(fin_s_);
+}
+
+void attendre_apres(Poste& poste, double fin_s)
+{
+    do
+        poste.boucle.ceder(fin_s);
+    while (!(poste.horloge.maintenant_s() > fin_s));
+}
+
+} // namespace optolink

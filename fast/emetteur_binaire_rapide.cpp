@@ -1,0 +1,91 @@
+#include "fast/emetteur_binaire_rapide.h"
+
+#include "codings/abreviations.h"
+#include "codings/attente.h"
+#include "codings/envoi_lent.h"
+#include "codings/trame.h"
+#include "fast/cadence.h"
+#include "fast/envoi_rapide.h"
+
+#include <cmath>
+
+namespace optolink {
+
+namespace {
+
+using enum CommandeLaser;
+
+constexpr int bits_par_trame = 9;
+
+// Lengths of a bit, of the pause after a frame and of a space, in calibration passes, with
+// their floor for a machine too slow to count.
+struct Comptes {
+    long comptebit;
+    long comptepause;
+    long compteespace;
+};
+
+Comptes comptes(double dureebit, long nbpassages)
+{
+    const long comptebit = static_cast<long>(std::floor(0.07 * nbpassages * dureebit));
+    const long comptepause = static_cast<long>(std::floor(2 * nbpassages * 0.07 * dureebit));
+    if (comptebit < 10)
+        return {10, 20, 25};
+    return {comptebit, comptepause, comptepause};
+}
+
+} // namespace
+
+void Btonenvoi_binrap_Click(Poste& poste)
+{
+    Etat& etat = poste.etat;
+    FenetrePrincipale& f = poste.fenetre;
+    etat.nbpassages = compter_passages(poste.horloge);
+    const Comptes c = comptes(etat.dureebit, etat.nbpassages);
+    const double bit_s = duree_passages_s(c.comptebit, etat.nbpassages);
+    const double pause_s = duree_passages_s(c.comptepause, etat.nbpassages);
+    const double espace_s = duree_passages_s(c.compteespace, etat.nbpassages);
+
+    preparer_envoi_rapide(poste, &FenetrePrincipale::Btonenvoi_binrap);
+    etat.message = abreger(f.Texte1.Text) + u' ';
+    f.Etiquette2.Caption = " ENVOI DU CODE binaire rapide EN COURS (message de durée "
+                           + duree_enregistrement(etat) + " maximum)";
+    const double t0 = poste.horloge.maintenant_s();
+    f.montrer();
+    const CodeBinaire code = coder_binaire(etat.message);
+    etat.chainebits = code.chainebits;
+    etat.textebits = code.textebits;
+    f.Texte2.Text = etat.textebits + " = " + etat.chainebits;
+    f.montrer();
+
+    etat.instantdepart = poste.horloge.maintenant_s();
+    attendre_jusqua(poste, allumer_laser_rapide, Duree::secondes(1), false);
+    etat.instantdepart = poste.horloge.maintenant_s();
+    attendre_jusqua_apres_cession(poste, eteindre_laser_rapide, Duree::secondes(0.35));
+
+    Cadence cadence(poste);
+    for (const auto& [commande, duree_s] :
+         {std::pair{allumer_laser_rapide, bit_s}, {eteindre_laser_rapide, bit_s}, {allumer_laser_rapide, bit_s},
+          {eteindre_laser_rapide, bit_s}, {allumer_laser_rapide, bit_s}, {eteindre_laser_rapide, pause_s}})
+        cadence.element(commande, duree_s);
+    int nbbits = 0;
+    // The last character, the space that ends the message, is not played.
+    for (qsizetype i = 0; i + 1 < code.chainebits.size(); ++i) {
+        const QChar b = code.chainebits[i];
+        if (b == u' ') {
+            cadence.element(eteindre_laser_rapide, espace_s);
+            continue;
+        }
+        cadence.element(b == u'1' ? allumer_laser_rapide : eteindre_laser_rapide, bit_s);
+        if (++nbbits == bits_par_trame) {
+            nbbits = 0;
+            cadence.element(eteindre_laser_rapide, pause_s);
+        }
+    }
+
+    finir_envoi_rapide(poste, t0, 0.5, true);
+    terminer_envoi(poste, &FenetrePrincipale::Btonenvoi_binrap,
+                   " Entrer un message (tout caractère clavier) ou code" + QString(9, u' '));
+}
+
+} // namespace optolink

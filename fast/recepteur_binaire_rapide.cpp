@@ -1,0 +1,38 @@
+#include "fast/recepteur_binaire_rapide.h"
+
+#include "codings/reception_lente.h"
+#include "fast/acquisition.h"
+#include "fast/binaire_rapide.h"
+#include "fast/reception_rapide.h"
+
+namespace optolink {
+
+namespace {
+
+void recevoir_binaire_rapide(Poste& poste)
+{
+    Etat& etat = poste.etat;
+    FenetrePrincipale& f = poste.fenetre;
+    preparer_reception_rapide(poste, &FenetrePrincipale::Btonenvoi_binrap, QStringLiteral("BINAIRE"));
+    etat.chainebits.clear();
+    etat.textebits.clear();
+    acquisition_rapide(poste);
+
+    const ReceptionBinaire recu = decoder_binaire_rapide(etat.tabmesures, etat.nbmesuresmax, seuil_brut(etat.tensionseuil),
+                                                         [&](const QString& textebits) { f.Texte1.Text = textebits; });
+    etat.chainebits = recu.chainebits;
+    etat.textebits = recu.textebits;
+    etat.message = recu.message;
+    afficher_reception(poste, &FenetrePrincipale::Btonenvoi_binrap, etat.message,
+                       " Entrer un message (tout caractère clavier) ou code" + QString(25, u' '), recu.texte1);
+    proposer_enregistrement(poste, etat.enregistrebin, QStringLiteral("Enregistrement d'un fichier binaire rapide"));
+}
+
+} // namespace
+
+void attentereceptionbinairerapide(Poste& poste)
+{
+    attendre_reception_rapide(poste, QStringLiteral("br"), [&] { recevoir_binaire_rapide(poste); });
+}
+
+} // namespace optolink

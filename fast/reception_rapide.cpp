@@ -1,0 +1,38 @@
+#include "fast/reception_rapide.h"
+
+#include "codings/reception_lente.h"
+#include "fast/envoi_rapide.h"
+
+namespace optolink {
+
+namespace {
+constexpr double marque_min_s = 0.45;
+} // namespace
+
+void attendre_reception_rapide(Poste& poste, const QString& code, const std::function<void()>& recevoir)
+{
+    attendre_reception(poste, code, marque_min_s, [&] {
+        recevoir();
+        poste.liaison.definir_longueur_entree(0);
+        poste.minuterie.setEnabled(true);
+    });
+}
+
+void preparer_reception_rapide(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& nom_codage)
+{
+    poste.minuterie.setEnabled(false);
+    poste.etat.nbmesures = 0;
+    poste.fenetre.Texte1.Text.clear();
+    poste.liaison.lire();
+    const QString duree = duree_enregistrement(poste.etat);
+    commencer_reception(poste, bouton, "RECEPTION DE CODE " + nom_codage + " RAPIDE EN COURS     PATIENTEZ " + duree + " SVP",
+                        "RECEPTION DE MESSAGE EN COURS DANS LA MEMOIRE D'ORPHY  PATIENTEZ environ " + duree + " SVP");
+}
+
+void proposer_enregistrement(Poste& poste, const QString& enregistrer, const QString& caption)
+{
+    if (enregistrer == u"oui" && poste.fenetre.surOuvrirEnregistrefichier)
+        poste.fenetre.surOuvrirEnregistrefichier(caption);
+}
+
+} // namespace optolink
