@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace optolink {
+
+// Where the file dialogs browse: the entries of their drive list and the directory they open in.
+
+// A mounted volume as the system lists it.
+struct Volume {
+    QString racine; // its mount point
+    bool pret = true;
+    bool lecture_seule = false;
+};
+
+// The drive list on Linux: the root, the volume of the home folder, then the removable media
+// (volumes mounted under /media, /run/media or /mnt) that are ready and writable, each once.
+QStringList lecteurs_linux(const std::vector<Volume>& montes, const QString& racine_maison);
+
+// The drive list of this computer: the letters "c:", "d:"… on Windows, lecteurs_linux of the
+// mounted volumes elsewhere.
+QStringList lecteurs_systeme();
+
+// The directory a drive entry opens on: its root ("c:" opens "c:\").
+QString racine_lecteur(const QString& lecteur);
+
+// The entry whose root holds the directory, the deepest one; the first entry when none does.
+QString lecteur_de(const QStringList& lecteurs, const QString& repertoire);
+
+// The folder of the last file saved or opened during this run (nomfichier), when it still
+// exists; the user's home folder otherwise.
+QString repertoire_depart(const QString& nomfichier);
+
+} // namespace optolink
