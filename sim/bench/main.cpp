@@ -31,6 +31,7 @@ const char* const aide =
     "  --derive V             lumière ambiante : amplitude d'une lente variation (par défaut 0)\n"
     "  --periode-derive S     période de cette variation en secondes (0 : décalage fixe de V)\n"
     "  --graine N             graine du bruit, pour rejouer le même bruit (par défaut 1)\n"
+    "  --version              affiche la version\n"
     "  -h, --help             affiche cette aide\n"
     "\n"
     "Ctrl-C arrête le banc et retire ses ports.\n";
@@ -59,6 +60,7 @@ int main(int argc, char** argv)
     for (const char* nom : {"ports", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine"})
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
+    p.addOption(QCommandLineOption(QStringLiteral("version")));
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!p.parse(app.arguments())) {
         std::fprintf(stderr, "%s\n\n%s", qPrintable(p.errorText()), aide);
@@ -66,6 +68,10 @@ int main(int argc, char** argv)
     }
     if (p.isSet(QStringLiteral("help"))) {
         ecrire(QString::fromUtf8(aide));
+        return 0;
+    }
+    if (p.isSet(QStringLiteral("version"))) {
+        ecrire(QStringLiteral("optolink-bench " OPTOLINK_VERSION "\n"));
         return 0;
     }
 

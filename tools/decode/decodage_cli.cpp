@@ -32,6 +32,7 @@ const char* const aide =
     "                       donnée en volts (par exemple 0.8), au lieu du décodeur de fichier\n"
     "  --json               une ligne JSON par fichier, avec les clés \"file\", \"message\",\n"
     "                       \"texte1\" et \"code\"\n"
+    "  --version            affiche la version\n"
     "  -h, --help           affiche cette aide\n"
     "\n"
     "Code de sortie : 0 si tous les fichiers ont été décodés, 1 si un fichier n'a pas pu être\n"
@@ -109,11 +110,17 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
     const QCommandLineOption live("live", {}, "SEUIL_VOLTS");
     const QCommandLineOption json("json");
     const QCommandLineOption aide_option(QStringList{"h", "help"});
-    analyse.addOptions({morse, binaire, live, json, aide_option});
+    const QCommandLineOption version("version");
+    analyse.addOptions({morse, binaire, live, json, aide_option, version});
     if (!analyse.parse(arguments))
         return erreur_usage(erreurs, analyse.errorText());
     if (analyse.isSet(aide_option)) {
         sortie << aide;
+        sortie.flush();
+        return 0;
+    }
+    if (analyse.isSet(version)) {
+        sortie << "optolink-decode " OPTOLINK_VERSION "\n";
         sortie.flush();
         return 0;
     }
