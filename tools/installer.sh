@@ -8,6 +8,7 @@ paquets=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip
   fonts-liberation
+  dpkg-dev file desktop-file-utils appstream man-db
 )
 manquants=()
 for p in "${paquets[@]}"; do
