@@ -5,6 +5,8 @@
 #include <QMetaObject>
 
 #ifdef Q_OS_UNIX
+#include "link/qt/droits_systeme.h"
+
 #include <unistd.h>
 #endif
 
@@ -14,14 +16,18 @@ namespace optolink {
 
 namespace {
 // Why a port did not open, in French.
-QString raison_echec_ouverture(QSerialPort::SerialPortError erreur, const QString& detail)
+QString raison_echec_ouverture(QSerialPort::SerialPortError erreur, const QString& detail, const QString& chemin)
 {
     switch (erreur) {
     case QSerialPort::DeviceNotFoundError:
         return QStringLiteral("aucun périphérique à cet endroit (interface non branchée, ou pilote absent)");
     case QSerialPort::PermissionError:
-        return QStringLiteral("accès refusé : le port est déjà utilisé par un autre programme, "
-                              "ou vos droits ne suffisent pas (groupe dialout)");
+#ifdef Q_OS_UNIX
+        return raison_acces_refuse(droits_du_peripherique(chemin));
+#else
+        Q_UNUSED(chemin);
+        return QStringLiteral("accès refusé : le port est déjà utilisé par un autre programme");
+#endif
     case QSerialPort::OpenError:
         return QStringLiteral("le port est déjà ouvert");
     default:
@@ -86,7 +92,7 @@ bool ComQt::setPortOpen(bool ouvert)
     if (!port_.open(QIODevice::ReadWrite)) {
         erreur_ = QStringLiteral("Impossible d'ouvrir le port COM%1 (%2) : %3.")
                       .arg(numero_)
-                      .arg(chemin_, raison_echec_ouverture(port_.error(), port_.errorString()));
+                      .arg(chemin_, raison_echec_ouverture(port_.error(), port_.errorString(), chemin_));
         port_.clearError();
         return false;
     }

@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <functional>
@@ -25,6 +27,25 @@ struct Ecran : ::testing::Test {
         static QApplication application(argc, argv);
     }
 };
+
+inline QString taille_px(QSize s) { return QString("%1 × %2 px").arg(s.width()).arg(s.height()); }
+
+// Whether a box shows its whole text on the screen: a label cut short, or a box taller or wider
+// than the screen, hides part of what the user must read.
+inline QString boite_tronquee(QWidget* boite)
+{
+    QStringList trop;
+    const QSize ecran = boite->screen()->availableSize();
+    if (boite->frameGeometry().width() > ecran.width() || boite->frameGeometry().height() > ecran.height())
+        trop << "la boîte (" + taille_px(boite->frameGeometry().size()) + ") dépasse l'écran (" + taille_px(ecran) + ")";
+    for (const QLabel* l : boite->findChildren<QLabel*>())
+        if (l->isVisible() && !l->text().isEmpty() && l->heightForWidth(l->width()) > l->height())
+            trop << QString("texte « %1 » : il faut %2 px de haut, la place est de %3 px")
+                        .arg(l->text())
+                        .arg(l->heightForWidth(l->width()))
+                        .arg(l->height());
+    return trop.isEmpty() ? QString() : boite->windowTitle() + " : " + trop.join(", ");
+}
 
 inline QStringList textes_boutons(QWidget* boite)
 {

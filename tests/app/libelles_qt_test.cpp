@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
-#include <QScreen>
 
 #include <utility>
 #include <vector>
@@ -28,8 +27,6 @@ using namespace optolink::essai;
 
 namespace {
 
-QString taille(QSize s) { return QString("%1 × %2 px").arg(s.width()).arg(s.height()); }
-
 // What a caption needs beyond its place, with the font that was found; empty when it fits.
 QString debordement(const QWidget* w, QRect place, int disposition, const QString& texte)
 {
@@ -37,7 +34,7 @@ QString debordement(const QWidget* w, QRect place, int disposition, const QStrin
     if (besoin.width() <= place.width() && besoin.height() <= place.height())
         return {};
     return QString("%1 « %2 » : il faut %3, la place est de %4 (police %5 %6 pt)")
-        .arg(w->objectName(), texte, taille(besoin.size()), taille(place.size()), QFontInfo(w->font()).family())
+        .arg(w->objectName(), texte, taille_px(besoin.size()), taille_px(place.size()), QFontInfo(w->font()).family())
         .arg(w->font().pointSizeF());
 }
 
@@ -120,23 +117,6 @@ TEST_F(Libelles, EveryMenuBarEntryIsOnItsRow)
         for (QAction* entree : barre->actions())
             EXPECT_TRUE(barre->rect().contains(barre->actionGeometry(entree)))
                 << entree->objectName().toStdString() << " " << entree->text().toStdString() << " hors de sa rangée";
-}
-
-// Whether a box shows its whole text on the screen: a label cut short, or a box taller or wider
-// than the screen, hides part of what the user must read.
-QString boite_tronquee(QWidget* boite)
-{
-    QStringList trop;
-    const QSize ecran = boite->screen()->availableSize();
-    if (boite->frameGeometry().width() > ecran.width() || boite->frameGeometry().height() > ecran.height())
-        trop << "la boîte (" + taille(boite->frameGeometry().size()) + ") dépasse l'écran (" + taille(ecran) + ")";
-    for (const QLabel* l : boite->findChildren<QLabel*>())
-        if (l->isVisible() && !l->text().isEmpty() && l->heightForWidth(l->width()) > l->height())
-            trop << QString("texte « %1 » : il faut %2 px de haut, la place est de %3 px")
-                        .arg(l->text())
-                        .arg(l->heightForWidth(l->width()))
-                        .arg(l->height());
-    return trop.isEmpty() ? QString() : boite->windowTitle() + " : " + trop.join(", ");
 }
 
 // The real start-up in front of the simulated interface, every box on screen, through an
