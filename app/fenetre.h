@@ -84,6 +84,15 @@ struct FenetrePrincipale {
         if (surMontrer)
             surMontrer();
     }
+
+    // "Repaint now": the window shows the model at once without running any event, so that a
+    // long routine that does not yield still shows its progress.
+    std::function<void()> surRafraichir;
+    void rafraichir()
+    {
+        if (surRafraichir)
+            surRafraichir();
+    }
 };
 
 } // namespace optolink

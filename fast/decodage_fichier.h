@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/poste.h"
+
+namespace optolink {
+
+// The file decoders as the open dialog runs them on the main window: the recording saved in
+// nomfichier (copied to nomfichierlu) is decoded while Texte1 shows the progress, then the window
+// shows the message as after a live reception, and message (with chainebits and textebits for
+// binary) holds the result. The timer is off while the file is read; tabmesures and nbmesures
+// are left alone, so the last recording can still be saved.
+//
+// A file that cannot be opened leaves the window as it was: a box names the file and the
+// reason, and the timer runs again.
+void decode_fichiermorserap(Poste& poste);
+void decode_fichierbinrap(Poste& poste);
+
+} // namespace optolink

@@ -1,0 +1,155 @@
+#include "fast/decodage_fichier.h"
+
+#include "fast/binaire_rapide.h"
+#include "fast/morse_rapide.h"
+#include "synthese.h"
+#include "tests/app/station_factice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace optolink;
+
+namespace {
+
+const QString consigne_morse = " Entrer un message (26 minuscules sans ponctuation ou 9 chiffres) ou code" + QString(25, u' ');
+const QString consigne_binaire = " Entrer un message (tout caractère clavier) ou code" + QString(25, u' ');
+
+// A station whose window and recording are those of an earlier reception: what the decoders
+// must change, and what they must leave alone.
+class DecodageFenetre : public testing::Test {
+protected:
+    QTemporaryDir dossier;
+    essai::StationFactice station;
+    Poste& poste = station.poste;
+    FenetrePrincipale& f = poste.fenetre;
+    struct Image {
+        QString texte1;
+        bool minuterie;
+        int taille;
+    };
+    std::vector<Image> images; // the window each time it is repainted while the file is read
+
+    DecodageFenetre()
+    {
+        poste.etat.taillepolice = 20;
+        poste.etat.nbsilences = 3;
+        poste.etat.tabmesures[5] = " 77";
+        poste.etat.nbmesures = 6400;
+        f.Texte1 = {"avant", true, 16, jaune_clair};
+        f.Texte2 = {"message d'avant", false, 16, 0};
+        f.Etiquette1.Caption = "consigne d'avant";
+        f.Etiquette2.Caption = "état d'avant";
+        f.Btonenvoiemorse.Enabled = f.Btonenvoiebinaire.Enabled = f.Btonefface.Enabled = false;
+        poste.minuterie.setEnabled(true);
+        f.surRafraichir = [this] {
+            images.push_back({f.Texte1.Text, poste.minuterie.enabled(), f.Texte2.FontSize});
+        };
+    }
+
+    QString enregistrement(const synthese::Signal& signal)
+    {
+        return synthese::fichier_rrr(dossier.path(), "essai.rrr", signal.echantillons(6400));
+    }
+
+    void verifier_fin(const QString& message, const QString& texte1, const QString& consigne)
+    {
+        EXPECT_EQ(poste.etat.message, message);
+        EXPECT_EQ(f.Texte2.Text, message);
+        EXPECT_EQ(f.Texte1.Text, texte1);
+        EXPECT_EQ(f.Etiquette2.Caption, " FIN DE RECEPTION DU MESSAGE");
+        EXPECT_EQ(f.Etiquette1.Caption, consigne);
+        EXPECT_EQ(f.Etiquette1.BackColor, vert_clair);
+        EXPECT_EQ(f.Texte1.BackColor, vert_clair);
+        EXPECT_TRUE(f.Texte2.Locked);
+        EXPECT_FALSE(f.Texte1.Locked);
+        EXPECT_EQ(f.Texte1.FontSize, 20);
+        EXPECT_EQ(f.Texte2.FontSize, 20);
+        EXPECT_TRUE(f.Btonefface.Enabled);
+        EXPECT_TRUE(poste.minuterie.enabled());
+        EXPECT_EQ(poste.etat.nomfichierlu, poste.etat.nomfichier);
+        EXPECT_EQ(poste.etat.tabmesures[5], " 77");
+        EXPECT_TRUE(poste.etat.tabmesures[6].isEmpty());
+        EXPECT_EQ(poste.etat.nbmesures, 6400);
+        ASSERT_FALSE(images.empty());
+        for (const Image& i : images) {
+            EXPECT_FALSE(i.minuterie);
+            EXPECT_EQ(i.taille, 20);
+        }
+    }
+
+    void verifier_inchange()
+    {
+        EXPECT_EQ(f.Texte1.Text, "avant");
+        EXPECT_EQ(f.Texte2.Text, "message d'avant");
+        EXPECT_EQ(f.Texte1.FontSize, 16);
+        EXPECT_EQ(f.Etiquette1.Caption, "consigne d'avant");
+        EXPECT_EQ(f.Etiquette2.Caption, "état d'avant");
+        EXPECT_FALSE(f.Btonefface.Enabled);
+        EXPECT_TRUE(poste.etat.message.isEmpty());
+        EXPECT_TRUE(images.empty());
+        EXPECT_TRUE(poste.minuterie.enabled());
+    }
+};
+
+} // namespace
+
+TEST_F(DecodageFenetre, MorseRapideCommeLeDecodeurDeFichier)
+{
+    poste.etat.nomfichier = enregistrement(synthese::emission_morse("le 42 ok"));
+    QFile fichier(poste.etat.nomfichier);
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    const ReceptionMorse attendu = decode_fichiermorserap(fichier);
+    ASSERT_EQ(synthese::sans_blancs_de_fin(attendu.message), "le 42 ok");
+
+    decode_fichiermorserap(poste);
+    verifier_fin(attendu.message, attendu.texte1, consigne_morse);
+    EXPECT_TRUE(f.Btonenvoiemorse.Enabled);
+    EXPECT_FALSE(f.Btonenvoiebinaire.Enabled);
+    EXPECT_EQ(poste.etat.nbsilences, 0);
+    EXPECT_TRUE(attendu.codemorse.startsWith(images.front().texte1));
+}
+
+TEST_F(DecodageFenetre, BinaireRapideCommeLeDecodeurDeFichier)
+{
+    poste.etat.chainebits = "ancien";
+    poste.etat.nomfichier = enregistrement(synthese::emission_binaire("Ça va"));
+    QFile fichier(poste.etat.nomfichier);
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    const ReceptionBinaire attendu = decode_fichierbinrap(fichier);
+    ASSERT_EQ(synthese::sans_blancs_de_fin(attendu.message), "Ça va");
+
+    decode_fichierbinrap(poste);
+    verifier_fin(attendu.message, attendu.textebits, consigne_binaire);
+    EXPECT_TRUE(f.Btonenvoiebinaire.Enabled);
+    EXPECT_FALSE(f.Btonenvoiemorse.Enabled);
+    EXPECT_EQ(poste.etat.chainebits, attendu.chainebits);
+    EXPECT_EQ(poste.etat.textebits, attendu.textebits);
+    EXPECT_TRUE(attendu.textebits.startsWith(images.front().texte1));
+}
+
+TEST_F(DecodageFenetre, UnFichierAbsentOuUnDossierLaisseLaFenetreCommeAvant)
+{
+    const QString absent = QDir(dossier.path()).filePath("absent.rrr");
+    const struct {
+        QString chemin;
+        void (*decodeur)(Poste&);
+        QString raison;
+    } cas[] = {{absent, decode_fichiermorserap, "il n'existe pas"},
+               {absent, decode_fichierbinrap, "il n'existe pas"},
+               {dossier.path(), decode_fichiermorserap, "c'est un dossier, pas un fichier"}};
+    for (const auto& c : cas) {
+        station.boites.vues.clear();
+        poste.minuterie.setEnabled(false);
+        poste.etat.nomfichier = c.chemin;
+        c.decodeur(poste);
+        verifier_inchange();
+        EXPECT_EQ(poste.etat.nomfichierlu, c.chemin);
+        ASSERT_EQ(station.boites.vues.size(), 1u);
+        EXPECT_EQ(station.boites.vues[0].titre, "Lecture du fichier impossible");
+        EXPECT_EQ(station.boites.vues[0].texte, "Le fichier « " + c.chemin + " » ne peut pas être lu : " + c.raison + ".");
+    }
+}
