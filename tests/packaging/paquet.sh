@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The Debian package as a school's technician uses it: built by CPack, installed with dpkg (its
+# dependencies must be met by what the system has), its files checked by the desktop's own
+# validators, its programs started from where the package put them, then removed.
+# Installing into the system needs root, as CI has; a machine that already has the package
+# keeps it, and the test is then skipped.
+#
+# usage: paquet.sh BUILD_DIR
+set -euo pipefail
+construction=$1
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "ce test installe le paquet dans le système : il se lance en root, comme la CI" >&2
+    exit 77
+fi
+if dpkg-query -W -f='${Status}' optolink 2>/dev/null | grep -q "install ok installed"; then
+    echo "le paquet optolink est déjà installé sur cette machine : le test ne le remplace pas" >&2
+    exit 77
+fi
+
+travail=$(mktemp -d)
+installe=""
+finir() {
+    [ -n "$installe" ] && dpkg -r optolink >/dev/null
+    rm -rf "$travail"
+}
+trap finir EXIT
+echec() { echo "ÉCHEC : $*" >&2; exit 1; }
+
+cpack --config "$construction/CPackConfig.cmake" -G DEB -B "$travail" >"$travail/cpack.log" 2>&1 \
+    || { cat "$travail/cpack.log"; echec "cpack n'a pas construit le paquet"; }
+paquet=$(ls "$travail"/optolink_*.deb)
+dpkg -i "$paquet" >"$travail/dpkg.log" 2>&1 || { cat "$travail/dpkg.log"; echec "dpkg -i"; }
+installe=oui
+version=$(dpkg-query -W -f='${Version}' optolink)
+echo "paquet $(basename "$paquet") installé : $(dpkg-query -W -f='${Depends}' optolink)"
+
+for programme in optolink-bench optolink-decode; do
+    [ "$(command -v $programme)" = /usr/bin/$programme ] || echec "$programme n'est pas dans /usr/bin"
+    [ "$($programme --version)" = "$programme $version" ] || echec "$programme --version : $($programme --version)"
+done
+
+entree=/usr/share/applications/fr.optolink.optolink.desktop
+desktop-file-validate "$entree" || echec "desktop-file-validate $entree"
+icone=$(sed -n 's/^Icon=//p' "$entree")
+[ -f "/usr/share/icons/hicolor/scalable/apps/$icone.svg" ] || echec "icône $icone absente"
+commande=$(sed -n 's/^Exec=//p' "$entree")
+[ "$(command -v "$commande")" = /usr/bin/optolink ] || echec "Exec=$commande ne lance pas /usr/bin/optolink"
+appstreamcli validate --no-net /usr/share/metainfo/fr.optolink.optolink.metainfo.xml || echec "appstreamcli validate"
+
+for page in optolink optolink-bench optolink-decode; do
+    [ "$(man -w $page)" = "/usr/share/man/man1/$page.1" ] || echec "man ne trouve pas la page $page"
+    avertissements=$(man --warnings -l "/usr/share/man/man1/$page.1" 2>&1 >/dev/null)
+    [ -z "$avertissements" ] || echec "page $page : $avertissements"
+done
+
+# The program started from the menu's command, on a screen of its own: its first start-up box comes.
+cd "$travail"
+xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
+    "$1" & programme=$!
+    timeout 60 xdotool search --sync --onlyvisible --name "Choix du type de code MORSE ou BINAIRE" >/dev/null
+    trouve=$?
+    kill $programme
+    exit $trouve' _ "$(command -v "$commande")" || echec "la première boîte du démarrage n'est pas apparue"
+
+dpkg -r optolink >/dev/null
+installe=""
+[ ! -e /usr/bin/optolink ] || echec "dpkg -r a laissé /usr/bin/optolink"
+echo "paquet vérifié puis retiré"
