@@ -4,7 +4,10 @@
 # the send button's access key. The text that appears in the receiving window is read back the
 # way a user copies it: a triple click in the box, then the X selection.
 #
-# usage: echange_reel.sh (morse|binaire) OPTOLINK OPTOLINK_BENCH MESSAGE ATTENDU
+# The slow codings run at speed x 2; the fast ones at x 1, chosen from the "Type de codage" menu,
+# and their received text is compared without the blanks that the silence after the message adds.
+#
+# usage: echange_reel.sh (morse|binaire|morse-rapide|binaire-rapide) OPTOLINK OPTOLINK_BENCH MESSAGE ATTENDU
 set -euo pipefail
 codage=$1 programme=$2 banc=$3 message=$4 attendu=$5
 
@@ -52,7 +55,10 @@ touche() { fenetre "$1" >/dev/null; sleep 0.3; xdotool key --clearmodifiers "$2"
 demarrer() { # port x-position
     "$programme" >"$travail/programme$1.log" 2>&1 &
     pids+=($!)
-    if [ "$codage" = morse ]; then touche "Choix du type" Return; else touche "Choix du type" Escape; fi
+    case $codage in
+    morse*) touche "Choix du type" Return ;;
+    *) touche "Choix du type" Escape ;;
+    esac
     touche "Attention à la priorité" Return
     fenetre "N° de port" >/dev/null
     sleep 0.3
@@ -80,17 +86,48 @@ vitesse_x2() {
     sleep 0.3
 }
 
+# A fast coding from the "Type de codage" menu: its third or fourth entry, then "15 s".
+codage_rapide() {
+    xdotool windowfocus --sync "$1"
+    xdotool key --clearmodifiers alt+t
+    sleep 0.3
+    local rang=2
+    [ "$codage" = binaire-rapide ] && rang=3
+    for _ in $(seq $rang); do xdotool key Down; sleep 0.05; done
+    xdotool key Right
+    sleep 0.2
+    xdotool key Return
+    sleep 0.3
+}
+
 fenetreB=$(demarrer "$portB" 850)
 fenetreA=$(demarrer "$portA" 0)
-vitesse_x2 "$fenetreA"
-vitesse_x2 "$fenetreB"
+for f in "$fenetreA" "$fenetreB"; do
+    case $codage in
+    *-rapide) codage_rapide "$f" ;;
+    *) vitesse_x2 "$f" ;;
+    esac
+done
 
-# Type the message into A's message box and press the send button by its access key.
+# Put the message into A's message box, replacing what is there, and press the send button: by
+# its access key for a slow coding; the fast buttons have none, so by the keyboard's tab order
+# (Texte2, Quitter, Effacer, then the fast button) and the space bar.
 xdotool windowfocus --sync "$fenetreA"
 xdotool mousemove 300 140 click 1
 sleep 0.2
-xdotool type --delay 60 "$message"
-if [ "$codage" = morse ]; then xdotool key --clearmodifiers alt+n; else xdotool key --clearmodifiers alt+e; fi
+xdotool key --clearmodifiers ctrl+a
+# Accented capitals and "€" are pasted: typing them through a synthetic keyboard is not reliable.
+printf '%s' "$message" | xclip -selection clipboard
+xdotool key --clearmodifiers ctrl+v
+sleep 0.3
+case $codage in
+morse) xdotool key --clearmodifiers alt+n ;;
+binaire) xdotool key --clearmodifiers alt+e ;;
+*)
+    for _ in 1 2 3 4; do xdotool key --clearmodifiers Tab; sleep 0.1; done
+    xdotool key --clearmodifiers space
+    ;;
+esac
 
 lu=""
 for _ in $(seq 60); do
@@ -98,6 +135,7 @@ for _ in $(seq 60); do
     xdotool mousemove $((850 + 300)) 450 click --repeat 3 --delay 80 1
     sleep 0.2
     lu=$(xclip -o -selection primary 2>/dev/null || true)
+    case $codage in *-rapide) lu=$(printf '%s' "$lu" | sed 's/ *$//') ;; esac
     [ "$lu" = "$attendu" ] && break
 done
 echo "reçu : [$lu]"
