@@ -19,7 +19,7 @@ chmod 755 "$travail"
 compte=optolink$$ groupe=optoport$$ port=7
 pid_banc=""
 finir() {
-    [ -n "$pid_banc" ] && kill "$pid_banc" 2>/dev/null && wait "$pid_banc" 2>/dev/null
+    if [ -n "$pid_banc" ]; then kill "$pid_banc" 2>/dev/null || true; wait "$pid_banc" 2>/dev/null || true; fi
     userdel "$compte" 2>/dev/null || true
     groupdel "$groupe" 2>/dev/null || true
     rm -rf "$travail"

@@ -21,7 +21,7 @@ fi
 travail=$(mktemp -d)
 installe=""
 finir() {
-    [ -n "$installe" ] && dpkg -r optolink >/dev/null
+    if [ -n "$installe" ]; then dpkg -r optolink >/dev/null || echo "dpkg -r optolink a échoué" >&2; fi
     rm -rf "$travail"
 }
 trap finir EXIT
