@@ -3,6 +3,7 @@
 #include "app/boutons.h"
 #include "app/menus.h"
 #include "app/qt/bouton_qt.h"
+#include "files/qt/dialogues_fichiers.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -101,6 +102,11 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
         activateWindow();
         repaint();
     };
+    f.surRafraichir = [this] {
+        synchroniser();
+        repaint();
+    };
+    fournir_dialogues_fichiers(poste_, this);
     synchroniser();
     setFixedSize(sizeHint());
 }

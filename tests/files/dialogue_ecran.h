@@ -1,0 +1,133 @@
+#pragma once
+
+#include "files/qt/dialogue_fichier.h"
+#include "tests/app/ecran_qt.h"
+#include "tests/app/station_factice.h"
+#include "tests/fast/synthese.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QInputDevice>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <vector>
+
+namespace optolink::essai {
+
+// A station in virtual time, a folder of its own, and the file dialogs a test opens on screen
+// as a user sees them.
+class EcranDialogue : public Ecran {
+public:
+    // The mouse that the simulated clicks create belongs to the application, and unregisters
+    // itself from Qt's list of devices when the application goes at exit: that list must be
+    // made first, so that it is destroyed last.
+    static void SetUpTestSuite()
+    {
+        QInputDevice::devices();
+        Ecran::SetUpTestSuite();
+    }
+
+protected:
+    QTemporaryDir dossier;
+    QDir d{dossier.path()};
+    StationFactice station;
+    Poste& poste = station.poste;
+
+    ~EcranDialogue() override
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const auto& dialogue : ouverts_)
+            delete dialogue.data();
+    }
+
+    void creer(const QString& nom) { QFile(d.filePath(nom)).open(QIODevice::WriteOnly); }
+
+    DialogueFichier* ouvrir(DialogueFichier::Sorte sorte, const QString& depart = {},
+                            QStringList lecteurs = {"/"})
+    {
+        auto* dialogue = new DialogueFichier(poste, sorte, {lecteurs, depart.isEmpty() ? d.path() : depart});
+        dialogue->show();
+        ouverts_.emplace_back(dialogue);
+        return dialogue;
+    }
+
+    // The dialog that the program has on screen under this name.
+    DialogueFichier* a_l_ecran(const char* nom)
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialogue = qobject_cast<DialogueFichier*>(w); dialogue && dialogue->isVisible()
+                && dialogue->objectName() == nom) {
+                ouverts_.emplace_back(dialogue);
+                return dialogue;
+            }
+        return nullptr;
+    }
+
+    template <typename W>
+    static W* controle(QWidget* dialogue, const char* nom)
+    {
+        return dialogue->findChild<W*>(QString::fromUtf8(nom));
+    }
+    static QLineEdit* texte1(QWidget* w) { return controle<QLineEdit>(w, "Texte1"); }
+    static QPushButton* ok(QWidget* w) { return controle<QPushButton>(w, "Commande1"); }
+    static QListWidget* fichier1(QWidget* w) { return controle<QListWidget>(w, "Fichier1"); }
+    static QListWidget* repertoire1(QWidget* w) { return controle<QListWidget>(w, "Répertoire1"); }
+    static QString label_rep(QWidget* w) { return controle<QLabel>(w, "label_rep")->text(); }
+
+    static QStringList noms(QListWidget* liste)
+    {
+        QStringList n;
+        for (int i = 0; i < liste->count(); ++i)
+            n << liste->item(i)->text().trimmed();
+        return n;
+    }
+
+    // What a user types in Texte1, in place of what it held.
+    static void taper(QWidget* dialogue, const QString& texte)
+    {
+        texte1(dialogue)->selectAll();
+        QTest::keyClick(texte1(dialogue), Qt::Key_Delete);
+        for (const QChar c : texte)
+            QTest::sendKeyEvent(QTest::Click, texte1(dialogue), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+
+    static void double_clic(QListWidget* liste, const QString& nom)
+    {
+        const auto trouves = liste->findItems(nom, Qt::MatchEndsWith);
+        ASSERT_EQ(trouves.size(), 1) << qPrintable(nom);
+        // As the window system delivers it: a click, then the second press as a double click.
+        const QPoint centre = liste->visualItemRect(trouves[0]).center();
+        QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, centre);
+    }
+
+    static void clic(QListWidget* liste, const QString& nom)
+    {
+        const auto trouves = liste->findItems(nom, Qt::MatchEndsWith);
+        ASSERT_EQ(trouves.size(), 1) << qPrintable(nom);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(trouves[0]).center());
+    }
+
+    // Unloaded: hidden, disabled, and gone once the pending deletions have run.
+    static bool decharge(const QPointer<DialogueFichier>& dialogue)
+    {
+        if (dialogue && (dialogue->isVisible() || dialogue->isEnabled()))
+            return false;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return dialogue.isNull();
+    }
+
+private:
+    std::vector<QPointer<DialogueFichier>> ouverts_;
+};
+
+} // namespace optolink::essai
