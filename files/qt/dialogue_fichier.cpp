@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTreeWidget>
 
 #include <utility>
 
@@ -70,8 +71,8 @@ DialogueFichier::DialogueFichier(Poste& poste, Sorte sorte, Lieux lieux, QWidget
     setModal(false);
     construire(sorte);
     connect(lecteur1_, &QComboBox::currentIndexChanged, this, &DialogueFichier::changer_lecteur);
-    connect(repertoire1_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { changer_repertoire(item->data(chemin_role).toString()); });
+    connect(repertoire1_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { changer_repertoire(item->data(0, chemin_role).toString()); });
     connect(fichier1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { texte1_->setText(item->text()); });
     connect(fichier1_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item)
@@ -108,7 +109,13 @@ void DialogueFichier::construire(Sorte sorte)
     etiquette1->setText(QStringLiteral("Répertoire:"));
     label_rep_ = controle<QLabel>(this, "label_rep", {314, 72, 278, 18});
     label_rep_->setTextFormat(Qt::PlainText);
-    repertoire1_ = controle<QListWidget>(this, "Répertoire1", {314, 92, 278, 158});
+    repertoire1_ = controle<QTreeWidget>(this, "Répertoire1", {314, 92, 278, 158});
+    repertoire1_->setHeaderHidden(true);
+    repertoire1_->setRootIsDecorated(false);
+    repertoire1_->setItemsExpandable(false);
+    repertoire1_->setExpandsOnDoubleClick(false);
+    repertoire1_->setIndentation(10);
+    repertoire1_->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }")); // nothing folds
     lecteur1_ = controle<QComboBox>(this, "Lecteur1", {314, 256, 278, 26});
     commande1_ = controle<QPushButton>(this, "Commande1", {8, 296, 130, 32});
     commande1_->setText(QStringLiteral("Ok"));
@@ -159,8 +166,8 @@ bool DialogueFichier::eventFilter(QObject* objet, QEvent* evenement)
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
             if (objet == lecteur1_)
                 changer_lecteur(lecteur1_->currentIndex());
-            else if (QListWidgetItem* item = repertoire1_->currentItem())
-                changer_repertoire(item->data(chemin_role).toString());
+            else if (QTreeWidgetItem* item = repertoire1_->currentItem())
+                changer_repertoire(item->data(0, chemin_role).toString());
             return true;
         }
     }
@@ -194,23 +201,25 @@ void DialogueFichier::changer_repertoire(const QString& chemin)
     }
     repertoire_ = QDir::toNativeSeparators(dossier.absoluteFilePath());
 
+    // The directories above it, each inside the one before, then its subfolders inside it.
     const QSignalBlocker bloque(repertoire1_);
     repertoire1_->clear();
-    const QStringList parents = chemins_parents(repertoire_);
     const QIcon ouvert = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon ferme = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    QString retrait;
+    QTreeWidgetItem* parent = nullptr;
     const auto ajouter = [&](const QString& chemin_entree, const QIcon& icone) {
-        auto* item = new QListWidgetItem(icone, retrait + nom_affiche(chemin_entree), repertoire1_);
-        item->setData(chemin_role, chemin_entree);
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(repertoire1_);
+        item->setText(0, nom_affiche(chemin_entree));
+        item->setIcon(0, icone);
+        item->setData(0, chemin_role, chemin_entree);
+        return item;
     };
-    for (const QString& parent : parents) {
-        ajouter(parent, ouvert);
-        retrait += QStringLiteral("  ");
-    }
+    for (const QString& dessus : chemins_parents(repertoire_))
+        parent = ajouter(dessus, ouvert);
     for (const QString& sous : sous_repertoires(repertoire_))
         ajouter(chemin_complet(repertoire_, sous), ferme);
-    repertoire1_->setCurrentRow(static_cast<int>(parents.size()) - 1);
+    repertoire1_->expandAll();
+    repertoire1_->setCurrentItem(parent);
 
     remplir_fichiers();
     afficher_repertoire();

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTreeWidget;
 
 namespace optolink {
 
@@ -61,7 +62,7 @@ private:
     bool confirme_ = false;
 
     QComboBox* lecteur1_;
-    QListWidget* repertoire1_;
+    QTreeWidget* repertoire1_;
     QListWidget* fichier1_;
     QLineEdit* texte1_;
     QLabel* label_rep_;

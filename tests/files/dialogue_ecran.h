@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <vector>
 
@@ -78,14 +79,22 @@ protected:
     static QLineEdit* texte1(QWidget* w) { return controle<QLineEdit>(w, "Texte1"); }
     static QPushButton* ok(QWidget* w) { return controle<QPushButton>(w, "Commande1"); }
     static QListWidget* fichier1(QWidget* w) { return controle<QListWidget>(w, "Fichier1"); }
-    static QListWidget* repertoire1(QWidget* w) { return controle<QListWidget>(w, "Répertoire1"); }
+    static QTreeWidget* repertoire1(QWidget* w) { return controle<QTreeWidget>(w, "Répertoire1"); }
     static QString label_rep(QWidget* w) { return controle<QLabel>(w, "label_rep")->text(); }
 
     static QStringList noms(QListWidget* liste)
     {
         QStringList n;
         for (int i = 0; i < liste->count(); ++i)
-            n << liste->item(i)->text().trimmed();
+            n << liste->item(i)->text();
+        return n;
+    }
+    // The directory list from top to bottom.
+    static QStringList noms(QTreeWidget* arbre)
+    {
+        QStringList n;
+        for (QTreeWidgetItemIterator i(arbre); *i; ++i)
+            n << (*i)->text(0);
         return n;
     }
 
@@ -98,23 +107,34 @@ protected:
             QTest::sendKeyEvent(QTest::Click, texte1(dialogue), Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
-    static void double_clic(QListWidget* liste, const QString& nom)
+    static QRect place(QListWidget* liste, const QString& nom)
     {
-        const auto trouves = liste->findItems(nom, Qt::MatchEndsWith);
-        ASSERT_EQ(trouves.size(), 1) << qPrintable(nom);
-        // As the window system delivers it: a click, then the second press as a double click.
-        const QPoint centre = liste->visualItemRect(trouves[0]).center();
-        QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, centre);
+        const auto trouves = liste->findItems(nom, Qt::MatchExactly);
+        return trouves.size() == 1 ? liste->visualItemRect(trouves[0]) : QRect();
+    }
+    static QRect place(QTreeWidget* arbre, const QString& nom)
+    {
+        const auto trouves = arbre->findItems(nom, Qt::MatchExactly | Qt::MatchRecursive);
+        return trouves.size() == 1 ? arbre->visualItemRect(trouves[0]) : QRect();
     }
 
-    static void clic(QListWidget* liste, const QString& nom)
+    // As the window system delivers it: a click, then the second press as a double click.
+    template <typename Liste>
+    static void double_clic(Liste* liste, const QString& nom)
     {
-        const auto trouves = liste->findItems(nom, Qt::MatchEndsWith);
-        ASSERT_EQ(trouves.size(), 1) << qPrintable(nom);
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(trouves[0]).center());
+        const QRect r = place(liste, nom);
+        ASSERT_TRUE(r.isValid()) << qPrintable(nom);
+        clic(liste, nom);
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    template <typename Liste>
+    static void clic(Liste* liste, const QString& nom)
+    {
+        const QRect r = place(liste, nom);
+        ASSERT_TRUE(r.isValid()) << qPrintable(nom);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
     }
 
     // Unloaded: hidden, disabled, and gone once the pending deletions have run.

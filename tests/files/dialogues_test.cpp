@@ -52,7 +52,7 @@ TEST_F(Dialogue, LesDeuxDialoguesALOuverture)
         EXPECT_EQ(noms(fichier1(dialogue)), (QStringList{"essai du 3.rrr", "essai2.rrr", "essai10.rrr"}));
         EXPECT_EQ(label_rep(dialogue), d.path());
         EXPECT_EQ(noms(repertoire1(dialogue)).back(), "tp1");
-        EXPECT_EQ(repertoire1(dialogue)->currentItem()->text().trimmed(), d.dirName());
+        EXPECT_EQ(repertoire1(dialogue)->currentItem()->text(0), d.dirName());
         EXPECT_EQ(controle<QComboBox>(dialogue, "Lecteur1")->currentText(), d.path());
     }
 }
@@ -159,7 +159,7 @@ TEST_F(Dialogue, UnCheminTropLargeGardeLaRacineEtLesDossiersLesPlusProfondsQuiTi
 TEST_F(Dialogue, LesDossiersSeParcourentALaSourisEtAuClavier)
 {
     DialogueFichier* dialogue = ouvrir(Sorte::lecture);
-    QListWidget* dossiers = repertoire1(dialogue);
+    QTreeWidget* dossiers = repertoire1(dialogue);
     taper(dialogue, "mesure1");
     double_clic(dossiers, "tp1");
     EXPECT_EQ(label_rep(dialogue), d.filePath("tp1"));
@@ -172,7 +172,7 @@ TEST_F(Dialogue, LesDossiersSeParcourentALaSourisEtAuClavier)
     QTest::keyClick(dossiers, Qt::Key_End);
     QTest::keyClick(dossiers, Qt::Key_Return);
     EXPECT_EQ(label_rep(dialogue), d.filePath("tp1/groupe2"));
-    dossiers->setCurrentRow(static_cast<int>(noms(dossiers).indexOf(d.dirName())));
+    dossiers->setCurrentItem(dossiers->findItems(d.dirName(), Qt::MatchExactly | Qt::MatchRecursive).value(0));
     QTest::keyClick(dossiers, Qt::Key_Enter);
     EXPECT_EQ(label_rep(dialogue), d.path());
     EXPECT_EQ(noms(fichier1(dialogue)).size(), 3);
