@@ -50,9 +50,17 @@ protected:
         };
     }
 
-    QString enregistrement(const synthese::Signal& signal)
+    // The signal saved to a file, decoded there by the file decoder alone (what is expected),
+    // then on the window.
+    template <typename DecodeurFichier>
+    auto decoder(const synthese::Signal& signal, DecodeurFichier decodeur_fichier, void (*decodeur_fenetre)(Poste&))
     {
-        return synthese::fichier_rrr(dossier.path(), "essai.rrr", signal.echantillons(6400));
+        poste.etat.nomfichier = synthese::fichier_rrr(dossier.path(), "essai.rrr", signal.echantillons(6400));
+        QFile fichier(poste.etat.nomfichier);
+        fichier.open(QIODevice::ReadOnly);
+        const auto attendu = decodeur_fichier(fichier);
+        decodeur_fenetre(poste);
+        return attendu;
     }
 
     void verifier_fin(const QString& message, const QString& texte1, const QString& consigne)
@@ -99,13 +107,10 @@ protected:
 
 TEST_F(DecodageFenetre, MorseRapideCommeLeDecodeurDeFichier)
 {
-    poste.etat.nomfichier = enregistrement(synthese::emission_morse("le 42 ok"));
-    QFile fichier(poste.etat.nomfichier);
-    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
-    const ReceptionMorse attendu = decode_fichiermorserap(fichier);
+    const ReceptionMorse attendu = decoder(
+        synthese::emission_morse("le 42 ok"), [](QIODevice& f) { return decode_fichiermorserap(f); },
+        decode_fichiermorserap);
     ASSERT_EQ(synthese::sans_blancs_de_fin(attendu.message), "le 42 ok");
-
-    decode_fichiermorserap(poste);
     verifier_fin(attendu.message, attendu.texte1, consigne_morse);
     EXPECT_TRUE(f.Btonenvoiemorse.Enabled);
     EXPECT_FALSE(f.Btonenvoiebinaire.Enabled);
@@ -116,13 +121,10 @@ TEST_F(DecodageFenetre, MorseRapideCommeLeDecodeurDeFichier)
 TEST_F(DecodageFenetre, BinaireRapideCommeLeDecodeurDeFichier)
 {
     poste.etat.chainebits = "ancien";
-    poste.etat.nomfichier = enregistrement(synthese::emission_binaire("Ça va"));
-    QFile fichier(poste.etat.nomfichier);
-    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
-    const ReceptionBinaire attendu = decode_fichierbinrap(fichier);
+    const ReceptionBinaire attendu = decoder(
+        synthese::emission_binaire("Ça va"), [](QIODevice& f) { return decode_fichierbinrap(f); },
+        decode_fichierbinrap);
     ASSERT_EQ(synthese::sans_blancs_de_fin(attendu.message), "Ça va");
-
-    decode_fichierbinrap(poste);
     verifier_fin(attendu.message, attendu.textebits, consigne_binaire);
     EXPECT_TRUE(f.Btonenvoiebinaire.Enabled);
     EXPECT_FALSE(f.Btonenvoiemorse.Enabled);
