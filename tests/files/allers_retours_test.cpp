@@ -1,9 +1,9 @@
 #include "dialogue_ecran.h"
 
-#include "app/menus.h"
-#include "files/qt/dialogues_fichiers.h"
+#include "app/qt/feuillelumicode1.h"
 #include "tools/decode/decodage_cli.h"
 
+#include <QAction>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -22,16 +22,16 @@ namespace {
 struct Cas {
     const char* caption_enregistrement; // as the fast receiver opens the save dialog
     const char* caption_lecture;        // as the menu entry opens the open dialog
-    void (*menu)(Poste&);
+    const char* entree_menu;
     const char* option;                 // of optolink-decode
     synthese::Signal signal;
 };
 
+// The dialogs as the main window opens them.
 class AllerRetour : public EcranDialogue {
 protected:
+    Feuillelumicode1 fenetre{poste, Envois{}};
     std::vector<QString> recu;
-
-    AllerRetour() { fournir_dialogues_fichiers(poste, nullptr); }
 
     void recevoir(const synthese::Signal& signal)
     {
@@ -78,10 +78,13 @@ protected:
         const QString chemin = d.filePath("recu.rrr");
         ASSERT_EQ(poste.etat.nomfichierenr, chemin);
 
-        c.menu(poste);
+        fenetre.findChild<QAction*>(c.entree_menu)->trigger();
+        fenetre.findChild<QAction*>(c.entree_menu)->trigger(); // the same dialog comes forward
         DialogueFichier* lecture = a_l_ecran("lecturefichier");
         ASSERT_TRUE(lecture);
         EXPECT_EQ(lecture->windowTitle(), c.caption_lecture);
+        EXPECT_EQ(lecture->parentWidget(), &fenetre);
+        EXPECT_EQ(fenetre.findChildren<DialogueFichier*>().size(), 1);
         double_clic(fichier1(lecture), "recu.rrr");
 
         const QJsonObject en_ligne = decode_en_ligne(c.option, chemin);
@@ -126,14 +129,14 @@ struct DisquePresquePlein {
 TEST_F(AllerRetour, MorseRapideEnregistrePuisDecodeCommeParOptolinkDecode)
 {
     aller_retour({"Enregistrement d'un fichier morse rapide", "Ouverture fichier morse *.rrr",
-                  menu_decodage_fichiermorserap_Click, "--morse", synthese::emission_morse("le 42 ok")},
+                  "menu_decodage_fichiermorserap", "--morse", synthese::emission_morse("le 42 ok")},
                  "le 42 ok");
 }
 
 TEST_F(AllerRetour, BinaireRapideEnregistrePuisDecodeCommeParOptolinkDecode)
 {
     aller_retour({"Enregistrement d'un fichier binaire rapide", "Ouverture fichier binaire *.rrr",
-                  menu_decodage_fichierbinrap_Click, "--binaire", synthese::emission_binaire("Ça va, 20 €")},
+                  "menu_decodage_fichierbinrap", "--binaire", synthese::emission_binaire("Ça va, 20 €")},
                  "Ça va, 20 €");
 }
 
