@@ -41,7 +41,7 @@ void vider_ligne(Poste& poste, double fin_s)
         const double maintenant = poste.horloge.maintenant_s();
         if (!poste.liaison.lire().isEmpty())
             dernier = maintenant;
-        else if (maintenant - dernier > silence_vidage_s || maintenant > fin_s)
+        else if (maintenant >= dernier + silence_vidage_s || maintenant >= fin_s)
             return;
         poste.boucle.ceder(std::min(dernier + silence_vidage_s, fin_s));
     }
@@ -74,24 +74,28 @@ Telechargement acquisition_rapide(Poste& poste)
     for (;;) {
         etat.reponseorphy = liaison.lire();
         const double maintenant = poste.horloge.maintenant_s();
-        if (!etat.reponseorphy.isEmpty()) {
+        const bool recu = !etat.reponseorphy.isEmpty();
+        if (recu) {
             dernier = maintenant;
             if (etat.reponseorphy == u',')
                 stocker(etat);
             else
                 etat.chainemesure += etat.reponseorphy;
-            ceder_sans_attendre(poste);
-        } else {
-            poste.boucle.ceder(std::min(debut + limite, std::max(debut + enregistrement, dernier + silence_fin_s)));
         }
-        t.duree_s = poste.horloge.maintenant_s() - debut;
+        const double fin_silence = std::max(debut + enregistrement, dernier + silence_fin_s);
+        if (recu)
+            ceder_sans_attendre(poste);
+        else
+            poste.boucle.ceder(std::min(debut + limite, fin_silence));
+        const double apres = poste.horloge.maintenant_s();
+        t.duree_s = apres - debut;
         if (etat.nbmesures >= etat.nbmesuresmax) {
             t.fin = FinTelechargement::compte;
             break;
         }
-        if (t.duree_s > limite)
+        if (apres >= debut + limite)
             break;
-        if (t.duree_s > enregistrement && poste.horloge.maintenant_s() - dernier > silence_fin_s) {
+        if (!recu && apres >= fin_silence) {
             t.fin = FinTelechargement::silence;
             break;
         }

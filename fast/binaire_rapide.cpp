@@ -11,8 +11,8 @@ namespace optolink {
 
 namespace {
 
-// Tolerance, in samples, on a run of n identical bits (index n, 1 to 8).
-constexpr std::array<int, 9> marge = {0, 2, 2, 3, 3, 3, 4, 4, 4};
+// Tolerance, in samples, on a run of n identical bits (index n, 1 to 9).
+constexpr std::array<int, 10> marge = {0, 2, 2, 3, 3, 3, 4, 4, 4, 4};
 
 // Bit widths, in samples, learnt from the preamble.
 struct Preambule {
@@ -112,7 +112,10 @@ private:
             ++nbhaut;
             lire();
         }
-        for (int n = 1; n <= 8; ++n) {
+        // Nine bits of light are a whole frame of ones, the start bit and the code 255 ("ÿ"):
+        // read only as runs of eight at most, that character could never be received.
+        const int plus_long = nbbits_ == 0 ? 9 : 8;
+        for (int n = 1; n <= plus_long; ++n) {
             if (nbbits_ < 9 && p_.haut(n, nbhaut)) {
                 const QString bits(n, u'1');
                 chainebits_ += bits;

@@ -34,6 +34,18 @@ Comptes comptes(double dureebit, long nbpassages)
     return {comptebit, comptepause, comptepause};
 }
 
+// The receiver reads a run of n bits against n times the one gap of the preamble, with a margin of
+// 2 to 4 samples. A bit of a fractional number of samples makes that gap one sample too long or too
+// short depending on where the samples fall, and a run of four or five zeros then misses its
+// window. A bit of a whole number of the receiving interface's sampling periods spans the same
+// number of samples wherever it falls: the factor that rounds the bit to it, the three lengths
+// keeping their ratios (the bit moves by half a period at most).
+double echelle_echantillons(double bit_s, double periodemesure)
+{
+    const double periodes = std::round(bit_s / periodemesure);
+    return periodes >= 1 ? periodes * periodemesure / bit_s : 1.0;
+}
+
 } // namespace
 
 void Btonenvoi_binrap_Click(Poste& poste)
@@ -42,9 +54,10 @@ void Btonenvoi_binrap_Click(Poste& poste)
     FenetrePrincipale& f = poste.fenetre;
     etat.nbpassages = compter_passages(poste.horloge);
     const Comptes c = comptes(etat.dureebit, etat.nbpassages);
-    const double bit_s = duree_passages_s(c.comptebit, etat.nbpassages);
-    const double pause_s = duree_passages_s(c.comptepause, etat.nbpassages);
-    const double espace_s = duree_passages_s(c.compteespace, etat.nbpassages);
+    const double echelle = echelle_echantillons(duree_passages_s(c.comptebit, etat.nbpassages), etat.periodemesure);
+    const double bit_s = echelle * duree_passages_s(c.comptebit, etat.nbpassages);
+    const double pause_s = echelle * duree_passages_s(c.comptepause, etat.nbpassages);
+    const double espace_s = echelle * duree_passages_s(c.compteespace, etat.nbpassages);
 
     preparer_envoi_rapide(poste, &FenetrePrincipale::Btonenvoi_binrap);
     etat.message = abreger(f.Texte1.Text) + u' ';

@@ -1,0 +1,51 @@
+#include "echange_rapide.h"
+
+namespace optolink::essai {
+
+std::vector<ReglageRapide> reglages_rapides()
+{
+    return {{"x0_875", 1 / 0.875, 0, 0.0013, 6400}, {"x0_9", 10.0 / 9, 0, 0.0013, 6400},
+            {"x0_925", 1 / 0.925, 0, 0.0013, 6400}, {"x0_95", 1 / 0.95, 0, 0.0013, 6400},
+            {"x0_975", 1 / 0.975, 0, 0.0013, 6400}, {"x1", 1, 0, 0.0013, 6400},
+            {"x1_1", 1 / 1.1, 0, 0.0013, 6400},     {"x1_2", 1 / 1.2, 0, 0.0013, 6400},
+            {"x1_3", 1 / 1.3, 0, 0.0013, 6400},     {"x2", 0.5, 1, 0.0008, 6400},
+            {"x3", 1.0 / 3, 2, 0.0005, 6400},       {"x1", 1, 0, 0.0013, 12800},
+            {"x2", 0.5, 1, 0.0008, 12800},          {"x3", 1.0 / 3, 2, 0.0005, 12800}};
+}
+
+std::string nom_reglage(const testing::TestParamInfo<ReglageRapide>& info)
+{
+    return std::string(info.param.vitesse) + "_" + std::to_string(info.param.nbmesuresmax);
+}
+
+EchangeRapide echanger_rapide(const Codage& codage, const QString& texte, const ReglageRapide& r,
+                              const std::function<void(DeuxPostes&)>& preparer)
+{
+    DeuxPostes postes;
+    EchangeRapide e;
+    for (Poste* p : {&postes.posteA, &postes.posteB}) {
+        p->etat.modevitesse = r.modevitesse;
+        p->etat.periodemesure = r.periodemesure;
+        p->etat.nbmesuresmax = r.nbmesuresmax;
+    }
+    postes.posteB.fenetre.surOuvrirEnregistrefichier = [&](const QString& caption) { e.sauvegardes << caption; };
+    if (preparer)
+        preparer(postes);
+    e.complet = postes.echanger(codage, texte, r.dureebit, 30).complet;
+    e.a = postes.posteA.etat;
+    e.b = postes.posteB.etat;
+    e.fa = postes.posteA.fenetre;
+    e.fb = postes.posteB.fenetre;
+    e.enregistrements = static_cast<int>(postes.banc.interface(1).commandes_recues().count("WGOR"));
+    return e;
+}
+
+::testing::AssertionResult suivi_de_blancs(const QString& texte, const QString& debut)
+{
+    if (texte.startsWith(debut) && texte.sliced(debut.size()).trimmed().isEmpty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << '"' << texte.toStdString() << "\" is not \"" << debut.toStdString()
+                                         << "\" followed by blanks";
+}
+
+} // namespace optolink::essai
