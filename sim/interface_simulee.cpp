@@ -32,7 +32,12 @@ InterfaceSimulee::InterfaceSimulee(Ordonnanceur& temps, QString nom, std::functi
               reponse_(c);
       })
 {
-    decoupeur_.surLaser = [this](bool allume) { laser(allume); };
+    decoupeur_.surLaser = [this](bool allume) {
+        if (gigue_laser_s_ <= 0)
+            return laser(allume);
+        const double retard = std::uniform_real_distribution<double>(0, gigue_laser_s_)(hasard_gigue_);
+        temps_.programmer(temps_.maintenant_s() + retard, [this, allume] { laser(allume); });
+    };
     decoupeur_.surLigne = [this](const QByteArray& ligne) {
         lignes_.append(ligne);
         for (const QByteArray& commande : commandes_de_ligne(ligne)) {
@@ -40,6 +45,12 @@ InterfaceSimulee::InterfaceSimulee(Ordonnanceur& temps, QString nom, std::functi
             executer(commande);
         }
     };
+}
+
+void InterfaceSimulee::regler_gigue_laser(double gigue_s, std::uint32_t graine)
+{
+    gigue_laser_s_ = gigue_s;
+    hasard_gigue_.seed(graine);
 }
 
 void InterfaceSimulee::envoyer(const QByteArray& octets) { descendante_.envoyer(octets); }

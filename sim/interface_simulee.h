@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace optolink::sim {
@@ -41,6 +42,10 @@ public:
     void envoyer(const QByteArray& octets);
     // Receives each reply byte once it has crossed the line back; without it replies are lost.
     void surReponse(std::function<void(char)> action) { reponse_ = std::move(action); }
+
+    // Each laser byte then takes effect after a further delay drawn between 0 and gigue_s: how a
+    // busy computer or a slow adapter would disturb the lengths of the elements.
+    void regler_gigue_laser(double gigue_s, std::uint32_t graine);
 
     bool laser_allume() const { return laser_; }
     double tension_ea0_v() const { return tension_ea0_v_(); }
@@ -83,6 +88,8 @@ private:
     std::function<void(const ChangementLaser&)> changement_;
 
     bool laser_ = false;
+    double gigue_laser_s_ = 0;
+    std::mt19937 hasard_gigue_;
     std::optional<Programme> programme_;
     bool enregistrement_en_cours_ = false;
     std::uint64_t generation_ = 0; // a new start abandons the recording under way

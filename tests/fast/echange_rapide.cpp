@@ -1,5 +1,7 @@
 #include "echange_rapide.h"
 
+#include "codings/morse.h"
+
 namespace optolink::essai {
 
 std::vector<ReglageRapide> reglages_rapides()
@@ -13,15 +15,10 @@ std::vector<ReglageRapide> reglages_rapides()
             {"x2", 0.5, 1, 0.0008, 12800},          {"x3", 1.0 / 3, 2, 0.0005, 12800}};
 }
 
-std::string nom_reglage(const testing::TestParamInfo<ReglageRapide>& info)
-{
-    return std::string(info.param.vitesse) + "_" + std::to_string(info.param.nbmesuresmax);
-}
-
 EchangeRapide echanger_rapide(const Codage& codage, const QString& texte, const ReglageRapide& r,
-                              const std::function<void(DeuxPostes&)>& preparer)
+                              const std::function<void(DeuxPostes&)>& preparer, const sim::ReglagesLumiere& lumiere)
 {
-    DeuxPostes postes;
+    DeuxPostes postes(lumiere);
     EchangeRapide e;
     for (Poste* p : {&postes.posteA, &postes.posteB}) {
         p->etat.modevitesse = r.modevitesse;
@@ -40,12 +37,23 @@ EchangeRapide echanger_rapide(const Codage& codage, const QString& texte, const 
     return e;
 }
 
-::testing::AssertionResult suivi_de_blancs(const QString& texte, const QString& debut)
+double part_morse(const QString& texte, const ReglageRapide& r)
 {
-    if (texte.startsWith(debut) && texte.sliced(debut.size()).trimmed().isEmpty())
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << '"' << texte.toStdString() << "\" is not \"" << debut.toStdString()
-                                         << "\" followed by blanks";
+    // Every symbol is followed by a dot of dark; a dash or a gap lasts three dots; the calibration
+    // letter and its gap take 14 dots.
+    double points = 14;
+    for (const QChar s : coder_morse(texte).codemorse)
+        points += (s == u'.' ? 1 : 3) + 1;
+    return (0.35 + points * 0.05 * r.dureebit) / duree_enregistrement_s(r);
+}
+
+double part_binaire(const QString& texte, const ReglageRapide& r)
+{
+    // Seven bits of preamble, then 9 bits and a two-bit pause per character, two bits per space.
+    double bits = 7;
+    for (const QChar c : texte)
+        bits += c == u' ' ? 2 : 11;
+    return (0.35 + bits * 0.07 * r.dureebit) / duree_enregistrement_s(r);
 }
 
 } // namespace optolink::essai

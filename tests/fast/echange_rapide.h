@@ -4,9 +4,7 @@
 
 #include <QString>
 
-#include <gtest/gtest.h>
-
-#include <string>
+#include <functional>
 #include <vector>
 
 namespace optolink::essai {
@@ -23,7 +21,6 @@ struct ReglageRapide {
 
 // The eleven speeds with 6400 samples, and x 1, x 2 and x 3 with 12800.
 std::vector<ReglageRapide> reglages_rapides();
-std::string nom_reglage(const testing::TestParamInfo<ReglageRapide>& info);
 
 // What an exchange leaves on both sides.
 struct EchangeRapide {
@@ -34,14 +31,17 @@ struct EchangeRapide {
     QStringList sauvegardes; // captions of the save dialogs the receiver opened
 };
 
-// A types texte and sends it in the fast coding; B receives it.
+// A types texte and sends it in the fast coding; B receives it. preparer runs before the exchange.
 EchangeRapide echanger_rapide(const Codage& codage, const QString& texte, const ReglageRapide& r,
-                              const std::function<void(DeuxPostes&)>& preparer = {});
+                              const std::function<void(DeuxPostes&)>& preparer = {},
+                              const sim::ReglagesLumiere& lumiere = {});
 
 // Recording time of the receiving interface.
 inline double duree_enregistrement_s(const ReglageRapide& r) { return r.nbmesuresmax * r.periodemesure; }
 
-// The text followed by blanks only: the silence after a fast message adds blanks to it.
-::testing::AssertionResult suivi_de_blancs(const QString& texte, const QString& debut);
+// How much of the recording a message takes after the start mark, its gap and the calibration
+// pattern: 1 for a message that just fits.
+double part_morse(const QString& texte, const ReglageRapide& r);
+double part_binaire(const QString& texte, const ReglageRapide& r);
 
 } // namespace optolink::essai

@@ -1,4 +1,4 @@
-#include "echange_rapide.h"
+#include "verifications_rapides.h"
 
 #include "codings/abreviations.h"
 #include "codings/trame.h"
@@ -22,22 +22,14 @@ QString textebits_recus(const QString& message)
     return t;
 }
 
-// Characters of a sentence added until its frames take most of the recording after the
-// preamble: 9 bits and a two-bit pause per character, 2 bits per space.
+// Characters of a sentence added while the message takes at most nine tenths of the recording.
 QString message_remplissant(const ReglageRapide& r)
 {
     const QString phrase = QStringLiteral("Été 2026 : 25 € pour l'optique ! ");
-    const double place = (duree_enregistrement_s(r) - 0.35) / (0.07 * r.dureebit) - 7;
     QString texte;
-    double bits = 0;
-    for (;;) {
-        const QChar c = phrase[texte.size() % phrase.size()];
-        const double suivant = bits + (c == u' ' ? 2 : 11);
-        if (suivant > 0.9 * place)
-            return texte.trimmed();
-        bits = suivant;
-        texte += c;
-    }
+    while (part_binaire(texte + phrase[texte.size() % phrase.size()], r) < 0.9)
+        texte += phrase[texte.size() % phrase.size()];
+    return texte.trimmed();
 }
 
 class BinaireRapideAChaqueReglage : public testing::TestWithParam<ReglageRapide> {

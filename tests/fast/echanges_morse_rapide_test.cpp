@@ -1,4 +1,4 @@
-#include "echange_rapide.h"
+#include "verifications_rapides.h"
 
 #include "codings/abreviations.h"
 #include "codings/morse.h"
@@ -12,24 +12,12 @@ using namespace optolink::essai;
 
 namespace {
 
-// Length of the Morse of a text in dot units, as the sender plays it: every symbol is followed by
-// a dot of dark, a dash or a gap lasts three dots.
-double unites(const QString& texte)
-{
-    double n = 0;
-    for (const QChar s : coder_morse(texte).codemorse)
-        n += (s == u'.' ? 1 : 3) + 1;
-    return n;
-}
-
-// Characters of a sentence added until the message takes most of what the receiving interface
-// records after the start mark, the gap and the calibration letter.
+// Characters of a sentence added while the message takes at most nine tenths of the recording.
 QString message_remplissant(const ReglageRapide& r)
 {
     const QString phrase = QStringLiteral("le laser porte le message jusqu a la photodiode ");
-    const double place = (duree_enregistrement_s(r) - 0.35) / (0.05 * r.dureebit) - 14;
     QString texte;
-    while (unites(texte + phrase[texte.size() % phrase.size()]) < 0.9 * place)
+    while (part_morse(texte + phrase[texte.size() % phrase.size()], r) < 0.9)
         texte += phrase[texte.size() % phrase.size()];
     return texte.trimmed();
 }

@@ -1,4 +1,4 @@
-#include "echange_rapide.h"
+#include "verifications_rapides.h"
 
 #include "app/menus.h"
 #include "fast/recepteur_binaire_rapide.h"

@@ -1,23 +1,16 @@
 #include "mesures.h"
 #include "poste_reel.h"
+#include "processeur.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 
 namespace optolink::mesures {
 
 namespace {
-
-double temps_processeur_fil_s()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 struct Veille {
     double cpu_pourcent;

@@ -4,6 +4,7 @@
 //
 // optolink-bench-lent [messages per cell, 10 by default] [--details: each failure on stderr]
 
+#include "deux_fils.h"
 #include "postes_simules.h"
 
 #include <QStringList>
@@ -13,7 +14,6 @@
 #include <cstdlib>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 using namespace optolink;
@@ -121,16 +121,7 @@ int main(int argc, char** argv)
                     cases.push_back(std::move(c));
                 }
 
-    // Each exchange runs its two stations on threads of their own, one at a time: two at once
-    // keep two cores busy.
-    std::atomic<std::size_t> suivante{0};
-    auto travailler = [&] {
-        for (std::size_t i = suivante++; i < cases.size(); i = suivante++)
-            mesurer(*cases[i], nb_messages);
-    };
-    std::thread autre(travailler);
-    travailler();
-    autre.join();
+    sur_deux_fils(cases.size(), [&](std::size_t i) { mesurer(*cases[i], nb_messages); });
 
     std::printf("Slow codings over the simulated bench: %% of %d random messages decoded exactly\n", nb_messages);
     std::printf("(leading blanks from the pause after the start marker ignored; noise: each reading moves by up to\n"

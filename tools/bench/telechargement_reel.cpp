@@ -1,0 +1,114 @@
+#include "banc_en_fil.h"
+#include "mesures_rapides.h"
+#include "station_reelle.h"
+
+#include "fast/recepteur_morse_rapide.h"
+
+#include <QTimer>
+
+#include <cstdio>
+#include <vector>
+
+namespace optolink::mesures {
+
+namespace {
+
+// What the receiving station holds at one of its yields.
+struct Point {
+    double t;
+    int nbmesures;
+};
+
+int enregistrements_lances(BancEnFil& banc)
+{
+    int n = 0;
+    banc.dans_le_fil([&](sim::BancReel& b) { n = static_cast<int>(b.interface(1).commandes_recues().count("WGOR")); });
+    return n;
+}
+
+void laser(BancEnFil& banc, bool allume)
+{
+    banc.dans_le_fil([allume](sim::BancReel& b) { b.interface(0).envoyer(QByteArray(1, allume ? '\0' : ' ')); });
+}
+
+struct Reglage {
+    std::int16_t nbmesuresmax;
+    std::int16_t modevitesse;
+    double periode_s;
+};
+
+// One reception of a dark or of a lit recording, the sender's laser driven through the bench.
+void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
+{
+    StationReelle b;
+    if (!b.demarrer(numero_b, QStringLiteral("mr"))) {
+        std::printf("  %s\n", qPrintable(b.poste.liaison.erreur()));
+        return;
+    }
+    const int enregistrements_avant = enregistrements_lances(banc);
+    Etat& etat = b.poste.etat;
+    etat.nbmesuresmax = r.nbmesuresmax;
+    etat.modevitesse = r.modevitesse;
+    const QString en_cours = QStringLiteral("RECEPTION DE MESSAGE EN COURS DANS");
+    std::vector<Point> points;
+    double cpu_debut = 0, cpu_fin = 0;
+    b.boucle.avantChaqueCession([&] {
+        if (!b.poste.fenetre.Etiquette2.Caption.startsWith(en_cours))
+            return;
+        if (points.empty())
+            cpu_debut = temps_processeur_fil_s();
+        cpu_fin = temps_processeur_fil_s();
+        points.push_back({b.horloge.maintenant_s(), etat.nbmesures});
+    });
+    double fin_reception = 0;
+    b.poste.fenetre.surOuvrirEnregistrefichier = [&](const QString&) {
+        fin_reception = b.horloge.maintenant_s();
+        laser(banc, false);
+        // Two seconds more of waiting, as the program does: a sample left on the line would show.
+        QTimer::singleShot(2000, [&] { etat.typecodage = QStringLiteral("fin"); });
+    };
+    QTimer::singleShot(300, [&] { laser(banc, true); });
+    QTimer::singleShot(1300, [&] { laser(banc, false); });
+    if (eclaire)
+        QTimer::singleShot(1450, [&] { laser(banc, true); });
+    attentereceptionmorserapide(b.poste);
+
+    const int enregistrements = enregistrements_lances(banc) - enregistrements_avant;
+    if (points.empty()) {
+        std::printf("  aucune réception\n");
+        return;
+    }
+    const double debut = points.front().t;
+    const double limite = r.nbmesuresmax * r.periode_s + 8 + (r.nbmesuresmax == 12800 ? 6 : 0);
+    int a_la_limite = 0;
+    double dernier_echantillon = debut;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (points[i].t - debut <= limite)
+            a_la_limite = points[i].nbmesures;
+        if (i > 0 && points[i].nbmesures > points[i - 1].nbmesures)
+            dernier_echantillon = points[i].t;
+    }
+    const double duree = fin_reception - debut;
+    std::printf("  %5d × %4.0f µs %-8s ligne %5.2f s  téléchargement %5.2f s  rangés %5d  (à la limite de %5.2f s : %5d,"
+                " %4d restés sur la ligne)  CPU %4.1f %%  enregistrements %d\n",
+                r.nbmesuresmax, r.periode_s * 1e6, eclaire ? "éclairé" : "sombre", dernier_echantillon - debut,
+                duree, etat.nbmesures, limite, a_la_limite, etat.nbmesures - a_la_limite,
+                100 * (cpu_fin - cpu_debut) / (points.back().t - debut), enregistrements);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+void mesurer_telechargements(BancEnFil& banc, int numero_b)
+{
+    std::printf("== Téléchargement d'un enregistrement rapide par la ligne à 9600 bauds\n"
+                "   (ligne : du lancement au dernier échantillon reçu ; à la limite : ce que l'arrêt à nbmesuresmax ×\n"
+                "   periodemesure + 8 s (+ 6 s) aurait gardé ; CPU : fil du programme récepteur pendant le téléchargement ;\n"
+                "   enregistrements : lancés par le récepteur, 1 quand aucun reste de la ligne n'en déclenche un second)\n");
+    for (const Reglage r : {Reglage{6400, 0, 0.0013}, {6400, 1, 0.0008}, {6400, 2, 0.0005}, {12800, 0, 0.0013},
+                            {12800, 1, 0.0008}, {12800, 2, 0.0005}})
+        for (bool eclaire : {false, true})
+            mesurer(banc, numero_b, r, eclaire);
+}
+
+} // namespace optolink::mesures
