@@ -138,6 +138,8 @@ for _ in $(seq 60); do
     case $codage in *-rapide) lu=$(printf '%s' "$lu" | sed 's/ *$//') ;; esac
     [ "$lu" = "$attendu" ] && break
 done
+# CAPTURE=fichier.png keeps a picture of both windows (ImageMagick's import), for the documentation.
+[ -n "${CAPTURE:-}" ] && import -window root "$CAPTURE"
 echo "reçu : [$lu]"
 echo "attendu : [$attendu]"
 if [ "$lu" != "$attendu" ]; then
