@@ -40,6 +40,13 @@ for programme in optolink-bench optolink-decode; do
     [ "$($programme --version)" = "$programme $version" ] || echec "$programme --version : $($programme --version)"
 done
 
+# The example recordings, read by the installed decoder as the open dialog reads them.
+exemples=/usr/share/optolink/exemples
+decode() { optolink-decode "$1" "$exemples/$2" | sed 's/ *$//'; }
+[ "$(decode --morse morse-rapide-sos.rrr)" = "sos" ] || echec "exemple morse-rapide-sos.rrr : $(decode --morse morse-rapide-sos.rrr)"
+[ "$(decode --morse morse-rapide-30s.rrr)" = "bonjour la classe" ] || echec "exemple morse-rapide-30s.rrr"
+[ "$(decode --binaire binaire-rapide-ete.rrr)" = "Été 25 €" ] || echec "exemple binaire-rapide-ete.rrr"
+
 entree=/usr/share/applications/fr.optolink.optolink.desktop
 desktop-file-validate "$entree" || echec "desktop-file-validate $entree"
 icone=$(sed -n 's/^Icon=//p' "$entree")
