@@ -31,6 +31,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false); // the program ends only through Poste::terminer
+    // The desktop shows the windows under the menu entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.optolink.optolink"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QTranslator traduction;
     if (traduction.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
