@@ -30,6 +30,15 @@ struct Bouton {
     bool Visible = true;
 };
 
+// Not one of the designed controls: a thin bar along the bottom edge of Etiquette2 that shows how
+// far a long wait has gone (a download, the sender's final silence); Texte says it in words.
+struct Avancement {
+    bool Visible = false;
+    int Valeur = 0;
+    int Maximum = 0;
+    QString Texte;
+};
+
 struct EntreeMenu {
     QString Caption;
     bool Checked = false;
@@ -44,6 +53,7 @@ struct FenetrePrincipale {
 
     Etiquette Etiquette1;
     Etiquette Etiquette2;
+    Avancement avancement;
     BoiteTexte Texte1;
     BoiteTexte Texte2;
 

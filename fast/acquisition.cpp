@@ -1,6 +1,7 @@
 #include "fast/acquisition.h"
 
 #include "codings/attente.h"
+#include "fast/avancement.h"
 #include "link/nombres.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@ constexpr int caracteres_par_echantillon_max = 4;
 constexpr double marge_ligne_s = 2.0;
 // Draining what is left on the line ends once it has been quiet for this long.
 constexpr double silence_vidage_s = 0.1;
+// The progress of a download is brought up to date every so many samples, about twice a second.
+constexpr int echantillons_par_avancement = 200;
 
 // The stored text of a downloaded value: its number, with the leading blank of a non-negative one.
 QString texte_mesure(const QString& chainemesure)
@@ -31,6 +34,20 @@ void stocker(Etat& etat)
         if (etat.nbmesures < Etat::taille_tabmesures)
             etat.tabmesures[etat.nbmesures++] = texte_mesure(etat.chainemesure);
     etat.chainemesure.clear();
+}
+
+// Samples received, and the time the rest takes at the line's rate with the characters a sample
+// has taken so far.
+void montrer_telechargement(Poste& poste, qsizetype caracteres)
+{
+    const Etat& etat = poste.etat;
+    const double par_echantillon = etat.nbmesures > 0 ? static_cast<double>(caracteres) / etat.nbmesures : 3;
+    const double reste_s = std::max(0, etat.nbmesuresmax - etat.nbmesures) * par_echantillon * Liaison::duree_caractere_s;
+    montrer_avancement(poste.fenetre, etat.nbmesures, etat.nbmesuresmax,
+                       QStringLiteral("%1 / %2 échantillons reçus, encore %3 s environ")
+                           .arg(etat.nbmesures)
+                           .arg(etat.nbmesuresmax)
+                           .arg(std::ceil(reste_s)));
 }
 
 // Reads and drops what arrives until the line has been quiet for a while, within fin_s.
@@ -70,17 +87,23 @@ Telechargement acquisition_rapide(Poste& poste)
     const double debut = poste.horloge.maintenant_s();
 
     double dernier = debut;
+    qsizetype caracteres = 0;
     Telechargement t{FinTelechargement::limite, 0};
+    montrer_telechargement(poste, caracteres);
     for (;;) {
         etat.reponseorphy = liaison.lire();
         const double maintenant = poste.horloge.maintenant_s();
         const bool recu = !etat.reponseorphy.isEmpty();
         if (recu) {
             dernier = maintenant;
-            if (etat.reponseorphy == u',')
+            ++caracteres;
+            if (etat.reponseorphy == u',') {
                 stocker(etat);
-            else
+                if (etat.nbmesures % echantillons_par_avancement == 0)
+                    montrer_telechargement(poste, caracteres);
+            } else {
                 etat.chainemesure += etat.reponseorphy;
+            }
         }
         const double fin_silence = std::max(debut + enregistrement, dernier + silence_fin_s);
         if (recu)
@@ -101,6 +124,7 @@ Telechargement acquisition_rapide(Poste& poste)
         }
     }
 
+    cacher_avancement(poste.fenetre);
     std::fill(etat.tabmesures.begin() + std::max<int>(etat.nbmesures, 0), etat.tabmesures.end(), QString());
     liaison.definir_longueur_entree(0);
     if (t.fin == FinTelechargement::limite)

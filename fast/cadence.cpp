@@ -19,11 +19,4 @@ void Cadence::element(CommandeLaser commande, double duree_s)
     poste_.horloge.attendre_jusqua(fin_s_);
 }
 
-void attendre_apres(Poste& poste, double fin_s)
-{
-    do
-        poste.boucle.ceder(fin_s);
-    while (!(poste.horloge.maintenant_s() > fin_s));
-}
-
 } // namespace optolink

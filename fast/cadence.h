@@ -33,8 +33,4 @@ private:
     double fin_s_;
 };
 
-// Waits, yielding before each clock reading, until the clock is strictly past fin_s: the silence
-// a fast transmitter keeps while the receiving interface is still recording.
-void attendre_apres(Poste& poste, double fin_s);
-
 } // namespace optolink

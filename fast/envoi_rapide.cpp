@@ -2,7 +2,10 @@
 
 #include "codings/attente.h"
 #include "codings/envoi_lent.h"
-#include "fast/cadence.h"
+#include "fast/avancement.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace optolink {
 
@@ -21,7 +24,16 @@ void finir_envoi_rapide(Poste& poste, double debutenvoi, double duree_noir_s, bo
 {
     const Etat& etat = poste.etat;
     poste.liaison.eteindre_laser_rapide();
-    attendre_apres(poste, debutenvoi + etat.nbmesuresmax * etat.periodemesure + 2);
+    // Yielding before each clock reading; woken twice a second to show the time left.
+    const double fin = debutenvoi + etat.nbmesuresmax * etat.periodemesure + 2;
+    const double duree = fin - poste.horloge.maintenant_s();
+    do {
+        const double reste = fin - poste.horloge.maintenant_s();
+        montrer_avancement(poste.fenetre, duree - reste, duree,
+                           QStringLiteral("Enregistrement en cours chez le récepteur : encore %1 s").arg(std::ceil(reste)));
+        poste.boucle.ceder(std::min(fin, poste.horloge.maintenant_s() + pas_avancement_s));
+    } while (!(poste.horloge.maintenant_s() > fin));
+    cacher_avancement(poste.fenetre);
     poste.fenetre.Etiquette1.Caption = QStringLiteral(" ENVOI DU MESSAGE TERMINE ");
     if (!ceder)
         ceder_sans_attendre(poste);

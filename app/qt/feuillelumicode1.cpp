@@ -7,9 +7,12 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace optolink {
 
@@ -76,6 +79,7 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
     auto* efface = bouton("Btonefface", f.Btonefface, place(6840, 2760, 2895, 975), Btonefface_Click);
     auto* quitter = bouton("Btonquitter", f.Btonquitter, place(9960, 3000, 1695, 615), Btonquitter_Click);
     etiquette("Etiquette2", f.Etiquette2, place(120, 4080, 11655, 735));
+    barre_avancement(f.avancement, place(120, 4080 + 735 - 90, 11655, 90));
     auto* texte2 = texte("Texte2", f.Texte2, place(120, 4800, 11655, 3495));
 
     QWidget* const ordre[] = {texte1, texte2, quitter, binaire, efface, morse, morserapide, binrap};
@@ -146,6 +150,25 @@ QLabel* Feuillelumicode1::etiquette(const char* nom, Etiquette& modele, QRect pl
         }
     });
     return w;
+}
+
+void Feuillelumicode1::barre_avancement(Avancement& modele, QRect place)
+{
+    auto* w = new QProgressBar(centralWidget());
+    w->setObjectName("avancement");
+    w->setGeometry(place);
+    w->setTextVisible(false);
+    w->hide();
+    liens_.push_back([w, &modele, dernier = Avancement{}]() mutable {
+        if (modele.Visible == dernier.Visible && modele.Valeur == dernier.Valeur && modele.Texte == dernier.Texte)
+            return;
+        dernier = modele;
+        w->setRange(0, std::max(modele.Maximum, 1));
+        w->setValue(modele.Valeur);
+        w->setToolTip(modele.Texte);
+        w->setAccessibleName(modele.Texte);
+        w->setVisible(modele.Visible);
+    });
 }
 
 QPlainTextEdit* Feuillelumicode1::texte(const char* nom, BoiteTexte& modele, QRect place)

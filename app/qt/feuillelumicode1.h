@@ -41,6 +41,7 @@ protected:
 private:
     QLabel* etiquette(const char* nom, Etiquette& modele, QRect place);
     QPlainTextEdit* texte(const char* nom, BoiteTexte& modele, QRect place);
+    void barre_avancement(Avancement& modele, QRect place);
     QPushButton* bouton(const char* nom, Bouton& modele, QRect place, std::function<void(Poste&)> action);
     void construire_menus();
     QMenu* sous_menu(QWidget* parent, const char* nom, EntreeMenu& modele);

@@ -69,6 +69,7 @@ TEST(EchangeMorseRapide, FenetresPendantEtApresLEnvoi)
         bool texte1_verrouille, bouton, efface, minuterie;
         Couleur fond2;
     } emetteur{}, recepteur{};
+    Avancement avancement_a, avancement_b;
     const ReglageRapide x1_30s{"x1", 1, 0, 0.0013, 12800};
     const auto e = echanger_rapide(morse_rapide(), "sos", x1_30s, [&](DeuxPostes& postes) {
         // In the final silence of the sender, while the receiver downloads.
@@ -79,6 +80,8 @@ TEST(EchangeMorseRapide, FenetresPendantEtApresLEnvoi)
             emetteur = {a.Etiquette1.Caption, a.Etiquette2.Caption, a.Texte2.Text, a.Texte1.Locked,
                         a.Btonenvoi_morserapide.Enabled, a.Btonefface.Enabled, postes.minuterieA->enabled(),
                         a.Texte2.BackColor};
+            avancement_a = a.avancement;
+            avancement_b = b.avancement;
             recepteur = {b.Etiquette1.Caption, b.Etiquette2.Caption, b.Texte2.Text, b.Texte1.Locked,
                          b.Btonenvoi_morserapide.Enabled, b.Btonefface.Enabled, postes.minuterieB->enabled(),
                          b.Texte1.BackColor};
@@ -102,6 +105,17 @@ TEST(EchangeMorseRapide, FenetresPendantEtApresLEnvoi)
     EXPECT_FALSE(recepteur.efface);
     EXPECT_FALSE(recepteur.minuterie);
     EXPECT_EQ(recepteur.fond2, jaune_clair);
+
+    // Both long waits show how far they have gone, 8 s after the click: the sender's silence lasts
+    // until 1 s + 12800 × 1.3 ms + 2 s after it, the receiver has some samples in and more to come.
+    EXPECT_TRUE(avancement_a.Visible);
+    EXPECT_EQ(avancement_a.Texte, "Enregistrement en cours chez le récepteur : encore 12 s");
+    EXPECT_TRUE(avancement_b.Visible);
+    EXPECT_GT(avancement_b.Valeur, 0);
+    EXPECT_LT(avancement_b.Valeur, avancement_b.Maximum);
+    EXPECT_TRUE(avancement_b.Texte.contains(" / 12800 échantillons reçus, encore ")) << qPrintable(avancement_b.Texte);
+    EXPECT_FALSE(e.fa.avancement.Visible);
+    EXPECT_FALSE(e.fb.avancement.Visible);
 
     // Both idle again.
     EXPECT_EQ(e.fa.Etiquette1.Caption,
