@@ -3,6 +3,7 @@
 #include "link/nombres.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace optolink {
 
@@ -83,7 +84,11 @@ void Liaison::Minuterie_Timer()
 {
     ecrire("WEA 0" + retour);
     etat_.reponseorphy = lire();
-    etat_.tensionlue = nombre_en_tete(etat_.reponseorphy) * 20.0 / 255.0;
+    // Noise on the line can make a number too long for a double: its voltage would be infinite,
+    // light or dark for good. Such a reply is refused and the last reading stands.
+    const double tension = nombre_en_tete(etat_.reponseorphy) * 20.0 / 255.0;
+    if (std::isfinite(tension))
+        etat_.tensionlue = tension;
 }
 
 QByteArray commande_enregistrement(int nbmesuresmax, int modevitesse)

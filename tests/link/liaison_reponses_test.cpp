@@ -80,6 +80,19 @@ TEST_F(LiaisonScriptee, ReponsesAccumulees)
     EXPECT_DOUBLE_EQ(tic(""), 0.0);
 }
 
+// Found by fuzzing: a garbled reply whose number overflows a double is refused, the last
+// reading stands; the reply is still kept as read.
+TEST_F(LiaisonScriptee, NombreTropLongRefuse)
+{
+    tic("37");
+    const QByteArray reponse = '-' + QByteArray(56, '7') + "5555555" + QByteArray(114, '7') + "5555555"
+        + QByteArray(134, '7') + "\x18" "7777777555845435" + QByteArray(1, '\0');
+    EXPECT_DOUBLE_EQ(tic(reponse), 37 * 20.0 / 255);
+    EXPECT_EQ(etat.reponseorphy, QString::fromLatin1(reponse));
+    EXPECT_DOUBLE_EQ(tic(QByteArray(400, '9')), 37 * 20.0 / 255);
+    EXPECT_DOUBLE_EQ(tic("12"), 12 * 20.0 / 255);
+}
+
 // A reply caught half-way: the first read gives what has come, the next one the rest.
 TEST_F(LiaisonScriptee, ReponseCoupeeEntreDeuxLectures)
 {
