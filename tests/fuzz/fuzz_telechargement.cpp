@@ -1,0 +1,40 @@
+#include "fast/acquisition.h"
+#include "fast/binaire_rapide.h"
+#include "fast/morse_rapide.h"
+#include "reglages_telechargement.h"
+#include "sim/temps_virtuel.h"
+#include "tests/codings/postes_simules.h"
+#include "tests/link/com_scriptee.h"
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace optolink;
+
+// Any bytes arriving during a fast download, in virtual time: the real download stores them,
+// then both live receivers decode the table it leaves, progress shown.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    const QByteArrayView entree(donnees, static_cast<qsizetype>(taille));
+    const ReglagesTelechargement reglages = ReglagesTelechargement::lire(entree);
+
+    sim::TempsVirtuel temps;
+    sim::TempsVirtuel::Acteur& acteur = temps.acteur("B");
+    const std::unique_ptr<Minuterie> minuterie = acteur.nouvelle_minuterie();
+    ComScriptee com;
+    essai::BoitesMuettes boites;
+    Poste poste{acteur, acteur, *minuterie, com, boites};
+    Etat& etat = poste.etat;
+    etat.nbmesuresmax = reglages.nbmesuresmax;
+    etat.modevitesse = reglages.modevitesse;
+    etat.tensionseuil = reglages.sombre * 20.0 / 255 + 0.5;
+    com.setPortOpen(true);
+    com.a_lire = entree.sliced(std::min(entree.size(), ReglagesTelechargement::taille)).toByteArray();
+
+    acquisition_rapide(poste);
+    const auto progression = [](const QString&) {};
+    const int seuil = seuil_brut(etat.tensionseuil);
+    decoder_morse_rapide(etat.tabmesures, etat.nbmesuresmax, seuil, progression);
+    decoder_binaire_rapide(etat.tabmesures, etat.nbmesuresmax, seuil, progression);
+    return 0;
+}
