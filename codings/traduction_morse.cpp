@@ -13,6 +13,7 @@ MessageMorse traduire_codemorse(QStringView codemorse)
     const qsizetype n = codemorse.size();
     qsizetype k = 0;
     while (k < n - 1) {
+        const qsizetype premier = k;
         while (k < n - 1) {
             ++k;
             const QChar c = codemorse[k - 1];
@@ -23,13 +24,18 @@ MessageMorse traduire_codemorse(QStringView codemorse)
             }
             caractere += c;
         }
-        if (const auto decode = decoder_caractere(caractere)) {
+        const auto decode = decoder_caractere(caractere);
+        if (decode) {
             resultat.message += decode->caractere;
             resultat.affichagemorse += decode->groupe;
         }
+        if (!caractere.isEmpty())
+            resultat.caracteres.push_back(
+                {decode ? QString(decode->caractere) : QString(), premier, premier + caractere.size() - 1});
         caractere.clear();
         if (espace) {
             resultat.message += u' ';
+            resultat.caracteres.push_back({QStringLiteral(" "), k, k});
             espace = false;
         }
     }

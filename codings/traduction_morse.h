@@ -1,13 +1,19 @@
 #pragma once
 
+#include "codings/caractere_code.h"
+
 #include <QString>
 #include <QStringView>
+
+#include <vector>
 
 namespace optolink {
 
 struct MessageMorse {
     QString message;
     QString affichagemorse; // display groups of the decoded characters, "... (s) --- (o) "
+    // Every group of dots and dashes read, known or not, and every blank of the message.
+    std::vector<CaractereCode> caracteres;
 };
 
 // Turns received dots, dashes and spaces into characters. One space ends a character; a run of

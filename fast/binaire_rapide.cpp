@@ -33,8 +33,8 @@ struct Preambule {
 
 class Decodeur {
 public:
-    Decodeur(Echantillons& e, int seuilmesure, bool fichier, const Progression& progression)
-        : e_(e), seuil_(seuilmesure), fichier_(fichier), progression_(progression) {}
+    Decodeur(Echantillons& e, int seuilmesure, bool fichier, const Progression& progression, Lecture* lecture)
+        : e_(e), seuil_(seuilmesure), fichier_(fichier), progression_(progression), releve_(lecture) {}
 
     ReceptionBinaire decoder()
     {
@@ -65,35 +65,58 @@ private:
         while (nbimpulsions < 4 && e_.reste_preambule()) {
             lire_noter();
             if (mesure_ >= seuil_ && nbimpulsions < 4 && !e_.epuisee()) {
+                const int debut = e_.indice();
                 int n = 0;
                 while ((fichier_ ? mesure_ >= seuil_ : mesure_ > seuil_) && e_.peut_avancer()) {
                     ++n;
                     lire_noter();
                 }
                 ++nbimpulsions;
+                releve_.calibration(debut, n, true);
                 p_.dureehautmax = std::max(p_.dureehautmax, n);
                 p_.dureehautmin = std::min(p_.dureehautmin, n);
             }
             if (mesure_ <= seuil_ && 0 < nbimpulsions && nbimpulsions < 3 && !e_.epuisee()) {
+                const int debut = e_.indice();
                 int n = 0;
                 while ((fichier_ ? mesure_ <= seuil_ : mesure_ < seuil_) && e_.peut_avancer()) {
                     ++n;
                     lire_noter();
                 }
+                releve_.calibration(debut, n, false);
                 p_.dureebasmax = std::max(p_.dureebasmax, n);
                 p_.dureebasmin = std::min(p_.dureebasmin, n);
                 ++nbimpulsions;
             }
         }
+        releve_.seuils(seuil_, extremes.milieu());
+        releve_.largeur("dureehautmin", p_.dureehautmin);
+        releve_.largeur("dureehautmax", p_.dureehautmax);
+        releve_.largeur("dureebasmin", p_.dureebasmin);
+        releve_.largeur("dureebasmax", p_.dureebasmax);
         seuil_ = extremes.milieu();
     }
 
     bool dans_trame() const { return 1 <= nbbits_ && nbbits_ < 9; }
 
+    // Where a run of the decoding scan starts: its first sample and the code so far.
+    struct Debut {
+        int indice;
+        qsizetype position;
+    };
+    Debut commencer() const { return {e_.indice(), chainebits_.size()}; }
+    void noter(Debut debut, int longueur, bool lumiere)
+    {
+        releve_.palier(debut.indice, longueur, lumiere, chainebits_, debut.position);
+    }
+
     void espaces_entre_caracteres()
     {
+        const Debut debut = commencer();
+        int duree = 0;
         int nbbas = 0;
         while (mesure_ <= seuil_ && e_.reste()) {
+            ++duree;
             ++nbbas;
             lire();
             if (4 * p_.dureebasmin - 4 <= nbbas && nbbas <= 4 * p_.dureebasmax + 4) {
@@ -103,15 +126,18 @@ private:
                 nbbas = 0;
             }
         }
+        noter(debut, duree, false);
     }
 
     void uns()
     {
+        const Debut debut = commencer();
         int nbhaut = 0;
         while (mesure_ >= seuil_ && nbbits_ < 9 && e_.reste()) {
             ++nbhaut;
             lire();
         }
+        const int duree = nbhaut;
         // Nine bits of light are a whole frame of ones, the start bit and the code 255 ("ÿ"):
         // read only as runs of eight at most, that character could never be received.
         const int plus_long = nbbits_ == 0 ? 9 : 8;
@@ -126,10 +152,12 @@ private:
                 nbhaut = 0;
             }
         }
+        noter(debut, duree, true);
     }
 
     void zeros()
     {
+        const Debut debut = commencer();
         const int dureebas = p_.dureebas();
         int nbbas = 0;
         while (mesure_ <= seuil_ && dans_trame() && e_.reste()) {
@@ -140,6 +168,7 @@ private:
             if (dureebas > 0 && nbbas / dureebas + nbbits_ == 9)
                 break;
         }
+        const int duree = nbbas;
         for (int n = 1; n <= 8; ++n) {
             if (dans_trame() && p_.bas(n, nbbas)) {
                 const QString bits(n, u'0');
@@ -151,6 +180,7 @@ private:
                 nbbas = 0;
             }
         }
+        noter(debut, duree, false);
     }
 
     void caractere()
@@ -177,6 +207,7 @@ private:
     int seuil_;
     const bool fichier_;
     const Progression& progression_;
+    Releve releve_;
     Preambule p_;
     int mesure_ = 0;
     int nbbits_ = 0;
@@ -185,52 +216,61 @@ private:
     QString textebits_;
 };
 
-ReceptionBinaire developpe(ReceptionBinaire r, Developpement maniere)
+ReceptionBinaire developpe(ReceptionBinaire r, Developpement maniere, Lecture* lecture)
 {
-    r.message = developper(reconstruire_message(r.chainebits), maniere);
+    std::vector<CaractereCode> caracteres;
+    r.message = developper(reconstruire_message(r.chainebits, lecture ? &caracteres : nullptr), maniere);
+    Releve(lecture).caracteres(caracteres);
     return r;
 }
 
 } // namespace
 
 ReceptionBinaire decoder_trames(Echantillons& echantillons, int seuilmesure, bool fichier,
-                                const Progression& progression)
+                                const Progression& progression, Lecture* lecture)
 {
-    return Decodeur(echantillons, seuilmesure, fichier, progression).decoder();
+    return Decodeur(echantillons, seuilmesure, fichier, progression, lecture).decoder();
 }
 
-QString reconstruire_message(const QString& chainebits)
+QString reconstruire_message(const QString& chainebits, std::vector<CaractereCode>* caracteres)
 {
     const qsizetype n = chainebits.size();
     const auto bit = [&](qsizetype i) { return i <= n && chainebits[i - 1] == u'1' ? 1 : 0; };
     QString message;
+    const auto ajouter = [&](const QString& texte, qsizetype premier, qsizetype dernier) {
+        message += texte;
+        if (caracteres)
+            caracteres->push_back({texte, premier - 1, std::min(dernier, n) - 1});
+    };
     for (qsizetype i = 1; i <= n - 1; ++i) {
         const QChar c = chainebits[i - 1];
         if (c == u' ')
-            message += u' ';
+            ajouter(QStringLiteral(" "), i, i);
         if (c == u'1') {
+            const qsizetype debut = i;
             int valeur = 0;
             for (int j = 7; j >= 0; --j)
                 valeur += bit(++i) << j;
-            message += caractere_windows1252(static_cast<unsigned char>(valeur));
+            ajouter(caractere_windows1252(static_cast<unsigned char>(valeur)), debut, i);
         }
     }
     return message;
 }
 
 ReceptionBinaire decoder_binaire_rapide(std::span<const QString> tabmesures, int nbmesuresmax,
-                                        int seuilbrut, const Progression& progression)
+                                        int seuilbrut, const Progression& progression, Lecture* lecture)
 {
     EchantillonsTable table(tabmesures, nbmesuresmax);
-    return developpe(decoder_trames(table, seuilbrut + 7, false, progression),
-                     Developpement::trois_premiers);
+    return developpe(decoder_trames(table, seuilbrut + 7, false, progression, lecture),
+                     Developpement::trois_premiers, lecture);
 }
 
-ReceptionBinaire decode_fichierbinrap(QIODevice& fichier, const Progression& progression)
+ReceptionBinaire decode_fichierbinrap(QIODevice& fichier, const Progression& progression, Lecture* lecture)
 {
     EchantillonsFichier echantillons(fichier);
     const int seuilmesure = echantillons.premier_seuil();
-    return developpe(decoder_trames(echantillons, seuilmesure, true, progression), Developpement::fichier);
+    return developpe(decoder_trames(echantillons, seuilmesure, true, progression, lecture),
+                     Developpement::fichier, lecture);
 }
 
 } // namespace optolink

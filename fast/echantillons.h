@@ -29,6 +29,7 @@ public:
     virtual bool reste_preambule() const = 0; // the calibration scan may go on
     virtual bool peut_avancer() const = 0;    // a run may read one more sample
     virtual bool epuisee() const = 0;         // a file is at its end (a table never is)
+    virtual int indice() const = 0;           // index of the sample suivant() gave last
 };
 
 // tabmesures from index 1 on, up to nbmesuresmax. Runs of light stop after the last entry of the
@@ -41,6 +42,7 @@ public:
     bool reste_preambule() const override { return indice_ <= nbmesuresmax_; }
     bool peut_avancer() const override { return indice_ < std::ssize(tabmesures_); }
     bool epuisee() const override { return false; }
+    int indice() const override { return static_cast<int>(indice_); }
 
 private:
     std::span<const QString> tabmesures_;

@@ -12,14 +12,20 @@ class EchantillonsFichier final : public Echantillons {
 public:
     explicit EchantillonsFichier(QIODevice& fichier);
     int premier_seuil() const { return premier_seuil_; }
-    int suivant() override { return lecteur_.valeur_suivante(); }
+    int suivant() override
+    {
+        ++indice_;
+        return lecteur_.valeur_suivante();
+    }
     bool reste() const override { return !lecteur_.fin(); }
     bool reste_preambule() const override { return !lecteur_.fin(); }
     bool peut_avancer() const override { return !lecteur_.fin(); }
     bool epuisee() const override { return lecteur_.fin(); }
+    int indice() const override { return indice_; }
 
 private:
     LecteurRrr lecteur_;
+    int indice_ = 1;
     int premier_seuil_;
 };
 

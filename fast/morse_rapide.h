@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fast/echantillons.h"
+#include "fast/lecture.h"
 
 #include <QIODevice>
 #include <QString>
@@ -21,22 +22,25 @@ struct ReceptionMorse {
 // detection level from them, then turns the rest of the stream into codemorse, shown in Texte1
 // after every symbol. fichier selects the rules of a saved recording: runs start on samples at
 // the level, every run sample counts in the extremes, a run fitting neither width stops.
+// lecture, when given, receives what the scans saw (every decoder of this folder takes one).
 QString decoder_impulsions(Echantillons& echantillons, int seuilbrut, bool fichier,
-                           const Progression& progression = {});
+                           const Progression& progression = {}, Lecture* lecture = nullptr);
 
 // The live receiver's form: tabmesures(1) to tabmesures(nbmesuresmax), first level in raw units.
 QString decoder_impulsions(std::span<const QString> tabmesures, int nbmesuresmax, int seuilbrut,
-                           const Progression& progression = {});
+                           const Progression& progression = {}, Lecture* lecture = nullptr);
 
 // The whole decoding of a live reception (pulses, then traduire_codemorse): seuilbrut is
 // Int(tensionseuil × 255 / 20); the first three characters of the message are compared with
 // the abbreviations.
 ReceptionMorse decoder_morse_rapide(std::span<const QString> tabmesures, int nbmesuresmax,
-                                    int seuilbrut, const Progression& progression = {});
+                                    int seuilbrut, const Progression& progression = {},
+                                    Lecture* lecture = nullptr);
 
 // The whole decoding of a saved *.rrr file, read from its current position (the start):
 // the first level is the sample of index 1 plus 7; the whole message is compared with the
 // abbreviations.
-ReceptionMorse decode_fichiermorserap(QIODevice& fichier, const Progression& progression = {});
+ReceptionMorse decode_fichiermorserap(QIODevice& fichier, const Progression& progression = {},
+                                      Lecture* lecture = nullptr);
 
 } // namespace optolink

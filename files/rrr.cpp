@@ -78,12 +78,21 @@ int valeur_ligne(QByteArrayView ligne)
     return valeur_mesure(QString::fromLatin1(ligne.sliced(i + 1)), true);
 }
 
-QByteArray LecteurRrr::ligne()
+QByteArrayView LecteurRrr::ligne()
 {
-    QByteArray l = source_.readLine();
-    while (l.endsWith('\n') || l.endsWith('\r'))
-        l.chop(1);
-    return l;
+    tampon_.truncate(0);
+    char morceau[256];
+    for (;;) {
+        const qint64 n = source_.readLine(morceau, sizeof morceau);
+        if (n <= 0)
+            break;
+        tampon_.append(morceau, n);
+        if (morceau[n - 1] == '\n')
+            break;
+    }
+    while (tampon_.endsWith('\n') || tampon_.endsWith('\r'))
+        tampon_.chop(1);
+    return tampon_;
 }
 
 int LecteurRrr::valeur_suivante()

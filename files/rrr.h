@@ -33,12 +33,15 @@ class LecteurRrr {
 public:
     explicit LecteurRrr(QIODevice& source) : source_(source) {}
     bool fin() const { return source_.atEnd(); }
-    QByteArray ligne();    // the next line without its line end; empty at the end
+    // The next line without its line end, empty at the end; valid until the next call.
+    QByteArrayView ligne();
     int valeur_suivante(); // the value of the next line; 0 at the end
     void sauter(int nblignes);
 
 private:
     QIODevice& source_;
+    // One buffer for every line: allocating and growing one per line cost more than decoding it.
+    QByteArray tampon_;
 };
 
 } // namespace optolink

@@ -1,4 +1,5 @@
-// Time to read and decode a saved recording of 12800 samples, for each coding.
+// Time to read and decode a saved recording of 12800 samples, for each coding, with the
+// decoder's reading gathered (argument 1) or not (argument 0).
 #include "fast/binaire_rapide.h"
 #include "fast/morse_rapide.h"
 #include "synthese.h"
@@ -25,18 +26,24 @@ void decoder_fichier(benchmark::State& etat, const synthese::Signal& signal, Dec
 
 void morse_rapide(benchmark::State& etat)
 {
-    decoder_fichier(etat, synthese::emission_morse("le laser porte ce message de 30 s"),
-                    [](QFile& f) { return optolink::decode_fichiermorserap(f); });
+    const bool lue = etat.range(0) != 0;
+    decoder_fichier(etat, synthese::emission_morse("le laser porte ce message de 30 s"), [lue](QFile& f) {
+        optolink::Lecture lecture;
+        return optolink::decode_fichiermorserap(f, {}, lue ? &lecture : nullptr);
+    });
 }
 
 void binaire_rapide(benchmark::State& etat)
 {
-    decoder_fichier(etat, synthese::emission_binaire("Accentué : à bientôt !"),
-                    [](QFile& f) { return optolink::decode_fichierbinrap(f); });
+    const bool lue = etat.range(0) != 0;
+    decoder_fichier(etat, synthese::emission_binaire("Accentué : à bientôt !"), [lue](QFile& f) {
+        optolink::Lecture lecture;
+        return optolink::decode_fichierbinrap(f, {}, lue ? &lecture : nullptr);
+    });
 }
 
 } // namespace
 
-BENCHMARK(morse_rapide)->Unit(benchmark::kMillisecond);
-BENCHMARK(binaire_rapide)->Unit(benchmark::kMillisecond);
+BENCHMARK(morse_rapide)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(binaire_rapide)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
