@@ -2,10 +2,14 @@
 
 namespace optolink::sim {
 
-ComSimule::ComSimule(InterfaceSimulee& interface, Ordonnanceur& temps) : interface_(interface), temps_(temps) {}
+ComSimule::ComSimule(InterfaceSimulee& interface, Ordonnanceur& temps) : interface_(interface), temps_(temps)
+{
+    interface_.surDisparition([this] { debrancher(); });
+}
 
 ComSimule::~ComSimule()
 {
+    interface_.surDisparition(nullptr);
     if (ouvert_)
         interface_.surReponse(nullptr);
 }

@@ -32,8 +32,8 @@ public:
     void setInputLen(int longueur) override { longueur_entree_ = longueur; }
     int inputLen() const override { return longueur_entree_; }
 
-    // The interface is unplugged: the port is lost (reported once if it was open), every later
-    // read or write does nothing and the port no longer opens.
+    // The interface is unplugged (or vanishes by a fault): the port is lost (reported once if it was
+    // open), every later read or write does nothing and the port no longer opens.
     void debrancher();
     // The same, when the world's time reaches instant_s.
     void debrancher_a(double instant_s);

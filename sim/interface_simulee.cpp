@@ -28,9 +28,10 @@ InterfaceSimulee::InterfaceSimulee(Ordonnanceur& temps, QString nom, std::functi
       tension_ea0_v_(std::move(tension_ea0_v)),
       descendante_(temps, [this](char c) { arrivee(c); }),
       montante_(temps, [this](char c) {
-          if (reponse_)
+          if (reponse_ && perturbateur_.laisser_passer())
               reponse_(c);
-      })
+      }),
+      perturbateur_(temps, [this](const QByteArray& octets) { montante_.envoyer(octets); })
 {
     decoupeur_.surLaser = [this](bool allume) {
         if (gigue_laser_s_ <= 0)
@@ -57,6 +58,8 @@ void InterfaceSimulee::envoyer(const QByteArray& octets) { descendante_.envoyer(
 
 void InterfaceSimulee::arrivee(char c)
 {
+    if (disparue())
+        return;
     octets_recus_.append(c);
     decoupeur_.octet(c);
 }
@@ -129,6 +132,6 @@ void InterfaceSimulee::echantillon(std::uint64_t generation, Programme programme
     });
 }
 
-void InterfaceSimulee::repondre(const QByteArray& texte) { montante_.envoyer(texte); }
+void InterfaceSimulee::repondre(const QByteArray& texte) { perturbateur_.repondre(texte); }
 
 } // namespace optolink::sim

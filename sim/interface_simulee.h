@@ -3,6 +3,8 @@
 #include "sim/decoupeur_commandes.h"
 #include "sim/ligne_serie.h"
 #include "sim/ordonnanceur.h"
+#include "sim/panne.h"
+#include "sim/perturbateur.h"
 
 #include <QByteArray>
 #include <QList>
@@ -47,6 +49,12 @@ public:
     // busy computer or a slow adapter would disturb the lengths of the elements.
     void regler_gigue_laser(double gigue_s, std::uint32_t graine);
 
+    // Misbehaves from now on as the fault says. Once vanished, the interface hears nothing more
+    // and sends nothing more.
+    void provoquer(const Panne& panne) { perturbateur_.provoquer(panne); }
+    void surDisparition(std::function<void()> action) { perturbateur_.surDisparition(std::move(action)); }
+    bool disparue() const { return perturbateur_.disparue(); }
+
     bool laser_allume() const { return laser_; }
     double tension_ea0_v() const { return tension_ea0_v_(); }
     // Every laser byte as it arrives, whether it changes the level or not.
@@ -82,6 +90,7 @@ private:
     std::function<double()> tension_ea0_v_;
     LigneSerie descendante_;
     LigneSerie montante_;
+    Perturbateur perturbateur_;
     DecoupeurCommandes decoupeur_;
     std::function<void(char)> reponse_;
     std::function<void(double, bool)> signal_;

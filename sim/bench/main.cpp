@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <optional>
 
 using namespace optolink;
 using namespace optolink::sim;
@@ -30,7 +31,22 @@ const char* const aide =
     "  --bruit V              bruit : chaque lecture s'écarte d'au plus V volts (par défaut 0)\n"
     "  --derive V             lumière ambiante : amplitude d'une lente variation (par défaut 0)\n"
     "  --periode-derive S     période de cette variation en secondes (0 : décalage fixe de V)\n"
-    "  --graine N             graine du bruit, pour rejouer le même bruit (par défaut 1)\n"
+    "  --graine N             graine du bruit et des pannes, pour les rejouer (par défaut 1)\n"
+    "\n"
+    "Pannes, sur demande seulement (sans --panne, le banc se conduit normalement) :\n"
+    "  --panne SORTE          mutisme : l'interface ne répond plus ; disparition : son port\n"
+    "                         disparaît, comme une interface débranchée ; brouillage : des\n"
+    "                         octets envoyés sont remplacés au hasard ; decoupage : des réponses\n"
+    "                         s'interrompent un moment ; retard : chaque réponse part en retard ;\n"
+    "                         reponse-de-trop : des réponses sont envoyées deux fois\n"
+    "  --panne-interface X    A ou B : l'interface en panne (par défaut les deux)\n"
+    "  --panne-debut S        la panne commence S secondes après le démarrage du banc (par défaut 0)\n"
+    "  --panne-apres-octets N ... et une fois que le programme a reçu N octets de l'interface\n"
+    "                         (par défaut 0)\n"
+    "  --panne-taux T         part des octets brouillés, des réponses découpées ou envoyées deux\n"
+    "                         fois, de 0 à 1 (par défaut 1)\n"
+    "  --panne-delai S        retard de chaque réponse, ou attente de la fin d'une réponse\n"
+    "                         découpée, en secondes (par défaut 0.2)\n"
     "  --version              affiche la version\n"
     "  -h, --help             affiche cette aide\n"
     "\n"
@@ -51,13 +67,49 @@ bool lire_reel(const QCommandLineParser& p, const QString& nom, double& valeur)
     return ok;
 }
 
+// The fault asked for on the command line, and the interfaces it strikes; false with a message on
+// stderr when an option is wrong.
+bool lire_panne(const QCommandLineParser& p, std::optional<Panne>& panne, std::array<bool, 2>& frappees)
+{
+    if (!p.isSet(QStringLiteral("panne")))
+        return true;
+    const auto sorte = sorte_panne(p.value(QStringLiteral("panne")));
+    if (!sorte) {
+        std::fprintf(stderr, "--panne attend mutisme, disparition, brouillage, decoupage, retard ou reponse-de-trop\n");
+        return false;
+    }
+    Panne lue{.sorte = *sorte};
+    double apres_octets = 0;
+    if (!lire_reel(p, QStringLiteral("panne-debut"), lue.debut_s) || !lire_reel(p, QStringLiteral("panne-taux"), lue.taux)
+        || !lire_reel(p, QStringLiteral("panne-delai"), lue.delai_s)
+        || !lire_reel(p, QStringLiteral("panne-apres-octets"), apres_octets) || lue.debut_s < 0 || lue.taux < 0
+        || lue.taux > 1 || lue.delai_s < 0 || apres_octets < 0) {
+        std::fprintf(stderr, "--panne-debut, --panne-delai et --panne-apres-octets attendent un nombre positif, "
+                             "--panne-taux un nombre de 0 à 1\n");
+        return false;
+    }
+    lue.apres_octets = static_cast<std::int64_t>(apres_octets);
+    frappees = {true, true};
+    if (p.isSet(QStringLiteral("panne-interface"))) {
+        const QString nom = p.value(QStringLiteral("panne-interface")).toUpper();
+        if (nom != u"A" && nom != u"B") {
+            std::fprintf(stderr, "--panne-interface attend A ou B\n");
+            return false;
+        }
+        frappees = {nom == u"A", nom == u"B"};
+    }
+    panne = lue;
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser p;
-    for (const char* nom : {"ports", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine"})
+    for (const char* nom : {"ports", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine", "panne",
+                            "panne-interface", "panne-debut", "panne-apres-octets", "panne-taux", "panne-delai"})
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
     p.addOption(QCommandLineOption(QStringLiteral("version")));
@@ -97,6 +149,10 @@ int main(int argc, char** argv)
         return 2;
     }
     reglages.graine = static_cast<std::uint32_t>(graine);
+    std::optional<Panne> panne;
+    std::array<bool, 2> frappees{};
+    if (!lire_panne(p, panne, frappees))
+        return 2;
 
     quitter_sur_signal();
     BancReel banc(reglages, numeros, dossier_banc());
@@ -111,6 +167,19 @@ int main(int argc, char** argv)
                    .arg(QLatin1String(noms[rang]))
                    .arg(banc.port(rang).numero())
                    .arg(banc.port(rang).lien(), banc.port(rang).chemin_pseudo_terminal()));
+    }
+    if (panne) {
+        for (int rang = 0; rang < 2; ++rang) {
+            if (!frappees[rang])
+                continue;
+            Panne p_interface = *panne;
+            p_interface.graine = reglages.graine + static_cast<std::uint32_t>(rang);
+            banc.interface(rang).provoquer(p_interface);
+            ecrire(QStringLiteral("  Panne « %1 » de l'interface %2 à partir de %3 s et de %4 octets reçus\n")
+                       .arg(nom_panne(panne->sorte), QLatin1String(noms[rang]))
+                       .arg(panne->debut_s)
+                       .arg(panne->apres_octets));
+        }
     }
     ecrire(QStringLiteral("Ctrl-C pour arrêter.\n"));
     if (p.isSet(QStringLiteral("journal"))) {

@@ -27,14 +27,23 @@ PortBanc::PortBanc(InterfaceSimulee& interface, int numero, const QString& dossi
         // Nobody reading and the buffer full: the byte is lost, as on a real line.
         [[maybe_unused]] const auto n = ::write(maitre, &c, 1);
     });
+    interface_.surDisparition([this] { retirer(); });
 }
 
 PortBanc::~PortBanc()
+{
+    interface_.surDisparition(nullptr);
+    retirer();
+}
+
+void PortBanc::retirer()
 {
     interface_.surReponse(nullptr);
     lecture_.reset();
     if (!lien_.isEmpty() && QFile::symLinkTarget(lien_) == pty_.chemin_esclave())
         QFile::remove(lien_);
+    lien_.clear();
+    pty_.fermer();
 }
 
 bool PortBanc::publier(const QString& dossier)

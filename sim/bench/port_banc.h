@@ -11,7 +11,8 @@
 namespace optolink::sim {
 
 // One simulated interface served on a pseudo-terminal and published as port number n: the link
-// <dossier>/COM<n> points to the pseudo-terminal for as long as this object lives.
+// <dossier>/COM<n> points to the pseudo-terminal for as long as this object lives, or until the
+// interface vanishes by a fault: the port is then withdrawn as an unplugged device is.
 class PortBanc {
 public:
     PortBanc(InterfaceSimulee& interface, int numero, const QString& dossier);
@@ -28,6 +29,7 @@ public:
 private:
     bool publier(const QString& dossier);
     void lire();
+    void retirer();
 
     InterfaceSimulee& interface_;
     int numero_;

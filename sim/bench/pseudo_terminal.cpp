@@ -37,12 +37,16 @@ PseudoTerminal::PseudoTerminal()
     maitre_ = maitre;
 }
 
-PseudoTerminal::~PseudoTerminal()
+PseudoTerminal::~PseudoTerminal() { fermer(); }
+
+void PseudoTerminal::fermer()
 {
     if (esclave_ >= 0)
         ::close(esclave_);
     if (maitre_ >= 0)
         ::close(maitre_);
+    esclave_ = -1;
+    maitre_ = -1;
 }
 
 } // namespace optolink::sim

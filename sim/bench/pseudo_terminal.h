@@ -15,6 +15,8 @@ public:
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
     bool ouvert() const { return maitre_ >= 0; }
+    // Closes both sides, as an unplugged device: the program holding the slave side sees a hang-up.
+    void fermer();
     QString erreur() const { return erreur_; }
     int maitre() const { return maitre_; }
     QString chemin_esclave() const { return chemin_; } // "/dev/pts/N"
