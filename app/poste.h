@@ -4,6 +4,7 @@
 #include "app/conception.h"
 #include "app/etat.h"
 #include "app/fenetre.h"
+#include "app/signaux.h"
 #include "link/boucle.h"
 #include "link/com.h"
 #include "link/horloge.h"
@@ -20,7 +21,10 @@ struct Poste {
     Poste(Horloge& h, Boucle& b, Minuterie& m, Com& c, Boites& bo)
         : fenetre(fenetre_conception()), horloge(h), boucle(b), minuterie(m), com(c), boites(bo), liaison(c, h, etat)
     {
-        minuterie.surTic([this] { liaison.Minuterie_Timer(); });
+        minuterie.surTic([this] {
+            liaison.Minuterie_Timer();
+            signaux.noter_tension(horloge.maintenant_s(), etat.tensionlue);
+        });
     }
     Poste(const Poste&) = delete;
     Poste& operator=(const Poste&) = delete;
@@ -33,6 +37,7 @@ struct Poste {
     Com& com;
     Boites& boites;
     Liaison liaison;
+    Signaux signaux;
     // Ends the program at once, from wherever it is (the port already closed by the caller).
     std::function<void()> terminer;
 };

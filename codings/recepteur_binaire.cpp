@@ -78,6 +78,7 @@ private:
 
         // Nine "1" followed by more light is the end marker.
         t1 = horloge_.maintenant_s();
+        const bool marqueur = lumiere(etat_) && nbuns_ >= bits_par_trame;
         while (lumiere(etat_) && nbuns_ >= bits_par_trame) {
             // Until more than 0.5 s has passed, wake then; afterwards only the reading that ends
             // the light can change anything.
@@ -89,6 +90,9 @@ private:
                 fin_ = true;
             }
         }
+
+        if (marqueur)
+            poste_.signaux.noter_impulsion(t1, horloge_.maintenant_s(), QStringLiteral("fin"));
 
         if (!fin_ && nbbits_ >= bits_par_trame) {
             nbbits_ = 0;
@@ -105,17 +109,22 @@ private:
                        : obscurite(etat_) && nbbits_ >= 1 && nbbits_ < bits_par_trame;
         };
         double t1 = horloge_.maintenant_s();
+        const double debut = t1;
+        int nb = 0;
         while (dure()) {
             poste_.boucle.ceder(t1 + 0.5 * u());
             const double t2 = horloge_.maintenant_s();
             if (t2 - t1 >= 0.5 * u()) {
                 ++nbbits_;
+                ++nb;
                 if (uns)
                     ++nbuns_;
                 t1 = t2;
                 ajouter(uns ? u'1' : u'0');
             }
         }
+        if (uns && nb > 0)
+            poste_.signaux.noter_impulsion(debut, horloge_.maintenant_s(), QString(nb, u'1'));
     }
 
     Poste& poste_;

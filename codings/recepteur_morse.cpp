@@ -44,9 +44,12 @@ void recevoir_morse(Poste& poste)
         } else if (signe_possible && duree > 0.5 * u && duree < 1.5 * u) {
             codemorse += u'-';
         } else {
+            if (duree > 0)
+                poste.signaux.noter_impulsion(t1, t2, duree >= 1.5 * u ? QStringLiteral("fin") : QStringLiteral("?"));
             ceder_avant_mesure(poste);
             continue;
         }
+        poste.signaux.noter_impulsion(t1, t2, codemorse.back());
         poste.fenetre.Texte1.Text = codemorse;
         etat.nbsilences = 0;
     }

@@ -23,8 +23,11 @@ void attendre_reception(Poste& poste, const QString& code, double marqueur_min_s
             poste.boucle.ceder();
             t2 = poste.horloge.maintenant_s();
         }
-        if (t2 - t1 >= marqueur_min_s)
+        if (t2 - t1 >= marqueur_min_s) {
+            poste.signaux.noter_impulsion(t1, t2, QStringLiteral("début"));
             recevoir();
+            poste.signaux.reception_terminee();
+        }
         etat.nbsilences = 0;
     }
 }

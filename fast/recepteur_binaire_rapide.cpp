@@ -18,11 +18,14 @@ void recevoir_binaire_rapide(Poste& poste)
     etat.textebits.clear();
     acquisition_rapide(poste);
 
+    Lecture lecture;
     const ReceptionBinaire recu = decoder_binaire_rapide(etat.tabmesures, etat.nbmesuresmax, seuil_brut(etat.tensionseuil),
-                                                         [&](const QString& textebits) { f.Texte1.Text = textebits; });
+                                                         [&](const QString& textebits) { f.Texte1.Text = textebits; },
+                                                         &lecture);
     etat.chainebits = recu.chainebits;
     etat.textebits = recu.textebits;
     etat.message = recu.message;
+    noter_enregistrement(poste, CodageRapide::binaire, std::move(lecture), recu.chainebits);
     afficher_reception(poste, &FenetrePrincipale::Btonenvoi_binrap, etat.message,
                        " Entrer un message (tout caractère clavier) ou code" + QString(25, u' '), recu.texte1);
     proposer_enregistrement(poste, etat.enregistrebin, QStringLiteral("Enregistrement d'un fichier binaire rapide"));

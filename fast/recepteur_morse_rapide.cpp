@@ -17,9 +17,12 @@ void recevoir_morse_rapide(Poste& poste)
     f.Btonenvoiemorse.Enabled = false;
     acquisition_rapide(poste);
 
+    Lecture lecture;
     const ReceptionMorse recu = decoder_morse_rapide(etat.tabmesures, etat.nbmesuresmax, seuil_brut(etat.tensionseuil),
-                                                     [&](const QString& codemorse) { f.Texte1.Text = codemorse; });
+                                                     [&](const QString& codemorse) { f.Texte1.Text = codemorse; },
+                                                     &lecture);
     etat.message = recu.message;
+    noter_enregistrement(poste, CodageRapide::morse, std::move(lecture), recu.codemorse);
     afficher_reception(poste, &FenetrePrincipale::Btonenvoi_morserapide, etat.message,
                        " Entrer un message (26 minuscules sans ponctuation ou 9 chiffres) ou code" + QString(25, u' '),
                        recu.texte1);

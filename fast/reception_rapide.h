@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/poste.h"
+#include "fast/trace.h"
 
 #include <QString>
 
@@ -20,6 +21,9 @@ void attendre_reception_rapide(Poste& poste, const QString& code, const std::fun
 // SVP" in Etiquette2, "RECEPTION DE CODE <nom_codage> RAPIDE EN COURS     PATIENTEZ 15 s SVP" in
 // Etiquette1 (30 s for 12800 samples), the send button and Btonefface disabled.
 void preparer_reception_rapide(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& nom_codage);
+
+// Keeps the recording just decoded, with its reading, for the signal window.
+void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, const QString& code);
 
 // The save dialog with this caption when the coding's save prompt is "oui".
 void proposer_enregistrement(Poste& poste, const QString& enregistrer, const QString& caption);

@@ -1,0 +1,66 @@
+#include "postes_simules.h"
+
+#include <gtest/gtest.h>
+
+using namespace optolink;
+using namespace optolink::essai;
+
+namespace {
+
+QStringList sortes(const Signaux& s)
+{
+    QStringList liste;
+    for (const ImpulsionLente& i : s.impulsions())
+        liste << i.sorte;
+    return liste;
+}
+
+struct Receptions {
+    explicit Receptions(Poste& p) { p.signaux.surReception = [this] { ++nombre; }; }
+    int nombre = 0;
+};
+
+} // namespace
+
+// The receiver's chart holds one reading per timer tick over the last 15 s, and each pulse as
+// the receiver classified it; the window hears of the reception once.
+TEST(Signaux, MorseLentChaqueImpulsionClasseeEtUnPointParTic)
+{
+    DeuxPostes postes;
+    Receptions receptions(postes.posteB);
+    ASSERT_TRUE(postes.echanger(morse_lent(), "et", 1, 50).complet);
+    EXPECT_EQ(sortes(postes.posteB.signaux), QStringList({"début", ".", "-", "fin"}));
+    EXPECT_EQ(receptions.nombre, 1);
+
+    const auto& tensions = postes.posteB.signaux.tensions();
+    ASSERT_GT(tensions.size(), 200u);
+    EXPECT_LE(tensions.back().t_s - tensions.front().t_s, Signaux::duree_direct_s);
+    for (std::size_t i = 1; i < tensions.size(); ++i)
+        EXPECT_NEAR(tensions[i].t_s - tensions[i - 1].t_s, 0.05, 0.002) << i;
+    const ImpulsionLente& fin = postes.posteB.signaux.impulsions().back();
+    EXPECT_GT(fin.fin_s - fin.debut_s, 1.5);
+}
+
+TEST(Signaux, BinaireLentLesUnsEtLeMarqueurDeFin)
+{
+    DeuxPostes postes;
+    ASSERT_TRUE(postes.echanger(binaire_lent(), "a", 1, 50).complet);
+    // "a" is 01100001: the start bit, then the ones of its code, then the nine ones of the end;
+    // the start marker is more than 15 s old.
+    EXPECT_EQ(sortes(postes.posteB.signaux), QStringList({"1", "11", "1", "111111111", "fin"}));
+}
+
+TEST(Signaux, LeDernierEnregistrementRapideEstGardeAvecSaLecture)
+{
+    DeuxPostes postes;
+    Receptions receptions(postes.posteB);
+    ASSERT_TRUE(postes.echanger(morse_rapide(), "sos", 1, 50).complet);
+    const auto& trace = postes.posteB.signaux.dernier_enregistrement();
+    ASSERT_TRUE(trace.has_value());
+    EXPECT_EQ(trace->codage, CodageRapide::morse);
+    EXPECT_EQ(trace->niveaux.size(), 6401u);
+    EXPECT_EQ(trace->message, postes.posteB.etat.message);
+    EXPECT_TRUE(trace->code.startsWith("... --- ..."));
+    EXPECT_EQ(trace->lecture.caracteres.front().texte, "s");
+    EXPECT_EQ(receptions.nombre, 1);
+}
