@@ -104,7 +104,10 @@ Telechargement acquisition_rapide(Poste& poste)
             } else {
                 etat.chainemesure += etat.reponseorphy;
             }
+        } else if (maintenant < debut + enregistrement) {
+            liaison.noter_demande(maintenant); // the interface owes the samples it is taking
         }
+        liaison.verifier_silence(maintenant);
         const double fin_silence = std::max(debut + enregistrement, dernier + silence_fin_s);
         if (recu)
             ceder_sans_attendre(poste);

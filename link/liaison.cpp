@@ -77,18 +77,42 @@ QString Liaison::lire()
 {
     if (!com_.portOpen())
         return {};
-    return QString::fromLatin1(com_.input());
+    const QByteArray recus = com_.input();
+    if (!recus.isEmpty()) {
+        reponse_due_depuis_s_.reset();
+        silence_signale_ = false;
+    }
+    return QString::fromLatin1(recus);
+}
+
+void Liaison::noter_demande(double maintenant_s)
+{
+    if (!reponse_due_depuis_s_)
+        reponse_due_depuis_s_ = maintenant_s;
+}
+
+void Liaison::verifier_silence(double maintenant_s)
+{
+    if (silence_signale_ || !reponse_due_depuis_s_ || !com_.portOpen()
+        || maintenant_s - *reponse_due_depuis_s_ < delai_silence_s)
+        return;
+    silence_signale_ = true;
+    if (silence_)
+        silence_();
 }
 
 void Liaison::Minuterie_Timer()
 {
-    ecrire("WEA 0" + retour);
+    const double maintenant = horloge_.maintenant_s();
+    ecrire_a("WEA 0" + retour, maintenant);
+    noter_demande(maintenant);
     etat_.reponseorphy = lire();
     // Noise on the line can make a number too long for a double: its voltage would be infinite,
     // light or dark for good. Such a reply is refused and the last reading stands.
     const double tension = nombre_en_tete(etat_.reponseorphy) * 20.0 / 255.0;
     if (std::isfinite(tension))
         etat_.tensionlue = tension;
+    verifier_silence(maintenant);
 }
 
 QByteArray commande_enregistrement(int nbmesuresmax, int modevitesse)
@@ -107,6 +131,11 @@ void Liaison::programmer_enregistrement()
     etat_.periodemesure = periodes[etat_.modevitesse].periode_s;
 }
 
-void Liaison::lancer_enregistrement() { ecrire("WGOR" + retour); }
+void Liaison::lancer_enregistrement()
+{
+    const double maintenant = horloge_.maintenant_s();
+    ecrire_a("WGOR" + retour, maintenant);
+    noter_demande(maintenant);
+}
 
 } // namespace optolink

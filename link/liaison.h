@@ -7,6 +7,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace optolink {
 
 // Everything written to and read from the interface over its serial port.
@@ -42,6 +45,16 @@ public:
 
     void ecrire(const QByteArray& octets);
 
+    // The interface owes a reply from this instant (a request, a recording under way), unless it
+    // already owed one. Any byte read pays what it owes.
+    void noter_demande(double maintenant_s);
+    // Runs the action given to surSilence, once, when the port is open and the interface has owed
+    // a reply for delai_silence_s: frozen, switched off, its data wire cut. A byte read again
+    // re-arms the watch.
+    void verifier_silence(double maintenant_s);
+    void surSilence(std::function<void()> action) { silence_ = std::move(action); }
+    static constexpr double delai_silence_s = 2.0;
+
     // Time one character occupies the 9600-baud line (start, 8 data bits, stop).
     static constexpr double duree_caractere_s = 10.0 / 9600.0;
     // A level asserted again and again is sent again at most this often.
@@ -57,6 +70,9 @@ private:
     double ligne_occupee_jusqua_s_ = 0;
     QByteArray dernier_ecrit_;
     double dernier_ecrit_a_s_ = 0;
+    std::optional<double> reponse_due_depuis_s_;
+    bool silence_signale_ = false;
+    std::function<void()> silence_;
 };
 
 // The recording command for a sample count and a speed mode, without its carriage return
