@@ -199,6 +199,7 @@ void TempsVirtuel::Acteur::avancer_a(double t)
 
 double TempsVirtuel::Acteur::maintenant_s()
 {
+    ++lectures_horloge_;
     avancer_a(t_ + temps_.pas_lecture_s_);
     return t_;
 }
@@ -241,6 +242,7 @@ double TempsVirtuel::Acteur::prochain_evenement()
 
 void TempsVirtuel::Acteur::ceder(double echeance_s)
 {
+    ++cessions_;
     if (lancer_evenements_dus())
         return;
     double cible = std::min(prochain_evenement(), echeance_s);

@@ -77,6 +77,9 @@ public:
         std::unique_ptr<Minuterie> nouvelle_minuterie();
         const std::string& nom() const { return nom_; }
         double instant_s() const { return t_; }
+        // The work this station has done: what a busy loop would pile up in little virtual time.
+        std::uint64_t cessions() const { return cessions_; }
+        std::uint64_t lectures_horloge() const { return lectures_horloge_; }
 
     private:
         friend class TempsVirtuel;
@@ -94,6 +97,8 @@ public:
         bool vivant_ = false;
         FileEvenements evenements_;
         std::set<std::uint64_t> annules_;
+        std::uint64_t cessions_ = 0;
+        std::uint64_t lectures_horloge_ = 0;
     };
 
 private:

@@ -11,15 +11,21 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace optolink::essai {
 
-// No box is shown by the codings; any that were would be answered OK.
+// No box is shown by the codings; any that were would be answered OK, and are kept (title, text).
 class BoitesMuettes final : public Boites {
 public:
-    Reponse message(const QString&, const QString&, bool) override { return Reponse::OK; }
+    Reponse message(const QString& titre, const QString& texte, bool) override
+    {
+        montrees.emplace_back(titre, texte);
+        return Reponse::OK;
+    }
     QString saisie(const QString&, const QString&, const QString&) override { return {}; }
+    std::vector<std::pair<QString, QString>> montrees;
 };
 
 using Routine = std::function<void(Poste&)>;

@@ -1,0 +1,143 @@
+// The program against an interface that misbehaves, in every state where a fault can strike.
+
+#include "app/perte_liaison.h"
+#include "postes_simules.h"
+#include "sim/panne.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <ostream>
+
+using namespace optolink;
+using namespace optolink::essai;
+using sim::Panne;
+using sim::SortePanne;
+
+namespace {
+
+struct Etape {
+    const char* nom;
+    Codage (*codage)();
+    double dureebit;
+    QString texte;      // what A sends at the click; empty: nothing is sent
+    bool panne_chez_a;  // A's interface misbehaves (the sender), else B's (the receiver)
+    double panne_s;     // when the fault strikes
+    double fin_s;       // when both stations are asked to stop
+    QString debut_recu; // what B has received before the fault and must keep
+};
+
+const Etape etapes[] = {
+    {"AttenteDeLumiere", morse_lent, 1, {}, false, 3, 12, {}},
+    {"ReceptionLente", morse_lent, 0.5, "sos sos", false, 14, 40, "sos"},
+    {"EnvoiLent", morse_lent, 0.5, "sos sos", true, 8, 40, {}},
+    {"EnregistrementEtTelechargement", morse_rapide, 1, "bonjour la classe", false, 15, 60, "bonj"},
+};
+
+void PrintTo(const Etape& e, std::ostream* os) { *os << e.nom; }
+
+Panne panne_de(SortePanne sorte, double debut_s)
+{
+    Panne p{.sorte = sorte, .debut_s = debut_s, .graine = 7};
+    if (sorte == SortePanne::brouillage || sorte == SortePanne::reponse_de_trop)
+        p.taux = 0.05;
+    if (sorte == SortePanne::decoupage) {
+        p.taux = 0.5;
+        p.delai_s = 0.05;
+    }
+    return p;
+}
+
+// A yield and a clock reading each stand for a pass of a loop: a station that waits sleeps to its
+// next event, one that spins piles up tens of thousands of passes per second of virtual time.
+constexpr double passages_max_par_s = 10'000;
+
+struct Pannes : ::testing::TestWithParam<std::tuple<Etape, SortePanne>> {
+    DeuxPostes postes;
+
+    struct Suivi {
+        sim::TempsVirtuel::Acteur* acteur;
+        std::uint64_t passages_avant = 0;
+        std::vector<double> tics{};
+        std::uint64_t passages() const { return acteur->cessions() + acteur->lectures_horloge(); }
+    };
+
+    // Both stations in the coding, A sending at the click; the faulty one's ticks and work followed.
+    bool executer(const Etape& e, Suivi& suivi, Poste& en_panne, Minuterie& minuterie)
+    {
+        const Codage codage = e.codage();
+        minuterie.surTic([&] {
+            suivi.tics.push_back(suivi.acteur->instant_s());
+            en_panne.liaison.Minuterie_Timer();
+        });
+        postes.temps.programmer(e.panne_s, [&] { suivi.passages_avant = suivi.passages(); });
+        auto station = [&](Poste* poste, sim::TempsVirtuel::Acteur* acteur, bool emettrice) {
+            return [&codage, &e, poste, acteur, emettrice] {
+                demarrer(*poste, codage.typecodage, e.dureebit, codage.intervalle_ms);
+                if (emettrice)
+                    acteur->programmer(DeuxPostes::clic_s, [&codage, &e, poste] {
+                        poste->fenetre.Texte1.Text = e.texte;
+                        codage.envoyer(*poste);
+                    });
+                acteur->programmer(e.fin_s, [poste] { poste->etat.typecodage = QStringLiteral("arrêt"); });
+                codage.attendre(*poste);
+            };
+        };
+        std::vector<sim::TempsVirtuel::Corps> corps{{&postes.acteurA, station(&postes.posteA, &postes.acteurA, !e.texte.isEmpty())}};
+        // A sender whose interface vanished may leave its laser lit: the other computer's reception
+        // is not what is looked at then.
+        if (!e.panne_chez_a)
+            corps.push_back({&postes.acteurB, station(&postes.posteB, &postes.acteurB, false)});
+        return postes.temps.executer(corps, e.fin_s + 60);
+    }
+};
+
+} // namespace
+
+TEST_P(Pannes, LeProgrammeResteVivantSobreEtPrevenu)
+{
+    const auto& [e, sorte] = GetParam();
+    Poste& en_panne = e.panne_chez_a ? postes.posteA : postes.posteB;
+    Minuterie& minuterie = e.panne_chez_a ? *postes.minuterieA : *postes.minuterieB;
+    Suivi suivi{e.panne_chez_a ? &postes.acteurA : &postes.acteurB};
+    surveiller_liaison(postes.posteA);
+    surveiller_liaison(postes.posteB);
+    postes.banc.interface(e.panne_chez_a ? 0 : 1).provoquer(panne_de(sorte, e.panne_s));
+
+    ASSERT_TRUE(executer(e, suivi, en_panne, minuterie)) << "a station did not stop when asked";
+
+    const double duree = suivi.acteur->instant_s() - e.panne_s;
+    const double par_s = static_cast<double>(suivi.passages() - suivi.passages_avant) / duree;
+    std::printf("%-31s %-16s %7.0f passages/s sur %5.1f s, %zu avis\n", e.nom, qPrintable(sim::nom_panne(sorte)), par_s,
+                duree, postes.boites.montrees.size());
+    EXPECT_LT(par_s, passages_max_par_s);
+    EXPECT_TRUE(minuterie.enabled());
+    ASSERT_FALSE(suivi.tics.empty());
+    EXPECT_GT(suivi.tics.back(), e.fin_s - 1) << "the timer no longer ticks";
+
+    const bool visible = sorte == SortePanne::mutisme || sorte == SortePanne::disparition;
+    ASSERT_EQ(postes.boites.montrees.size(), visible ? 1u : 0u);
+    if (visible) {
+        EXPECT_EQ(postes.boites.montrees[0].first, "Liaison avec Orphy GTS II perdue");
+        EXPECT_TRUE(postes.boites.montrees[0].second.contains(en_panne.com.peripherique()));
+    }
+
+    if (e.panne_chez_a) {
+        EXPECT_EQ(en_panne.fenetre.Etiquette2.Caption, "Réception de message") << "the send did not end";
+        EXPECT_TRUE(en_panne.fenetre.Btonenvoiemorse.Enabled);
+        EXPECT_FALSE(en_panne.fenetre.Texte1.Locked);
+    } else if (!e.texte.isEmpty()) {
+        EXPECT_EQ(en_panne.fenetre.Etiquette2.Caption, " FIN DE RECEPTION DU MESSAGE") << "the reception did not end";
+        EXPECT_TRUE(en_panne.etat.message.trimmed().startsWith(e.debut_recu)) << qPrintable(en_panne.etat.message);
+
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, Pannes,
+    ::testing::Combine(::testing::ValuesIn(etapes),
+                       ::testing::Values(SortePanne::mutisme, SortePanne::disparition, SortePanne::brouillage,
+                                         SortePanne::decoupage, SortePanne::retard, SortePanne::reponse_de_trop)),
+    [](const auto& info) {
+        QString nom = QString::fromLatin1(std::get<0>(info.param).nom) + u'_' + sim::nom_panne(std::get<1>(info.param));
+        return nom.remove(u'-').toStdString();
+    });
