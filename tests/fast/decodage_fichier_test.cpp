@@ -155,3 +155,42 @@ TEST_F(DecodageFenetre, UnFichierAbsentOuUnDossierLaisseLaFenetreCommeAvant)
         EXPECT_EQ(station.boites.vues[0].texte, "Le fichier « " + c.chemin + " » ne peut pas être lu : " + c.raison + ".");
     }
 }
+
+// The file is emptied or removed while it is read (another program writing it, a key pulled out):
+// the decoding ends with what it read, and the window is given back.
+TEST_F(DecodageFenetre, UnFichierVideOuSupprimeEnCoursDeLectureDonneCeQuiAEteLu)
+{
+    const struct {
+        QString texte;
+        synthese::Signal signal;
+        void (*decodeur)(Poste&);
+    } decodeurs[] = {{"le 42 ok", synthese::emission_morse("le 42 ok"), decode_fichiermorserap},
+                     {"Ça va", synthese::emission_binaire("Ça va"), decode_fichierbinrap}};
+    const struct {
+        void (*faire)(const QString& chemin);
+        bool tout_lu; // what was open can still be read to its end
+    } pannes[] = {{[](const QString& chemin) { QFile::resize(chemin, 0); }, false},
+                  {[](const QString& chemin) { QFile::remove(chemin); }, true}};
+    for (const auto& d : decodeurs) {
+        for (const auto& panne : pannes) {
+            poste.etat.nomfichier = synthese::fichier_rrr(dossier.path(), "essai.rrr", d.signal.echantillons(6400));
+            images.clear();
+            f.surRafraichir = [&] {
+                if (images.empty())
+                    panne.faire(poste.etat.nomfichier);
+                images.push_back({f.Texte1.Text, poste.minuterie.enabled(), f.Texte2.FontSize});
+            };
+            d.decodeur(poste);
+            const QString recu = synthese::sans_blancs_de_fin(poste.etat.message);
+            if (panne.tout_lu)
+                EXPECT_EQ(recu, d.texte);
+            else
+                EXPECT_LT(recu.size(), d.texte.size()) << qPrintable(recu);
+            EXPECT_EQ(f.Texte2.Text, poste.etat.message);
+            EXPECT_EQ(f.Etiquette2.Caption, " FIN DE RECEPTION DU MESSAGE");
+            EXPECT_TRUE(poste.minuterie.enabled());
+            EXPECT_FALSE(f.Texte1.Locked);
+            EXPECT_TRUE(station.boites.vues.empty());
+        }
+    }
+}

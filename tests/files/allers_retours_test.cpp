@@ -175,3 +175,30 @@ TEST_F(AllerRetour, UnEnregistrementImpossibleEstSignaleEtLaisseLAncienFichier)
     EXPECT_TRUE(station.boites.vues.empty());
     EXPECT_GT(QFileInfo(d.filePath("ancien.rrr")).size(), 6400);
 }
+
+// The key the dialog was browsing is pulled out before Ok: the save fails and says so, and the
+// files elsewhere are left as they were.
+TEST_F(AllerRetour, UnDossierDisparuAvantOkFaitUnEchecSignaleSansToucherAuReste)
+{
+    recevoir(synthese::emission_morse("sos"));
+    QFile ancien(d.filePath("ancien.rrr"));
+    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly));
+    ancien.write("ancien\r\n");
+    ancien.close();
+    ASSERT_TRUE(d.mkdir("cle"));
+    poste.etat.nomfichier = d.filePath("cle/x");
+
+    poste.fenetre.surOuvrirEnregistrefichier("Enregistrement d'un fichier morse rapide");
+    DialogueFichier* dialogue = a_l_ecran("enregistrefichier");
+    ASSERT_TRUE(dialogue);
+    const QPointer<DialogueFichier> suivi(dialogue);
+    ASSERT_TRUE(QDir(d.filePath("cle")).removeRecursively());
+    taper(dialogue, "recu.rrr");
+    QTest::keyClick(texte1(dialogue), Qt::Key_Return);
+
+    EXPECT_TRUE(decharge(suivi));
+    verifier_echec("Le fichier « " + d.filePath("cle/recu.rrr") + " » ne peut pas être créé");
+    EXPECT_FALSE(QFileInfo::exists(d.filePath("cle")));
+    ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ancien.readAll(), "ancien\r\n");
+}
