@@ -20,7 +20,7 @@ struct Enregistrement {
 };
 
 // A seed longer than this slows every run of the fuzzer more than it adds to what it reaches.
-constexpr std::size_t echantillons_max = 2500;
+constexpr std::size_t echantillons_max = 1200;
 
 // Darkness after the last light adds nothing to a seed but its length.
 std::vector<int> sans_fin_sombre(std::vector<int> echantillons)
