@@ -1,0 +1,108 @@
+// A station of the program in real time, on its Qt clock, loop, timer and serial port, receiving
+// a fast recording from optolink-bench as the user runs it, told to vanish half-way through the
+// download.
+
+#include "app/perte_liaison.h"
+#include "fast/recepteur_morse_rapide.h"
+#include "tools/bench/station_reelle.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace optolink;
+
+namespace {
+
+constexpr int port_a = 87;
+constexpr int port_b = 88;
+
+struct DebranchementReel : ::testing::Test {
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char nom[] = "test_debranchement_reel";
+        static char* argv[] = {nom, nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv);
+    }
+
+    QTemporaryDir dossier;
+    QProcess banc;
+
+    // The bench's ports in a folder of this test's own, where the station looks for them too.
+    void lancer_banc(const QStringList& panne)
+    {
+        qputenv("TMPDIR", dossier.path().toLocal8Bit());
+        banc.start(QStringLiteral(OPTOLINK_BENCH), QStringList{"--ports", QStringLiteral("%1,%2").arg(port_a).arg(port_b)} + panne);
+        ASSERT_TRUE(banc.waitForStarted(30000));
+        QString accueil;
+        while (!accueil.contains(QStringLiteral("Ctrl-C")) && banc.waitForReadyRead(30000))
+            accueil += QString::fromLocal8Bit(banc.readAllStandardOutput());
+        ASSERT_TRUE(accueil.contains(QStringLiteral("Panne « disparition » de l'interface B"))) << accueil.toStdString();
+    }
+    void TearDown() override
+    {
+        banc.terminate();
+        banc.waitForFinished(30000);
+    }
+};
+
+} // namespace
+
+TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
+{
+    // 6400 dark samples are "2," each: the port goes once about half of them have come.
+    lancer_banc({"--panne", "disparition", "--panne-interface", "B", "--panne-apres-octets", "6500"});
+    mesures::StationReelle b;
+    surveiller_liaison(b.poste);
+    ASSERT_TRUE(b.demarrer(port_b, QStringLiteral("mr"))) << qPrintable(b.poste.liaison.erreur());
+    b.poste.etat.nbmesuresmax = 6400;
+
+    // The sender's start mark, through interface A: one second of light on B's photodiode.
+    ComQt a;
+    a.setCommPort(port_a);
+    ASSERT_TRUE(a.setPortOpen(true)) << qPrintable(a.erreur());
+    QTimer::singleShot(300, [&] { a.output(QByteArray(1, '\0')); });
+    QTimer::singleShot(1300, [&] { a.output(" "); });
+
+    // Stopped two seconds after the reception, or at a limit far beyond a whole download.
+    auto arreter = [&] { b.poste.etat.typecodage = QStringLiteral("fin"); };
+    QTimer limite;
+    limite.setSingleShot(true);
+    QObject::connect(&limite, &QTimer::timeout, arreter);
+    limite.start(60000);
+    double fin_reception = 0;
+    b.poste.fenetre.surOuvrirEnregistrefichier = [&](const QString&) {
+        fin_reception = b.horloge.maintenant_s();
+        QTimer::singleShot(2000, arreter);
+    };
+    b.poste.etat.enregistremorse = QStringLiteral("oui");
+    b.poste.liaison.surSilence([] { ADD_FAILURE() << "a vanished interface is told as lost, not as silent"; });
+    const double debut = b.horloge.maintenant_s();
+    const double processeur_debut = mesures::temps_processeur_fil_s();
+    attentereceptionmorserapide(b.poste);
+    const double duree = b.horloge.maintenant_s() - debut;
+    const double processeur = mesures::temps_processeur_fil_s() - processeur_debut;
+    std::printf("téléchargement interrompu après %d échantillons ; réception finie à %.1f s ; processeur %.1f %% sur %.1f s\n",
+                b.poste.etat.nbmesures, fin_reception - debut, 100 * processeur / duree, duree);
+
+    EXPECT_TRUE(limite.isActive()) << "the station did not come back from its reception";
+    ASSERT_EQ(b.boites.montrees.size(), 1u);
+    EXPECT_EQ(b.boites.montrees[0].first, "Liaison avec Orphy GTS II perdue");
+    EXPECT_TRUE(b.boites.montrees[0].second.contains(QStringLiteral("COM%1").arg(port_b))) << qPrintable(b.boites.montrees[0].second);
+    EXPECT_GT(b.poste.etat.nbmesures, 1000);
+    EXPECT_LT(b.poste.etat.nbmesures, 6000);
+    EXPECT_GT(fin_reception, 0) << "the reception did not end";
+    EXPECT_EQ(b.poste.fenetre.Etiquette2.Caption, " FIN DE RECEPTION DU MESSAGE");
+    EXPECT_TRUE(b.poste.minuterie.enabled());
+    EXPECT_FALSE(b.poste.liaison.ouverte());
+    EXPECT_EQ(banc.state(), QProcess::Running) << "the bench itself must survive its interface";
+    EXPECT_FALSE(QFileInfo(dossier.path() + QStringLiteral("/optolink-%1/COM%2").arg(getuid()).arg(port_b)).isSymLink());
+}
