@@ -28,7 +28,7 @@ InterfaceSimulee::InterfaceSimulee(Ordonnanceur& temps, QString nom, std::functi
       tension_ea0_v_(std::move(tension_ea0_v)),
       descendante_(temps, [this](char c) { arrivee(c); }),
       montante_(temps, [this](char c) {
-          if (reponse_ && perturbateur_.laisser_passer())
+          if (reponse_ && perturbateur_.livrer(c))
               reponse_(c);
       }),
       perturbateur_(temps, [this](const QByteArray& octets) { montante_.envoyer(octets); })

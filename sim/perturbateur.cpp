@@ -45,11 +45,14 @@ double Perturbateur::emettre_a(double instant_s, const QByteArray& octets)
     return depart;
 }
 
-bool Perturbateur::laisser_passer()
+bool Perturbateur::livrer(char& octet)
 {
     disparaitre_si_frappe();
-    if (disparue_ || (frappe() && panne_->sorte == SortePanne::mutisme))
+    const bool en_panne = frappe();
+    if (disparue_ || (en_panne && panne_->sorte == SortePanne::mutisme))
         return false;
+    if (en_panne && panne_->sorte == SortePanne::brouillage && tirage(panne_->taux))
+        octet = static_cast<char>(octet ^ std::uniform_int_distribution<int>(1, 255)(hasard_));
     ++octets_livres_;
     return true;
 }
@@ -64,16 +67,9 @@ void Perturbateur::repondre(const QByteArray& texte)
     switch (panne_->sorte) {
     case SortePanne::mutisme:
     case SortePanne::disparition:
-        emettre_a(maintenant, texte); // lost on arrival
+    case SortePanne::brouillage:
+        emettre_a(maintenant, texte); // lost or garbled on arrival
         return;
-    case SortePanne::brouillage: {
-        QByteArray brouille = texte;
-        for (char& c : brouille)
-            if (tirage(panne_->taux))
-                c = static_cast<char>(c ^ std::uniform_int_distribution<int>(1, 255)(hasard_));
-        emettre_a(maintenant, brouille);
-        return;
-    }
     case SortePanne::decoupage: {
         if (texte.size() < 2 || !tirage(panne_->taux)) {
             emettre_a(maintenant, texte);

@@ -27,9 +27,9 @@ public:
 
     // A reply leaves for the line.
     void repondre(const QByteArray& texte);
-    // A byte reaches the computer: false when it is lost. An interface that falls silent or
-    // vanishes sends nothing more, not even what it had queued.
-    bool laisser_passer();
+    // A byte reaches the computer, garbled on the way or not: false when it is lost. An interface
+    // that falls silent or vanishes sends nothing more, not even what it had queued.
+    bool livrer(char& octet);
 
 private:
     bool frappe() const;
