@@ -112,7 +112,7 @@ Telechargement acquisition_rapide(Poste& poste)
         if (recu)
             ceder_sans_attendre(poste);
         else
-            poste.boucle.ceder(std::min(debut + limite, fin_silence));
+            poste.boucle.ceder(std::min({debut + limite, fin_silence, liaison.echeance_silence_s()}));
         const double apres = poste.horloge.maintenant_s();
         t.duree_s = apres - debut;
         if (etat.nbmesures >= etat.nbmesuresmax) {

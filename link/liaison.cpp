@@ -1,5 +1,6 @@
 #include "link/liaison.h"
 
+#include "link/boucle.h"
 #include "link/nombres.h"
 
 #include <algorithm>
@@ -89,6 +90,13 @@ void Liaison::noter_demande(double maintenant_s)
 {
     if (!reponse_due_depuis_s_)
         reponse_due_depuis_s_ = maintenant_s;
+}
+
+double Liaison::echeance_silence_s() const
+{
+    if (!reponse_due_depuis_s_ || silence_signale_ || !com_.portOpen())
+        return jamais_s;
+    return *reponse_due_depuis_s_ + delai_silence_s;
 }
 
 void Liaison::verifier_silence(double maintenant_s)

@@ -53,6 +53,8 @@ public:
     // re-arms the watch.
     void verifier_silence(double maintenant_s);
     void surSilence(std::function<void()> action) { silence_ = std::move(action); }
+    // When verifier_silence would tell it, for a wait that must not sleep past it; never if not.
+    double echeance_silence_s() const;
     static constexpr double delai_silence_s = 2.0;
 
     // Time one character occupies the 9600-baud line (start, 8 data bits, stop).
