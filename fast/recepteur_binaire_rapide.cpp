@@ -25,7 +25,7 @@ void recevoir_binaire_rapide(Poste& poste)
     etat.chainebits = recu.chainebits;
     etat.textebits = recu.textebits;
     etat.message = recu.message;
-    noter_enregistrement(poste, CodageRapide::binaire, std::move(lecture), recu.chainebits);
+    noter_enregistrement(poste, CodageRapide::binaire, std::move(lecture), recu.chainebits, recu.texte1);
     afficher_reception(poste, &FenetrePrincipale::Btonenvoi_binrap, etat.message,
                        " Entrer un message (tout caractère clavier) ou code" + QString(25, u' '), recu.texte1);
     proposer_enregistrement(poste, etat.enregistrebin, QStringLiteral("Enregistrement d'un fichier binaire rapide"));

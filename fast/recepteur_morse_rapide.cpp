@@ -22,7 +22,7 @@ void recevoir_morse_rapide(Poste& poste)
                                                      [&](const QString& codemorse) { f.Texte1.Text = codemorse; },
                                                      &lecture);
     etat.message = recu.message;
-    noter_enregistrement(poste, CodageRapide::morse, std::move(lecture), recu.codemorse);
+    noter_enregistrement(poste, CodageRapide::morse, std::move(lecture), recu.codemorse, recu.texte1);
     afficher_reception(poste, &FenetrePrincipale::Btonenvoi_morserapide, etat.message,
                        " Entrer un message (26 minuscules sans ponctuation ou 9 chiffres) ou code" + QString(25, u' '),
                        recu.texte1);

@@ -29,11 +29,12 @@ void preparer_reception_rapide(Poste& poste, Bouton FenetrePrincipale::*bouton, 
                         "RECEPTION DE MESSAGE EN COURS DANS LA MEMOIRE D'ORPHY  PATIENTEZ environ " + duree + " SVP");
 }
 
-void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, const QString& code)
+void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, const QString& code,
+                          const QString& texte1)
 {
     const Etat& etat = poste.etat;
     poste.signaux.noter_enregistrement({codage, etat.periodemesure, niveaux_table(etat.tabmesures, etat.nbmesuresmax),
-                                        std::move(lecture), code, etat.message, {}});
+                                        std::move(lecture), code, etat.message, texte1, {}});
 }
 
 void proposer_enregistrement(Poste& poste, const QString& enregistrer, const QString& caption)

@@ -23,7 +23,8 @@ void attendre_reception_rapide(Poste& poste, const QString& code, const std::fun
 void preparer_reception_rapide(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& nom_codage);
 
 // Keeps the recording just decoded, with its reading, for the signal window.
-void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, const QString& code);
+void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, const QString& code,
+                          const QString& texte1);
 
 // The save dialog with this caption when the coding's save prompt is "oui".
 void proposer_enregistrement(Poste& poste, const QString& enregistrer, const QString& caption);

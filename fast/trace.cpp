@@ -30,10 +30,12 @@ Trace trace_fichier(QIODevice& fichier, CodageRapide codage, double periode_s)
         const ReceptionMorse m = decode_fichiermorserap(fichier, {}, &trace.lecture);
         trace.code = m.codemorse;
         trace.message = m.message;
+        trace.texte1 = m.texte1;
     } else {
         const ReceptionBinaire b = decode_fichierbinrap(fichier, {}, &trace.lecture);
         trace.code = b.chainebits;
         trace.message = b.message;
+        trace.texte1 = b.texte1;
     }
     return trace;
 }
@@ -49,10 +51,12 @@ Trace trace_table(std::span<const QString> tabmesures, int nbmesuresmax, int seu
         const ReceptionMorse m = decoder_morse_rapide(tabmesures, nbmesuresmax, seuilbrut, {}, &trace.lecture);
         trace.code = m.codemorse;
         trace.message = m.message;
+        trace.texte1 = m.texte1;
     } else {
         const ReceptionBinaire b = decoder_binaire_rapide(tabmesures, nbmesuresmax, seuilbrut, {}, &trace.lecture);
         trace.code = b.chainebits;
         trace.message = b.message;
+        trace.texte1 = b.texte1;
     }
     return trace;
 }

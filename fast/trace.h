@@ -21,6 +21,7 @@ struct Trace {
     Lecture lecture;
     QString code;    // codemorse or chainebits
     QString message; // as Texte2 shows it
+    QString texte1;  // as Texte1 shows it at the end
     QString origine; // the file it was read from; empty for the last reception
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/boutons.h"
 #include "app/menus.h"
+#include "app/qt/fenetre_signal.h"
 #include "app/qt/bouton_qt.h"
 #include "files/qt/dialogues_fichiers.h"
 
@@ -114,6 +115,8 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
     synchroniser();
     setFixedSize(sizeHint());
 }
+
+Feuillelumicode1::~Feuillelumicode1() = default;
 
 void Feuillelumicode1::synchroniser()
 {
@@ -324,6 +327,14 @@ void Feuillelumicode1::construire_menus()
 
     entrees(suite, {{"menu_apropos", &F::menu_apropos, menu_apropos_Click},
                        {"menu_OrphyGTSII", &F::menu_OrphyGTSII, menu_OrphyGTSII_Click}});
+
+    // Not one of the designed menus: the signal view, after all of them.
+    signal_ = std::make_unique<FenetreSignal>(poste_, nullptr);
+    auto* menu_signal = new QMenu(QStringLiteral("&Signal"), suite);
+    menu_signal->setObjectName(QStringLiteral("menu_signal"));
+    menu_signal->menuAction()->setObjectName(QStringLiteral("menu_signal"));
+    suite->addMenu(menu_signal);
+    signal_->remplir_menu(menu_signal);
 }
 
 } // namespace optolink

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -15,6 +16,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace optolink {
+
+class FenetreSignal;
 
 // What the send buttons do, by button; an empty action does nothing.
 struct Envois {
@@ -31,6 +34,7 @@ struct Envois {
 class Feuillelumicode1 final : public QMainWindow {
 public:
     Feuillelumicode1(Poste& poste, Envois envois);
+    ~Feuillelumicode1() override;
 
     void synchroniser();
 
@@ -55,6 +59,8 @@ private:
     void lier_entree(QAction* action, EntreeMenu& modele);
 
     Poste& poste_;
+    // A window of its own, not one of the designed controls.
+    std::unique_ptr<FenetreSignal> signal_;
     // One synchronisation per control, each remembering what it applied last.
     std::vector<std::function<void()>> liens_;
 };

@@ -138,8 +138,21 @@ for _ in $(seq 60); do
     case $codage in *-rapide) lu=$(printf '%s' "$lu" | sed 's/ *$//') ;; esac
     [ "$lu" = "$attendu" ] && break
 done
-# CAPTURE=fichier.png keeps a picture of both windows (ImageMagick's import), for the documentation.
+# CAPTURE=fichier.png keeps a picture of both windows (ImageMagick's import), for the documentation;
+# SIGNAL=fichier.png one of B's signal window, opened from its "Signal" menu (first entry for a fast
+# coding, the check entry and its live chart during a second exchange for a slow one).
 [ -n "${CAPTURE:-}" ] && import -window root "$CAPTURE"
+if [ -n "${SIGNAL:-}" ]; then
+    xdotool windowfocus --sync "$fenetreB"
+    xdotool key --clearmodifiers alt+s
+    sleep 0.3
+    xdotool key Return
+    sleep 1
+    id=$(fenetre "^Signal$")
+    xdotool windowmove --sync "$id" 0 0
+    sleep 1
+    import -window root -crop 1120x640+0+0 "$SIGNAL"
+fi
 echo "reçu : [$lu]"
 echo "attendu : [$attendu]"
 if [ "$lu" != "$attendu" ]; then

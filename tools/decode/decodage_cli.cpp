@@ -1,9 +1,12 @@
 #include "tools/decode/decodage_cli.h"
 
+#include "app/dessin/dessin_trace.h"
+#include "app/dessin/image_trace.h"
 #include "app/etat.h"
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
+#include "fast/echantillons.h"
+#include "fast/trace.h"
 #include "files/rrr.h"
+#include "tools/decode/lecture_json.h"
 #include "link/nombres.h"
 
 #include <QCommandLineParser>
@@ -20,7 +23,8 @@ namespace optolink {
 namespace {
 
 const char* const aide =
-    "Usage : optolink-decode [--json] (--morse | --binaire) [--live SEUIL_VOLTS] FICHIER...\n"
+    "Usage : optolink-decode [--json [--lecture]] (--morse | --binaire) [--live SEUIL_VOLTS]\n"
+    "                        [--periode MS] [--image IMAGE.png|IMAGE.svg] FICHIER...\n"
     "\n"
     "Décode des enregistrements de morse rapide ou de binaire rapide sauvegardés en fichiers\n"
     "Regressi (*.rrr) et écrit le message reçu de chaque fichier, un par ligne.\n"
@@ -32,26 +36,31 @@ const char* const aide =
     "                       donnée en volts (par exemple 0.8), au lieu du décodeur de fichier\n"
     "  --json               une ligne JSON par fichier, avec les clés \"file\", \"message\",\n"
     "                       \"texte1\" et \"code\"\n"
+    "  --lecture            avec --json, ajoute la clé \"lecture\" : les seuils, les largeurs\n"
+    "                       apprises à l'étalonnage, chaque palier lu et ce qu'il est devenu,\n"
+    "                       et les mesures de chaque caractère\n"
+    "  --image IMAGE        dessine le signal d'un seul fichier avec sa lecture, en PNG ou en\n"
+    "                       SVG selon le suffixe de IMAGE ; aucun écran n'est nécessaire\n"
+    "  --periode MS         période d'échantillonnage de l'enregistrement en millisecondes,\n"
+    "                       pour l'axe des temps de l'image (1.3 par défaut, 0.8 en x 2,\n"
+    "                       0.5 en x 3) ; le fichier ne la contient pas\n"
     "  --version            affiche la version\n"
     "  -h, --help           affiche cette aide\n"
     "\n"
     "Code de sortie : 0 si tous les fichiers ont été décodés, 1 si un fichier n'a pas pu être\n"
-    "lu, 2 si la ligne de commande est incorrecte.\n";
-
-struct Decodage {
-    QString message;
-    QString texte1;
-    QString code;
-};
+    "lu ou l'image écrite, 2 si la ligne de commande est incorrecte.\n";
 
 struct Reglages {
     bool morse = false;
     bool json = false;
+    bool lecture = false;
     std::optional<double> seuil_v; // live decoding when set
+    double periode_s = 0.0013;
+    QString image;
 };
 
 // The live receivers work on the downloaded table: fill it from the data lines, in order.
-Decodage decoder_live(QIODevice& fichier, const Reglages& r)
+Trace decoder_live(QIODevice& fichier, CodageRapide codage, const Reglages& r)
 {
     std::vector<QString> tabmesures(Etat::taille_tabmesures);
     LecteurRrr lecteur(fichier);
@@ -62,33 +71,24 @@ Decodage decoder_live(QIODevice& fichier, const Reglages& r)
         if (nblignes < std::ssize(tabmesures))
             tabmesures[static_cast<std::size_t>(nblignes)] = texte_nombre(valeur);
     }
-    const int nbmesuresmax = nblignes - 1;
-    const int seuil = seuil_brut(*r.seuil_v);
-    if (r.morse) {
-        const ReceptionMorse m = decoder_morse_rapide(tabmesures, nbmesuresmax, seuil);
-        return {m.message, m.texte1, m.codemorse};
-    }
-    const ReceptionBinaire b = decoder_binaire_rapide(tabmesures, nbmesuresmax, seuil);
-    return {b.message, b.texte1, b.chainebits};
+    return trace_table(tabmesures, nblignes - 1, seuil_brut(*r.seuil_v), codage, r.periode_s);
 }
 
-Decodage decoder(QIODevice& fichier, const Reglages& r)
+Trace decoder(QIODevice& fichier, const QString& nom, const Reglages& r)
 {
-    if (r.seuil_v)
-        return decoder_live(fichier, r);
-    if (r.morse) {
-        const ReceptionMorse m = decode_fichiermorserap(fichier);
-        return {m.message, m.texte1, m.codemorse};
-    }
-    const ReceptionBinaire b = decode_fichierbinrap(fichier);
-    return {b.message, b.texte1, b.chainebits};
+    const CodageRapide codage = r.morse ? CodageRapide::morse : CodageRapide::binaire;
+    Trace trace = r.seuil_v ? decoder_live(fichier, codage, r) : trace_fichier(fichier, codage, r.periode_s);
+    trace.origine = nom;
+    return trace;
 }
 
-QString ligne(const QString& nom, const Decodage& d, bool json)
+QString ligne(const Trace& t, const Reglages& r)
 {
-    if (!json)
-        return d.message;
-    const QJsonObject objet{{"file", nom}, {"message", d.message}, {"texte1", d.texte1}, {"code", d.code}};
+    if (!r.json)
+        return t.message;
+    QJsonObject objet{{"file", t.origine}, {"message", t.message}, {"texte1", t.texte1}, {"code", t.code}};
+    if (r.lecture)
+        objet.insert("lecture", lecture_json(t.lecture));
     return QString::fromUtf8(QJsonDocument(objet).toJson(QJsonDocument::Compact));
 }
 
@@ -109,9 +109,12 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
     const QCommandLineOption binaire("binaire");
     const QCommandLineOption live("live", {}, "SEUIL_VOLTS");
     const QCommandLineOption json("json");
+    const QCommandLineOption lecture("lecture");
+    const QCommandLineOption image("image", {}, "IMAGE");
+    const QCommandLineOption periode("periode", {}, "MS");
     const QCommandLineOption aide_option(QStringList{"h", "help"});
     const QCommandLineOption version("version");
-    analyse.addOptions({morse, binaire, live, json, aide_option, version});
+    analyse.addOptions({morse, binaire, live, json, lecture, image, periode, aide_option, version});
     if (!analyse.parse(arguments))
         return erreur_usage(erreurs, analyse.errorText());
     if (analyse.isSet(aide_option)) {
@@ -129,6 +132,18 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
     Reglages r;
     r.morse = analyse.isSet(morse);
     r.json = analyse.isSet(json);
+    r.lecture = analyse.isSet(lecture);
+    if (r.lecture && !r.json)
+        return erreur_usage(erreurs, "--lecture s'ajoute à --json.");
+    if (analyse.isSet(periode)) {
+        bool ok = false;
+        const double ms = analyse.value(periode).toDouble(&ok);
+        if (!ok || !std::isfinite(ms) || ms <= 0 || ms > 1000)
+            return erreur_usage(erreurs, "la période de --periode doit être un nombre de millisecondes, par "
+                                         "exemple 1.3.");
+        r.periode_s = ms / 1000;
+    }
+    r.image = analyse.value(image);
     if (analyse.isSet(live)) {
         bool ok = false;
         const double seuil = analyse.value(live).toDouble(&ok);
@@ -140,6 +155,8 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
     const QStringList noms = analyse.positionalArguments();
     if (noms.isEmpty())
         return erreur_usage(erreurs, "aucun fichier à décoder.");
+    if (!r.image.isEmpty() && noms.size() != 1)
+        return erreur_usage(erreurs, "--image dessine un seul fichier.");
 
     int statut = 0;
     for (const QString& nom : noms) {
@@ -151,8 +168,16 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
             statut = 1;
             continue;
         }
-        sortie << ligne(nom, decoder(fichier, r), r.json) << "\n";
+        const Trace trace = decoder(fichier, nom, r);
+        sortie << ligne(trace, r) << "\n";
         sortie.flush();
+        if (!r.image.isEmpty()) {
+            if (const QString raison = exporter_image(trace, cadreur(trace).ajuste(), r.image); !raison.isEmpty()) {
+                erreurs << "optolink-decode : " << raison << "\n";
+                erreurs.flush();
+                statut = 1;
+            }
+        }
     }
     return statut;
 }

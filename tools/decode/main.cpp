@@ -1,12 +1,32 @@
 #include "tools/decode/decodage_cli.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+// Drawing an image needs fonts, hence a GUI application, but never a display.
+bool dessine(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--image") == 0 || std::strncmp(argv[i], "--image=", 8) == 0)
+            return true;
+    return false;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
+    std::unique_ptr<QCoreApplication> application;
+    if (dessine(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);
     return optolink::decoder_fichiers(QCoreApplication::arguments(), sortie, erreurs);

@@ -1,0 +1,59 @@
+#include "app/dessin/image_trace.h"
+
+#include "app/dessin/axes.h"
+#include "app/dessin/dessin_trace.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace optolink {
+
+namespace {
+
+void peindre(QPainter& p, const Trace& trace, const Cadrage& cadrage, QSize taille)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(police_dessin());
+    dessiner_trace(p, QRectF(QPointF(0, 0), taille), trace, cadrage);
+}
+
+QString impossible(const QString& chemin)
+{
+    return QStringLiteral("L'image « %1 » ne peut pas être écrite (dossier absent ou protégé en écriture).").arg(chemin);
+}
+
+} // namespace
+
+QString exporter_image(const Trace& trace, const Cadrage& cadrage, const QString& chemin, QSize taille)
+{
+    const QString suffixe = QFileInfo(chemin).suffix().toLower();
+    if (suffixe != u"png" && suffixe != u"svg")
+        return QStringLiteral("L'image « %1 » doit se terminer par .png ou .svg.").arg(chemin);
+    // Written aside then renamed, so that a failed export never leaves half an image in place.
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return impossible(chemin);
+    if (suffixe == u"svg") {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&fichier);
+        svg.setSize(taille);
+        svg.setViewBox(QRect(QPoint(0, 0), taille));
+        svg.setTitle(QStringLiteral("Signal"));
+        QPainter p(&svg);
+        peindre(p, trace, cadrage, taille);
+    } else {
+        QImage image(taille, QImage::Format_RGB32);
+        {
+            QPainter p(&image);
+            peindre(p, trace, cadrage, taille);
+        }
+        if (!image.save(&fichier, "PNG"))
+            return impossible(chemin);
+    }
+    return fichier.commit() ? QString() : impossible(chemin);
+}
+
+} // namespace optolink

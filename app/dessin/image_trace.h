@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/dessin/cadrage.h"
+#include "fast/trace.h"
+
+#include <QSize>
+#include <QString>
+
+namespace optolink {
+
+constexpr QSize taille_image{1600, 640};
+
+// Writes the view of trace as a PNG or an SVG image, chosen by the name's suffix (.png, .svg).
+// Returns the reason in French when it could not, empty on success.
+QString exporter_image(const Trace& trace, const Cadrage& cadrage, const QString& chemin, QSize taille = taille_image);
+
+} // namespace optolink

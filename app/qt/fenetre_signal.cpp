@@ -1,0 +1,219 @@
+#include "app/qt/fenetre_signal.h"
+
+#include "app/dessin/image_trace.h"
+#include "app/qt/vue_direct.h"
+#include "app/qt/vue_trace.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace optolink {
+
+namespace {
+
+struct Periode {
+    const char* libelle;
+    double periode_s;
+};
+constexpr Periode periodes[] = {{"1,3 ms (vitesse x 1)", 0.0013}, {"0,8 ms (vitesse x 2)", 0.0008},
+                                {"0,5 ms (vitesse x 3)", 0.0005}};
+
+constexpr int onglet_enregistrement = 0;
+constexpr int onglet_direct = 1;
+
+int index_periode(double periode_s)
+{
+    for (int i = 0; i < 3; ++i)
+        if (std::abs(periodes[i].periode_s - periode_s) < 1e-6)
+            return i;
+    return 0;
+}
+
+const QString aucun_enregistrement = QStringLiteral(
+    "Aucun enregistrement rapide n'a encore été reçu.\n\nLe signal s'affiche ici après une réception en morse "
+    "rapide ou en binaire rapide, ou après l'ouverture d'un fichier *.rrr (menu Signal).");
+
+QPushButton* bouton(const QString& texte, QWidget* parent, const char* nom)
+{
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(nom);
+    return b;
+}
+
+} // namespace
+
+FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
+    : QWidget(parent, Qt::Window), poste_(poste), onglets_(new QTabWidget(this)), vue_trace_(new VueTrace),
+      vue_direct_(new VueDirect(poste)), codage_(new QComboBox), periode_(new QComboBox)
+{
+    setObjectName(QStringLiteral("fenetre_signal"));
+    setWindowTitle(QStringLiteral("Signal"));
+    resize(1100, 600);
+
+    auto* enregistrement = new QWidget;
+    auto* barre = new QHBoxLayout;
+    codage_->setObjectName(QStringLiteral("codage_signal"));
+    codage_->addItems({QStringLiteral("morse rapide"), QStringLiteral("binaire rapide")});
+    periode_->setObjectName(QStringLiteral("periode_signal"));
+    for (const Periode& p : periodes)
+        periode_->addItem(QString::fromUtf8(p.libelle));
+    barre->addWidget(new QLabel(QStringLiteral("Décoder comme :")));
+    barre->addWidget(codage_);
+    barre->addWidget(new QLabel(QStringLiteral("Période d'échantillonnage :")));
+    barre->addWidget(periode_);
+    barre->addStretch();
+    QPushButton* ajuster = bouton(QStringLiteral("Tout voir (F)"), this, "ajuster_signal");
+    QPushButton* png = bouton(QStringLiteral("Exporter en PNG…"), this, "exporter_png");
+    QPushButton* svg = bouton(QStringLiteral("Exporter en SVG…"), this, "exporter_svg");
+    barre->addWidget(ajuster);
+    barre->addWidget(png);
+    barre->addWidget(svg);
+    auto* colonne = new QVBoxLayout(enregistrement);
+    colonne->addLayout(barre);
+    colonne->addWidget(vue_trace_, 1);
+    colonne->addWidget(new QLabel(QStringLiteral(
+        "Molette : zoom autour du pointeur · glisser : déplacer · F ou Origine : tout voir · + et − : zoom · "
+        "flèches : déplacer")));
+    onglets_->addTab(enregistrement, QStringLiteral("Enregistrement rapide"));
+    onglets_->addTab(vue_direct_, QStringLiteral("En direct (codages lents)"));
+    auto* tout = new QVBoxLayout(this);
+    tout->addWidget(onglets_);
+
+    vue_trace_->montrer(std::nullopt, aucun_enregistrement);
+    codage_->setEnabled(false);
+    periode_->setEnabled(false);
+    connect(codage_, &QComboBox::activated, this, [this] { relire_fichier(); });
+    connect(periode_, &QComboBox::activated, this, [this] { relire_fichier(); });
+    connect(ajuster, &QPushButton::clicked, vue_trace_, &VueTrace::ajuster);
+    connect(png, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("png")); });
+    connect(svg, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("svg")); });
+    poste_.signaux.surReception = [this] { reception_terminee(); };
+}
+
+FenetreSignal::~FenetreSignal()
+{
+    poste_.signaux.surReception = nullptr;
+}
+
+void FenetreSignal::remplir_menu(QMenu* menu)
+{
+    QAction* dernier = menu->addAction(QStringLiteral("Afficher le signal du dernier enregistrement"));
+    dernier->setObjectName(QStringLiteral("menu_signal_dernier"));
+    connect(dernier, &QAction::triggered, this, [this] { afficher_dernier_enregistrement(); });
+    QAction* fichier = menu->addAction(QStringLiteral("Afficher le signal d'un fichier *.rrr…"));
+    fichier->setObjectName(QStringLiteral("menu_signal_fichier"));
+    connect(fichier, &QAction::triggered, this, [this] { choisir_fichier(); });
+    apres_reception_ = menu->addAction(QStringLiteral("Afficher le signal après chaque réception"));
+    apres_reception_->setObjectName(QStringLiteral("menu_signal_apres_reception"));
+    apres_reception_->setCheckable(true);
+}
+
+void FenetreSignal::montrer_onglet(int onglet)
+{
+    onglets_->setCurrentIndex(onglet);
+    show();
+    raise();
+}
+
+void FenetreSignal::afficher_dernier_enregistrement()
+{
+    const auto& dernier = poste_.signaux.dernier_enregistrement();
+    fichier_.clear();
+    codage_->setEnabled(false);
+    periode_->setEnabled(false);
+    if (dernier) {
+        codage_->setCurrentIndex(dernier->codage == CodageRapide::morse ? 0 : 1);
+        periode_->setCurrentIndex(index_periode(dernier->periode_s));
+    }
+    vue_trace_->montrer(dernier, aucun_enregistrement);
+    montrer_onglet(onglet_enregistrement);
+}
+
+void FenetreSignal::choisir_fichier()
+{
+    const QString depart = poste_.etat.nomfichier.isEmpty() ? QDir::homePath()
+                                                            : QFileInfo(poste_.etat.nomfichier).absolutePath();
+    auto* dialogue = new QFileDialog(this, QStringLiteral("Afficher le signal d'un fichier *.rrr"), depart,
+                                     QStringLiteral("Enregistrements (*.rrr);;Tous les fichiers (*)"));
+    dialogue->setOption(QFileDialog::DontUseNativeDialog);
+    dialogue->setFileMode(QFileDialog::ExistingFile);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogue, &QFileDialog::fileSelected, this, [this](const QString& chemin) { afficher_fichier(chemin); });
+    dialogue->open();
+}
+
+void FenetreSignal::afficher_fichier(const QString& chemin)
+{
+    fichier_ = chemin;
+    // A file does not say how it was recorded: start from the coding and the speed chosen now.
+    codage_->setCurrentIndex(poste_.etat.typecodage == u"br" ? 1 : 0);
+    periode_->setCurrentIndex(index_periode(poste_.etat.periodemesure));
+    codage_->setEnabled(true);
+    periode_->setEnabled(true);
+    relire_fichier();
+    montrer_onglet(onglet_enregistrement);
+}
+
+void FenetreSignal::relire_fichier()
+{
+    if (fichier_.isEmpty())
+        return;
+    QFile fichier(fichier_);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        vue_trace_->montrer(std::nullopt, QStringLiteral("Le fichier « %1 » ne peut pas être lu.").arg(fichier_));
+        return;
+    }
+    Trace trace = trace_fichier(fichier, codage_->currentIndex() == 0 ? CodageRapide::morse : CodageRapide::binaire,
+                                periodes[std::max(0, periode_->currentIndex())].periode_s);
+    trace.origine = fichier_;
+    vue_trace_->montrer(std::move(trace), {});
+}
+
+void FenetreSignal::exporter(const QString& suffixe)
+{
+    if (!vue_trace_->trace())
+        return;
+    const QString origine = vue_trace_->trace()->origine;
+    const QString nom = origine.isEmpty() ? QDir::home().filePath(QStringLiteral("signal.") + suffixe)
+                                          : QFileInfo(origine).path() + u'/' + QFileInfo(origine).completeBaseName()
+                                                + u'.' + suffixe;
+    auto* dialogue = new QFileDialog(this, QStringLiteral("Exporter le signal en %1").arg(suffixe.toUpper()), nom,
+                                     QStringLiteral("Image %1 (*.%2)").arg(suffixe.toUpper(), suffixe));
+    dialogue->setOption(QFileDialog::DontUseNativeDialog);
+    dialogue->setAcceptMode(QFileDialog::AcceptSave);
+    dialogue->setDefaultSuffix(suffixe);
+    dialogue->selectFile(nom);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogue, &QFileDialog::fileSelected, this, [this](const QString& chemin) {
+        if (!vue_trace_->trace())
+            return;
+        const QString raison = exporter_image(*vue_trace_->trace(), vue_trace_->cadrage(), chemin);
+        if (!raison.isEmpty())
+            poste_.boites.message(QStringLiteral("Exportation impossible"), raison, false);
+    });
+    dialogue->open();
+}
+
+void FenetreSignal::reception_terminee()
+{
+    if (!apres_reception_ || !apres_reception_->isChecked())
+        return;
+    if (poste_.etat.typecodage == u"mr" || poste_.etat.typecodage == u"br")
+        afficher_dernier_enregistrement();
+    else
+        montrer_onglet(onglet_direct);
+}
+
+} // namespace optolink

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/poste.h"
+
+#include <QWidget>
+
+class QAction;
+class QComboBox;
+class QMenu;
+class QTabWidget;
+
+namespace optolink {
+
+class VueDirect;
+class VueTrace;
+
+// The "Signal" window: a fast recording drawn with what the decoder read in it, or the live
+// strip chart of the slow codings. It only shows: every reading comes from the station.
+class FenetreSignal final : public QWidget {
+public:
+    FenetreSignal(Poste& poste, QWidget* parent);
+    ~FenetreSignal() override;
+
+    // The entries of the "Signal" menu, added to menu.
+    void remplir_menu(QMenu* menu);
+
+    void afficher_dernier_enregistrement();
+    void choisir_fichier();
+    void afficher_fichier(const QString& chemin);
+    void exporter(const QString& suffixe);
+
+private:
+    void relire_fichier();
+    void montrer_onglet(int onglet);
+    void reception_terminee();
+
+    Poste& poste_;
+    QTabWidget* onglets_;
+    VueTrace* vue_trace_;
+    VueDirect* vue_direct_;
+    QComboBox* codage_;
+    QComboBox* periode_;
+    QAction* apres_reception_ = nullptr;
+    QString fichier_; // the recording shown, when it came from a file
+};
+
+} // namespace optolink
