@@ -1,0 +1,150 @@
+#include "app/dessin/axes.h"
+#include "app/dessin/dessin_trace.h"
+#include "app/dessin/image_trace.h"
+#include "tools/decode/decodage_cli.h"
+
+#include "tests/fast/synthese.h"
+
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+using namespace optolink;
+
+namespace {
+
+// Drawing needs fonts, hence a GUI application (offscreen under ctest).
+struct Dessin : ::testing::Test {
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char nom[] = "test_dessin";
+        static char* argv[] = {nom, nullptr};
+        static QGuiApplication application(argc, argv);
+    }
+    QTemporaryDir dossier;
+    // A clean recording: dark at 0, light at 99, so the decoder's level is 49.
+    std::vector<int> echantillons = synthese::emission_morse("sos").echantillons(6400, {0, 99, 0});
+    QString fichier = synthese::fichier_rrr(dossier.path(), "sos.rrr", echantillons);
+
+    Trace trace() const
+    {
+        QFile f(fichier);
+        f.open(QIODevice::ReadOnly);
+        return trace_fichier(f, CodageRapide::morse, 0.0013);
+    }
+};
+
+bool proche(QRgb pixel, QColor c)
+{
+    return std::abs(qRed(pixel) - c.red()) + std::abs(qGreen(pixel) - c.green()) + std::abs(qBlue(pixel) - c.blue()) < 40;
+}
+
+// Rows of a column whose pixel has this colour.
+std::vector<int> rangees(const QImage& image, int x, QColor c)
+{
+    std::vector<int> y;
+    for (int i = 0; i < image.height(); ++i)
+        if (proche(image.pixel(x, i), c))
+            y.push_back(i);
+    return y;
+}
+
+} // namespace
+
+// The threshold line sits between the dark and the light samples where the level puts it.
+TEST_F(Dessin, LImagePngPlaceLeSeuilEntreLesNiveauxDuSignal)
+{
+    const Trace t = trace();
+    ASSERT_EQ(t.lecture.seuil, 49);
+    const QString png = dossier.filePath("sos.png");
+    ASSERT_EQ(exporter_image(t, cadreur(t).ajuste(), png), "");
+    QImage image(png);
+    ASSERT_EQ(image.size(), taille_image);
+
+    const QRectF mesures = zone_des_mesures(police_dessin(), QRectF(QPointF(0, 0), taille_image));
+    const int x_sombre = int(mesures.right()) - 4;
+    const QColor bleu(20, 60, 140);
+    const auto rouge = rangees(image, x_sombre, QColor(200, 30, 30));
+    const auto sombre = rangees(image, x_sombre, bleu);
+    ASSERT_FALSE(rouge.empty());
+    ASSERT_FALSE(sombre.empty());
+    // The middle of the first calibration pulse is lit.
+    const int x_lumiere = int(Echelle{0, 6400 * 0.0013, mesures.left(), mesures.right()}.px(
+        (t.lecture.calibration[0].debut + t.lecture.calibration[0].longueur / 2) * 0.0013));
+    const auto lumiere = rangees(image, x_lumiere, bleu);
+    ASSERT_FALSE(lumiere.empty());
+    const double y_seuil = (rouge.front() + rouge.back()) / 2.0;
+    const double y_sombre = (sombre.front() + sombre.back()) / 2.0;
+    const double y_lumiere = lumiere.front();
+    EXPECT_NEAR((y_sombre - y_seuil) / (y_sombre - y_lumiere), 49.0 / 99, 0.02);
+}
+
+TEST_F(Dessin, LImageSvgSeLitEtPorteSesLegendes)
+{
+    const Trace t = trace();
+    const QString svg = dossier.filePath("sos.svg");
+    ASSERT_EQ(exporter_image(t, cadreur(t).ajuste(), svg), "");
+    QFile f(svg);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&f);
+    QString racine;
+    QStringList textes;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && racine.isEmpty())
+            racine = xml.name().toString();
+        if (xml.isCharacters() && !xml.isWhitespace())
+            textes << xml.text().toString();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(racine, "svg");
+    EXPECT_TRUE(textes.contains("seuil"));
+    EXPECT_TRUE(textes.contains("o"));
+
+    EXPECT_NE(exporter_image(t, cadreur(t).ajuste(), dossier.filePath("sos.jpg")), "");
+    EXPECT_NE(exporter_image(t, cadreur(t).ajuste(), dossier.filePath("absent/sos.png")), "");
+}
+
+TEST(Cadreur, LeZoomGardeLeTempsSousLePointeurEtResteDansLEnregistrement)
+{
+    const Cadreur c(8.32, 0.026);
+    const Cadrage zoome = c.zoomer(c.ajuste(), 4, 2.0);
+    EXPECT_NEAR(zoome.duree_s(), 2.08, 1e-9);
+    EXPECT_NEAR((2.0 - zoome.debut_s) / zoome.duree_s(), 2.0 / 8.32, 1e-9);
+    EXPECT_NEAR(c.zoomer(zoome, 1e6, 5).duree_s(), 0.026, 1e-12);
+    EXPECT_NEAR(c.zoomer(zoome, 1e-6, 5).duree_s(), 8.32, 1e-12);
+    const Cadrage bout = c.deplacer(zoome, 100);
+    EXPECT_DOUBLE_EQ(bout.fin_s, 8.32);
+    EXPECT_NEAR(bout.duree_s(), zoome.duree_s(), 1e-9);
+    EXPECT_DOUBLE_EQ(c.deplacer(zoome, -100).debut_s, 0);
+}
+
+// The command line: the reading in the JSON line, the image of one file.
+TEST_F(Dessin, LaLigneDeCommandeDonneLaLectureEtLImage)
+{
+    QString sortie, erreurs;
+    QTextStream so(&sortie), se(&erreurs);
+    const QString png = dossier.filePath("cli.png");
+    ASSERT_EQ(decoder_fichiers({"optolink-decode", "--json", "--lecture", "--morse", "--image", png, fichier}, so, se), 0)
+        << erreurs.toStdString();
+    const QJsonObject ligne = QJsonDocument::fromJson(sortie.toUtf8()).object();
+    const QJsonObject lecture = ligne["lecture"].toObject();
+    EXPECT_EQ(lecture["seuil"].toInt(), 49);
+    EXPECT_EQ(lecture["largeurs"].toObject()["largeurpoint"].toInt(), trace().lecture.largeurs[0].echantillons);
+    EXPECT_EQ(lecture["caracteres"].toArray().first().toObject()["texte"].toString(), "s");
+    EXPECT_EQ(lecture["paliers"].toArray().size(), static_cast<qsizetype>(trace().lecture.paliers.size()));
+    EXPECT_EQ(QImage(png).size(), taille_image);
+
+    EXPECT_EQ(decoder_fichiers({"optolink-decode", "--morse", "--image", png, fichier, fichier}, so, se), 2);
+    EXPECT_EQ(decoder_fichiers({"optolink-decode", "--morse", "--lecture", fichier}, so, se), 2);
+    EXPECT_EQ(decoder_fichiers({"optolink-decode", "--morse", "--image", dossier.filePath("x.gif"), fichier}, so, se), 1);
+    EXPECT_TRUE(erreurs.contains(".png ou .svg"));
+}
