@@ -29,7 +29,7 @@ public:
         if (actif_)
             armer(acteur_.instant_s());
         else
-            acteur_.annuler(en_attente_);
+            annuler();
     }
     bool enabled() const override { return actif_; }
 
@@ -38,14 +38,22 @@ private:
     // interval after now when the loop was too busy to deliver it in time.
     void armer(double depuis_s)
     {
-        acteur_.annuler(en_attente_);
+        annuler();
         const double echeance = depuis_s + interval_ms_ / 1000.0;
         en_attente_ = acteur_.programmer(echeance, [this, echeance] {
+            en_attente_ = 0; // running: there is nothing left to cancel, nor to remember as cancelled
             const double maintenant = acteur_.instant_s();
             const double suivante = echeance + interval_ms_ / 1000.0;
             armer(suivante > maintenant ? echeance : maintenant);
             tic();
         });
+    }
+
+    void annuler()
+    {
+        if (en_attente_ != 0)
+            acteur_.annuler(en_attente_);
+        en_attente_ = 0;
     }
 
     TempsVirtuel::Acteur& acteur_;
