@@ -64,6 +64,14 @@ void InterfaceSimulee::arrivee(char c)
     decoupeur_.octet(c);
 }
 
+void InterfaceSimulee::oublier_journal()
+{
+    journal_.clear();
+    octets_recus_.clear();
+    lignes_.clear();
+    commandes_.clear();
+}
+
 void InterfaceSimulee::laser(bool allume)
 {
     const double instant = temps_.maintenant_s();

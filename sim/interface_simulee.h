@@ -62,7 +62,10 @@ public:
     // Every change of the laser's level.
     void surChangementLaser(std::function<void(const ChangementLaser&)> action) { changement_ = std::move(action); }
 
-    // What happened so far, for the tests and the bench's log.
+    // What happened so far, for the tests and the bench's log, kept until forgotten: a long run
+    // forgets it from time to time, or it grows with every request.
+    void oublier_journal();
+    // What happened so far (since the journal was last forgotten).
     const std::vector<ChangementLaser>& journal_laser() const { return journal_; }
     const QByteArray& octets_recus() const { return octets_recus_; }
     const QList<QByteArray>& lignes_recues() const { return lignes_; }      // without their CR
