@@ -71,7 +71,9 @@ void Perturbateur::repondre(const QByteArray& texte)
         emettre_a(maintenant, texte); // lost or garbled on arrival
         return;
     case SortePanne::decoupage: {
-        if (texte.size() < 2 || !tirage(panne_->taux)) {
+        // One reply held back at a time: those asked for meanwhile wait behind it, as on a line,
+        // and then leave whole, so that the interface never falls further and further behind.
+        if (texte.size() < 2 || retenu_jusqua_s_ > maintenant || !tirage(panne_->taux)) {
             emettre_a(maintenant, texte);
             return;
         }

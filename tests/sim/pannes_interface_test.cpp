@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -102,11 +103,16 @@ TEST(PannesInterface, ChaquePanneDeReponsesFaitCeQuElleDitEtSeRejoue)
     EXPECT_EQ(texte(avec(SortePanne::brouillage, 0.3, 0)), texte(avec(SortePanne::brouillage, 0.3, 0)));
     EXPECT_EQ(texte(avec(SortePanne::brouillage, 0, 0)), texte(normal));
 
-    // Split replies keep their bytes and their order; the rest of a reply waits.
+    // Split replies keep their bytes and their order; the rest of a reply waits, and the replies
+    // behind it do not fall further and further behind.
     const std::vector<Arrivee> coupees = avec(SortePanne::decoupage, 1, 0.05);
     EXPECT_EQ(texte(coupees), texte(normal));
-
-    EXPECT_GE(coupees.back().instant_s, normal.back().instant_s + 0.05);
+    double attente_dans_une_reponse = 0;
+    for (std::size_t i = 1; i < coupees.size(); ++i)
+        if (coupees[i - 1].octet != '\r')
+            attente_dans_une_reponse = std::max(attente_dans_une_reponse, coupees[i].instant_s - coupees[i - 1].instant_s);
+    EXPECT_GE(attente_dans_une_reponse, 0.05 - 1e-9);
+    EXPECT_LT(coupees.back().instant_s, normal.back().instant_s + 0.05 + 0.002);
 
     const std::vector<Arrivee> tardives = apres_panne(avec(SortePanne::retard, 1, 0.2));
     ASSERT_FALSE(tardives.empty());
