@@ -34,14 +34,22 @@ const std::vector<Envoi> envois{
     {binaire_lent, menu_typebinaire_Click, "a"},        {binaire_rapide, menu_binairerap_17s_Click, "ok"},
 };
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int nb_messages = 40; // several times slower, and the sanitizer's allocator is not malloc's
-#else
 constexpr int nb_messages = 200;
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's runtime, whose allocator replaces malloc's (its header is not always installed).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
-// Bytes handed out by malloc and not freed; 0 where the allocator does not tell.
-std::int64_t memoire_octets() { return static_cast<std::int64_t>(mallinfo2().uordblks); }
+// Bytes allocated and not freed, from the allocator in use: the sanitizer's when there is one.
+std::int64_t memoire_octets()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return static_cast<std::int64_t>(__sanitizer_get_current_allocated_bytes());
+#else
+    return static_cast<std::int64_t>(mallinfo2().uordblks);
+#endif
+}
 
 // How deep the stack is where an event of the station's loop runs.
 std::uintptr_t profondeur() { return reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)); }
