@@ -96,10 +96,14 @@ TEST_F(BancProgramme, AideEnFrancaisEtOptionsRefusees)
     EXPECT_EQ(banc.exitCode(), 0);
     const QString aide = QString::fromLocal8Bit(banc.readAllStandardOutput());
     EXPECT_TRUE(aide.contains(QStringLiteral("numéros de port des interfaces A et B"))) << aide.toStdString();
+    EXPECT_TRUE(aide.contains(QStringLiteral("--panne SORTE"))) << aide.toStdString();
 
     for (const QStringList& mauvais : {QStringList{QStringLiteral("--ports"), QStringLiteral("3")},
                                        QStringList{QStringLiteral("--ports"), QStringLiteral("0,1")},
                                        QStringList{QStringLiteral("--bruit"), QStringLiteral("beaucoup")},
+                                       QStringList{QStringLiteral("--panne"), QStringLiteral("panique")},
+                                       QStringList{"--panne", "brouillage", "--panne-taux", "2"},
+                                       QStringList{"--panne", "mutisme", "--panne-interface", "C"},
                                        QStringList{QStringLiteral("--inconnue")}}) {
         QProcess p;
         p.start(QStringLiteral(OPTOLINK_BENCH), mauvais);
