@@ -3,9 +3,9 @@
 #include "app/dessin/axes.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
+#include <vector>
 
 namespace optolink {
 
@@ -14,6 +14,7 @@ namespace {
 const QColor couleur_impulsion(255, 236, 150, 170);
 const QColor couleur_marqueur(150, 215, 150, 150);
 const QColor couleur_ignoree(240, 120, 120, 130);
+const QColor couleur_seuil(200, 30, 30);
 
 QColor fond_de(const QString& sorte)
 {
@@ -22,44 +23,85 @@ QColor fond_de(const QString& sorte)
     return sorte == u"?" ? couleur_ignoree : couleur_impulsion;
 }
 
+QRectF zone_trace(const QFont& police, const QRectF& zone)
+{
+    const QFontMetricsF fm(police);
+    return QRectF(QPointF(zone.left() + 8 + fm.horizontalAdvance(QStringLiteral("20,0 V")) + 8,
+                          zone.top() + 8 + 2.4 * fm.height()),
+                  QPointF(zone.right() - 8 - fm.horizontalAdvance(QStringLiteral("seuil")) - 6,
+                          zone.bottom() - 8 - 2.2 * fm.height()));
+}
+
 } // namespace
 
-void dessiner_direct(QPainter& p, const QRectF& zone, const Signaux& signaux, double tensionseuil_v)
+double echelle_direct_v(const Signaux& signaux, double tensionseuil_v)
 {
-    p.save();
+    double haut = std::max(tensionseuil_v, 1.0);
+    for (const TensionLue& t : signaux.tensions())
+        haut = std::max(haut, t.tension_v);
+    return haut * 1.1;
+}
+
+void BandeDirect::peindre_fond(const Fond& fond, const QRectF& trace)
+{
+    image_ = QImage(fond.taille.toSize(), QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image_);
+    p.setFont(fond.police);
+    const QFontMetricsF fm(fond.police);
+    const QRectF zone(QPointF(0, 0), fond.taille);
     p.fillRect(zone, Qt::white);
-    const QFontMetricsF fm(p.font());
-    const QRectF trace(QPointF(zone.left() + 8 + fm.horizontalAdvance(QStringLiteral("20,0 V")) + 8,
-                               zone.top() + 8 + 2.4 * fm.height()),
-                       QPointF(zone.right() - 8 - fm.horizontalAdvance(QStringLiteral("seuil")) - 6,
-                               zone.bottom() - 8 - 2.2 * fm.height()));
-    const auto& tensions = signaux.tensions();
     p.setPen(QColor(20, 20, 20));
-    p.drawText(QPointF(zone.left() + 8, zone.top() + 8 + fm.ascent()),
+    p.drawText(QPointF(8, 8 + fm.ascent()),
                QStringLiteral("Tension lue à chaque tic de la minuterie, %1 dernières secondes ; impulsions "
                               "classées par le récepteur lent").arg(nombre_fr(Signaux::duree_direct_s, 0)));
-    if (tensions.empty()) {
+    if (fond.vide) {
         p.drawText(trace, Qt::AlignCenter, QStringLiteral("Aucune tension lue pour l'instant."));
-        p.restore();
         return;
     }
-    const double fin = tensions.back().t_s;
-    double haut = std::max(tensionseuil_v, 1.0);
-    for (const TensionLue& t : tensions)
-        haut = std::max(haut, t.tension_v);
-    const Echelle x{fin - Signaux::duree_direct_s, fin, trace.left(), trace.right()};
-    const Echelle y{0, haut * 1.1, trace.bottom(), trace.top()};
+    const Echelle y{0, fond.echelle_v, trace.bottom(), trace.top()};
+    dessiner_axes(p, trace, Echelle{-Signaux::duree_direct_s, 0, trace.left(), trace.right()}, y);
+    const double ys = y.px(fond.seuil_v);
+    p.setPen(couleur_seuil);
+    p.drawText(QPointF(trace.right() + 4, ys + fm.ascent() / 2 - 1), QStringLiteral("seuil"));
+}
 
+void BandeDirect::dessiner(QPainter& p, const QRectF& zone, const Signaux& signaux, double tensionseuil_v)
+{
+    const auto& tensions = signaux.tensions();
+    const QRectF trace = zone_trace(p.font(), zone);
+    const Fond fond{zone.size(), p.font(), echelle_direct_v(signaux, tensionseuil_v), tensionseuil_v,
+                    tensions.empty()};
+    if (fond_ != fond) {
+        peindre_fond(fond, trace.translated(-zone.topLeft()));
+        fond_ = fond;
+    }
+    p.drawImage(zone.topLeft(), image_);
+    if (tensions.empty())
+        return;
+
+    const double fin = tensions.back().t_s;
+    const Echelle x{fin - Signaux::duree_direct_s, fin, trace.left(), trace.right()};
+    const Echelle y{0, fond.echelle_v, trace.bottom(), trace.top()};
     p.save();
     p.setClipRect(trace);
     for (const ImpulsionLente& i : signaux.impulsions())
         p.fillRect(QRectF(QPointF(x.px(i.debut_s), trace.top()), QPointF(x.px(i.fin_s), trace.bottom())),
                    fond_de(i.sorte));
+    std::vector<QPointF> points;
+    points.reserve(tensions.size());
+    for (const TensionLue& t : tensions)
+        points.emplace_back(x.px(t.t_s), y.px(t.tension_v));
+    // One-pixel pens take the rasteriser's fast path.
+    p.setPen(QPen(QColor(20, 60, 140), 1));
+    p.drawPolyline(points.data(), static_cast<int>(points.size()));
+    const double ys = y.px(tensionseuil_v);
+    p.setPen(QPen(couleur_seuil, 1));
+    p.drawLine(QPointF(trace.left(), ys), QPointF(trace.right(), ys));
     p.restore();
-    dessiner_axes(p, trace, Echelle{-Signaux::duree_direct_s, 0, trace.left(), trace.right()}, y);
 
     QFont grasse = p.font();
     grasse.setBold(true);
+    p.save();
     p.setFont(grasse);
     const QFontMetricsF fg(grasse);
     for (const ImpulsionLente& i : signaux.impulsions()) {
@@ -70,21 +112,6 @@ void dessiner_direct(QPainter& p, const QRectF& zone, const Signaux& signaux, do
             continue;
         p.drawText(QPointF((a + b - largeur) / 2, trace.top() - 4 - fg.descent()), i.sorte);
     }
-
-    p.save();
-    p.setClipRect(trace);
-    QPainterPath chemin;
-    chemin.moveTo(x.px(tensions.front().t_s), y.px(tensions.front().tension_v));
-    for (const TensionLue& t : tensions)
-        chemin.lineTo(x.px(t.t_s), y.px(t.tension_v));
-    p.setPen(QPen(QColor(20, 60, 140), 1.5));
-    p.drawPath(chemin);
-    p.restore();
-
-    const double ys = y.px(tensionseuil_v);
-    p.setPen(QPen(QColor(200, 30, 30), 1.5));
-    p.drawLine(QPointF(trace.left(), ys), QPointF(trace.right(), ys));
-    p.drawText(QPointF(trace.right() + 4, ys + fm.ascent() / 2 - 1), QStringLiteral("seuil"));
     p.restore();
 }
 

@@ -138,7 +138,13 @@ void FenetreSignal::afficher_dernier_enregistrement()
         periode_->setCurrentIndex(index_periode(dernier->periode_s));
     }
     vue_trace_->montrer(dernier, aucun_enregistrement);
-    montrer_onglet(onglet_enregistrement);
+    // In a slow coding nothing is recorded: what the light did is the live chart.
+    montrer_onglet(codage_lent() ? onglet_direct : onglet_enregistrement);
+}
+
+bool FenetreSignal::codage_lent() const
+{
+    return poste_.etat.typecodage != u"mr" && poste_.etat.typecodage != u"br";
 }
 
 void FenetreSignal::choisir_fichier()
@@ -208,12 +214,8 @@ void FenetreSignal::exporter(const QString& suffixe)
 
 void FenetreSignal::reception_terminee()
 {
-    if (!apres_reception_ || !apres_reception_->isChecked())
-        return;
-    if (poste_.etat.typecodage == u"mr" || poste_.etat.typecodage == u"br")
+    if (apres_reception_ && apres_reception_->isChecked())
         afficher_dernier_enregistrement();
-    else
-        montrer_onglet(onglet_direct);
 }
 
 } // namespace optolink

@@ -32,6 +32,7 @@ public:
 private:
     void relire_fichier();
     void montrer_onglet(int onglet);
+    bool codage_lent() const;
     void reception_terminee();
 
     Poste& poste_;

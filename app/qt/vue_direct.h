@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/dessin/dessin_direct.h"
 #include "app/poste.h"
 
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 namespace optolink {
 
@@ -20,9 +22,22 @@ protected:
     void hideEvent(QHideEvent* evenement) override;
 
 private:
+    // What the chart would show, as far as it can change: readings that all fall on one pixel row,
+    // with no pulse in view, look the same however far they have scrolled.
+    struct Apercu {
+        int rangee;
+        double echelle_v;
+        int largeur, hauteur;
+        bool operator==(const Apercu&) const = default;
+    };
+    std::optional<Apercu> apercu() const;
+    void regarder();
+
     Poste& poste_;
+    BandeDirect bande_;
     QTimer surveillance_;
     std::uint64_t version_peinte_ = 0;
+    std::optional<Apercu> apercu_peint_;
 };
 
 } // namespace optolink

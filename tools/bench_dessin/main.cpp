@@ -1,7 +1,9 @@
 // optolink-bench-dessin [FICHIER.rrr] [--binaire]: draws a recording (by default the 12801-sample
 // example) into a 1600 × 640 image, whole, at ten zoom levels and along a pan of a hundred steps,
-// and prints the drawing times; then the time to write it as PNG and as SVG.
+// and prints the drawing times; then the time to write it as PNG and as SVG, and the time of one
+// picture of the live strip chart with its readings changing, as the signal window repaints it.
 #include "app/dessin/axes.h"
+#include "app/dessin/dessin_direct.h"
 #include "app/dessin/dessin_trace.h"
 #include "app/dessin/image_trace.h"
 
@@ -93,5 +95,28 @@ int main(int argc, char* argv[])
         const QString raison = exporter_image(trace, entier, dossier.filePath(QStringLiteral("signal.") + suffixe));
         std::printf("exportation %s : %.1f ms %s\n", suffixe, chrono.nsecsElapsed() / 1e6, qPrintable(raison));
     }
+
+    // Fifteen seconds of readings every 50 ms, a pulse every second, as during a slow reception.
+    Signaux signaux;
+    for (int i = 0; i < 300; ++i) {
+        const double t = i * 0.05;
+        const bool allume = i % 20 < 6;
+        signaux.noter_tension(t, allume ? 3.9 + 0.01 * (i % 3) : 0.15 + 0.01 * (i % 2));
+        if (i % 20 == 6)
+            signaux.noter_impulsion(t - 0.3, t, QStringLiteral("-"));
+    }
+    QImage fenetre(QSize(1100, 560), QImage::Format_ARGB32_Premultiplied);
+    BandeDirect bande;
+    ms.clear();
+    for (int i = 0; i < 50; ++i) {
+        QElapsedTimer chrono;
+        chrono.start();
+        QPainter p(&fenetre);
+        p.setFont(police_dessin());
+        bande.dessiner(p, QRectF(fenetre.rect()), signaux, 0.66);
+        p.end();
+        ms.push_back(chrono.nsecsElapsed() / 1e6);
+    }
+    imprimer("bande en direct (1100 × 560)", ms);
     return 0;
 }
