@@ -135,6 +135,7 @@ TEST_P(Pannes, LeProgrammeResteVivantSobreEtPrevenu)
     }
 
     if (e.panne_chez_a) {
+        EXPECT_GE(postes.banc.interface(0).journal_laser().size(), 4u) << "nothing was sent";
         EXPECT_EQ(en_panne.fenetre.Etiquette2.Caption, "Réception de message") << "the send did not end";
         EXPECT_TRUE(en_panne.fenetre.Btonenvoiemorse.Enabled);
         EXPECT_FALSE(en_panne.fenetre.Texte1.Locked);
