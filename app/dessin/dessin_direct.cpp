@@ -101,10 +101,12 @@ void BandeDirect::dessiner(QPainter& p, const QRectF& zone, const Signaux& signa
 
     QFont grasse = p.font();
     grasse.setBold(true);
+    QFont symbole = grasse;
+    symbole.setPixelSize(std::max(grasse.pixelSize(), 1) * 2); // a dot must show as much as a dash
     p.save();
-    p.setFont(grasse);
-    const QFontMetricsF fg(grasse);
     for (const ImpulsionLente& i : signaux.impulsions()) {
+        p.setFont(i.sorte == u"." || i.sorte == u"-" ? symbole : grasse);
+        const QFontMetricsF fg(p.font());
         const double a = std::max(x.px(i.debut_s), trace.left());
         const double b = std::min(x.px(i.fin_s), trace.right());
         const double largeur = fg.horizontalAdvance(i.sorte);

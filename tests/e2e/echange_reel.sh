@@ -109,6 +109,16 @@ for f in "$fenetreA" "$fenetreB"; do
     esac
 done
 
+# With SIGNAL set, B shows its signal window after each reception: the last entry of its "Signal"
+# menu.
+if [ -n "${SIGNAL:-}" ]; then
+    xdotool windowfocus --sync "$fenetreB"
+    xdotool key --clearmodifiers alt+s
+    sleep 0.3
+    xdotool key Up Return
+    sleep 0.3
+fi
+
 # Put the message into A's message box, replacing what is there, and press the send button: by
 # its access key for a slow coding; the fast buttons have none, so by the keyboard's tab order
 # (Texte2, Quitter, Effacer, then the fast button) and the space bar.
@@ -129,6 +139,15 @@ binaire) xdotool key --clearmodifiers alt+e ;;
     ;;
 esac
 
+# SIGNAL=fichier.png keeps a picture of B's signal window as it opens at the end of the reception,
+# moved over A's window, away from B's text.
+if [ -n "${SIGNAL:-}" ]; then
+    id=$(timeout 120 xdotool search --sync --onlyvisible --name "^Signal$" | tail -1) || absente Signal
+    xdotool windowmove --sync "$id" 0 0
+    sleep 0.5
+    import -window root -crop 1120x640+0+0 "$SIGNAL"
+fi
+
 lu=""
 for _ in $(seq 60); do
     sleep 2
@@ -138,21 +157,8 @@ for _ in $(seq 60); do
     case $codage in *-rapide) lu=$(printf '%s' "$lu" | sed 's/ *$//') ;; esac
     [ "$lu" = "$attendu" ] && break
 done
-# CAPTURE=fichier.png keeps a picture of both windows (ImageMagick's import), for the documentation;
-# SIGNAL=fichier.png one of B's signal window, opened from its "Signal" menu (first entry for a fast
-# coding, the check entry and its live chart during a second exchange for a slow one).
+# CAPTURE=fichier.png keeps a picture of both windows (ImageMagick's import), for the documentation.
 [ -n "${CAPTURE:-}" ] && import -window root "$CAPTURE"
-if [ -n "${SIGNAL:-}" ]; then
-    xdotool windowfocus --sync "$fenetreB"
-    xdotool key --clearmodifiers alt+s
-    sleep 0.3
-    xdotool key Return
-    sleep 1
-    id=$(fenetre "^Signal$")
-    xdotool windowmove --sync "$id" 0 0
-    sleep 1
-    import -window root -crop 1120x640+0+0 "$SIGNAL"
-fi
 echo "reçu : [$lu]"
 echo "attendu : [$attendu]"
 if [ "$lu" != "$attendu" ]; then
