@@ -6,6 +6,7 @@
 #include "tests/codings/postes_simules.h"
 #include "tests/link/com_scriptee.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
