@@ -3,11 +3,11 @@
 #include "app/dessin/image_trace.h"
 #include "tools/decode/decodage_cli.h"
 
+#include "ecran_qt.h"
 #include "tests/fast/synthese.h"
 
 #include <QFile>
 #include <QFont>
-#include <QGuiApplication>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,14 +22,7 @@ using namespace optolink;
 namespace {
 
 // Drawing needs fonts, hence a GUI application (offscreen under ctest).
-struct Dessin : ::testing::Test {
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char nom[] = "test_dessin";
-        static char* argv[] = {nom, nullptr};
-        static QGuiApplication application(argc, argv);
-    }
+struct Dessin : essai::Ecran {
     QTemporaryDir dossier;
     // A clean recording: dark at 0, light at 99, so the decoder's level is 49.
     std::vector<int> echantillons = synthese::emission_morse("sos").echantillons(6400, {0, 99, 0});
