@@ -1,6 +1,7 @@
 #include "app/dessin/axes.h"
 #include "app/dessin/dessin_trace.h"
 #include "app/dessin/image_trace.h"
+#include "app/qt/vue_trace.h"
 #include "tools/decode/decodage_cli.h"
 
 #include "ecran_qt.h"
@@ -12,6 +13,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -118,6 +122,35 @@ TEST(Cadreur, LeZoomGardeLeTempsSousLePointeurEtResteDansLEnregistrement)
     EXPECT_DOUBLE_EQ(bout.fin_s, 8.32);
     EXPECT_NEAR(bout.duree_s(), zoome.duree_s(), 1e-9);
     EXPECT_DOUBLE_EQ(c.deplacer(zoome, -100).debut_s, 0);
+}
+
+// The view under the mouse and the keyboard: the wheel zooms in around the pointer, a drag pans,
+// F shows the whole recording again.
+TEST_F(Dessin, LaVueZoomeGlisseEtSeRajuste)
+{
+    VueTrace vue;
+    vue.resize(1000, 500);
+    vue.montrer(trace(), {});
+    const double entier = vue.cadrage().duree_s();
+    const QPointF milieu(500, 250);
+    QWheelEvent molette(milieu, vue.mapToGlobal(milieu), {}, {0, 240}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                        false);
+    QCoreApplication::sendEvent(&vue, &molette);
+    const Cadrage zoome = vue.cadrage();
+    EXPECT_NEAR(zoome.duree_s(), entier / (1.25 * 1.25), 1e-9);
+    EXPECT_GT(zoome.debut_s, 0);
+
+    QMouseEvent appui(QEvent::MouseButtonPress, milieu, vue.mapToGlobal(milieu), Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent glisse(QEvent::MouseMove, milieu + QPointF(100, 0), vue.mapToGlobal(milieu + QPointF(100, 0)),
+                       Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&vue, &appui);
+    QCoreApplication::sendEvent(&vue, &glisse);
+    EXPECT_LT(vue.cadrage().debut_s, zoome.debut_s); // dragged right: earlier samples come into view
+    EXPECT_NEAR(vue.cadrage().duree_s(), zoome.duree_s(), 1e-9);
+
+    QKeyEvent f(QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, "f");
+    QCoreApplication::sendEvent(&vue, &f);
+    EXPECT_DOUBLE_EQ(vue.cadrage().duree_s(), entier);
 }
 
 // The command line: the reading in the JSON line, the image of one file.
