@@ -71,19 +71,37 @@ QString libelle(const PalierLu& p, bool etalonnage)
     return p.lu;
 }
 
-// Dots, dashes and bits stand out; the rest is commentary.
-QFont police_libelle(const QFont& base, const QString& texte, bool etalonnage)
-{
-    QFont f = base;
-    if (!etalonnage && !texte.contains(u' ') && texte != u"×") {
-        f.setBold(true);
-        if (texte == u"." || texte == u"-")
-            f.setPixelSize(base.pixelSize() > 0 ? base.pixelSize() * 2 : base.pixelSize());
-    } else if (!etalonnage) {
-        f.setItalic(true);
+// Dots, dashes and bits stand out; the rest is commentary. Each font is built once with its
+// metrics: a dense recording has hundreds of labels.
+class Polices {
+public:
+    explicit Polices(const QFont& base) : normale_(base), grasse_(base), grande_(base), italique_(base)
+    {
+        grasse_.f.setBold(true);
+        grande_.f.setBold(true);
+        if (base.pixelSize() > 0)
+            grande_.f.setPixelSize(base.pixelSize() * 2);
+        italique_.f.setItalic(true);
+        for (Police* p : {&grasse_, &grande_, &italique_})
+            p->m = QFontMetricsF(p->f);
     }
-    return f;
-}
+    struct Police {
+        explicit Police(const QFont& police) : f(police), m(police) {}
+        QFont f;
+        QFontMetricsF m;
+    };
+    const Police& de(const PalierLu& palier, bool etalonnage) const
+    {
+        if (etalonnage)
+            return normale_;
+        if (palier.arret || palier.lu.isEmpty() || palier.lu.count(u' ') == palier.lu.size())
+            return italique_;
+        return palier.lu == u"." || palier.lu == u"-" ? grande_ : grasse_;
+    }
+
+private:
+    Police normale_, grasse_, grande_, italique_;
+};
 
 struct Repere {
     Echelle x; // seconds → pixels
@@ -162,9 +180,10 @@ void dessiner_seuil(QPainter& p, const Repere& r, const QRectF& trace, int seuil
 void dessiner_libelles(QPainter& p, const Repere& r, const QRectF& trace, const std::vector<PalierLu>& paliers,
                        bool etalonnage)
 {
-    const QFont base = p.font();
-    const double y = trace.top() - 4 - QFontMetricsF(base).descent();
+    const Polices polices(p.font());
+    const double y = trace.top() - 4 - QFontMetricsF(p.font()).descent();
     double libre_apres = trace.left();
+    const QFont* en_cours = nullptr;
     p.save();
     for (const PalierLu& palier : paliers) {
         const double x0 = r.x_de(palier.debut);
@@ -174,8 +193,8 @@ void dessiner_libelles(QPainter& p, const Repere& r, const QRectF& trace, const 
         const QString texte = libelle(palier, etalonnage);
         if (texte.isEmpty())
             continue;
-        p.setFont(police_libelle(base, texte, etalonnage));
-        const double largeur = QFontMetricsF(p.font()).horizontalAdvance(texte);
+        const Polices::Police& police = polices.de(palier, etalonnage);
+        const double largeur = police.m.horizontalAdvance(texte);
         const double milieu = std::clamp((x0 + x1) / 2, trace.left() + largeur / 2, trace.right() - largeur / 2);
         const double gauche = milieu - largeur / 2;
         const bool symbole = !etalonnage && palier.lumiere;
@@ -183,6 +202,10 @@ void dessiner_libelles(QPainter& p, const Repere& r, const QRectF& trace, const 
             continue;
         const bool fautif = palier.lu.isEmpty() && palier.longueur > 0;
         p.setPen(!etalonnage && fautif ? couleur_rien : QColor(30, 30, 30));
+        if (en_cours != &police.f) {
+            p.setFont(police.f);
+            en_cours = &police.f;
+        }
         p.drawText(QPointF(gauche, y), texte);
         libre_apres = std::max(libre_apres, gauche + largeur);
     }
