@@ -6,6 +6,24 @@
 
 namespace optolink {
 
+namespace {
+
+void garder(Trace& trace, const ReceptionMorse& m)
+{
+    trace.code = m.codemorse;
+    trace.message = m.message;
+    trace.texte1 = m.texte1;
+}
+
+void garder(Trace& trace, const ReceptionBinaire& b)
+{
+    trace.code = b.chainebits;
+    trace.message = b.message;
+    trace.texte1 = b.texte1;
+}
+
+} // namespace
+
 std::vector<int> niveaux_table(std::span<const QString> tabmesures, int nbmesuresmax)
 {
     std::vector<int> niveaux;
@@ -27,15 +45,9 @@ Trace trace_fichier(QIODevice& fichier, CodageRapide codage, double periode_s)
         trace.niveaux.push_back(lecteur.valeur_suivante());
     fichier.seek(0);
     if (codage == CodageRapide::morse) {
-        const ReceptionMorse m = decode_fichiermorserap(fichier, {}, &trace.lecture);
-        trace.code = m.codemorse;
-        trace.message = m.message;
-        trace.texte1 = m.texte1;
+        garder(trace, decode_fichiermorserap(fichier, {}, &trace.lecture));
     } else {
-        const ReceptionBinaire b = decode_fichierbinrap(fichier, {}, &trace.lecture);
-        trace.code = b.chainebits;
-        trace.message = b.message;
-        trace.texte1 = b.texte1;
+        garder(trace, decode_fichierbinrap(fichier, {}, &trace.lecture));
     }
     return trace;
 }
@@ -48,15 +60,9 @@ Trace trace_table(std::span<const QString> tabmesures, int nbmesuresmax, int seu
     trace.periode_s = periode_s;
     trace.niveaux = niveaux_table(tabmesures, nbmesuresmax);
     if (codage == CodageRapide::morse) {
-        const ReceptionMorse m = decoder_morse_rapide(tabmesures, nbmesuresmax, seuilbrut, {}, &trace.lecture);
-        trace.code = m.codemorse;
-        trace.message = m.message;
-        trace.texte1 = m.texte1;
+        garder(trace, decoder_morse_rapide(tabmesures, nbmesuresmax, seuilbrut, {}, &trace.lecture));
     } else {
-        const ReceptionBinaire b = decoder_binaire_rapide(tabmesures, nbmesuresmax, seuilbrut, {}, &trace.lecture);
-        trace.code = b.chainebits;
-        trace.message = b.message;
-        trace.texte1 = b.texte1;
+        garder(trace, decoder_binaire_rapide(tabmesures, nbmesuresmax, seuilbrut, {}, &trace.lecture));
     }
     return trace;
 }
