@@ -28,8 +28,13 @@ InterfaceSimulee::InterfaceSimulee(Ordonnanceur& temps, QString nom, std::functi
       tension_ea0_v_(std::move(tension_ea0_v)),
       descendante_(temps, [this](char c) { arrivee(c); }),
       montante_(temps, [this](char c) {
-          if (reponse_ && perturbateur_.livrer(c))
+          // Through USB the bytes wait in the adapter, whether the computer listens yet or not.
+          if (usb_) {
+              if (perturbateur_.livrer(c))
+                  usb_->monter(c);
+          } else if (reponse_ && perturbateur_.livrer(c)) {
               reponse_(c);
+          }
       }),
       perturbateur_(temps, [this](const QByteArray& octets) { montante_.envoyer(octets); })
 {
@@ -54,7 +59,23 @@ void InterfaceSimulee::regler_gigue_laser(double gigue_s, std::uint32_t graine)
     hasard_gigue_.seed(graine);
 }
 
-void InterfaceSimulee::envoyer(const QByteArray& octets) { descendante_.envoyer(octets); }
+void InterfaceSimulee::regler_usb(const ReglagesUsb& reglages)
+{
+    usb_ = std::make_unique<AdaptateurUsb>(
+        temps_, reglages, [this](const QByteArray& octets) { descendante_.envoyer(octets); },
+        [this](char c) {
+            if (reponse_)
+                reponse_(c);
+        });
+}
+
+void InterfaceSimulee::envoyer(const QByteArray& octets)
+{
+    if (usb_)
+        usb_->descendre(octets);
+    else
+        descendante_.envoyer(octets);
+}
 
 void InterfaceSimulee::arrivee(char c)
 {

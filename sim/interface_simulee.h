@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/adaptateur_usb.h"
 #include "sim/decoupeur_commandes.h"
 #include "sim/ligne_serie.h"
 #include "sim/ordonnanceur.h"
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <vector>
@@ -48,6 +50,8 @@ public:
     // Each laser byte then takes effect after a further delay drawn between 0 and gigue_s: how a
     // busy computer or a slow adapter would disturb the lengths of the elements.
     void regler_gigue_laser(double gigue_s, std::uint32_t graine);
+    // From now on the computer reaches the interface through a USB link instead of a serial port.
+    void regler_usb(const ReglagesUsb& reglages);
 
     // Misbehaves from now on as the fault says. Once vanished, the interface hears nothing more
     // and sends nothing more.
@@ -94,6 +98,7 @@ private:
     LigneSerie descendante_;
     LigneSerie montante_;
     Perturbateur perturbateur_;
+    std::unique_ptr<AdaptateurUsb> usb_;
     DecoupeurCommandes decoupeur_;
     std::function<void(char)> reponse_;
     std::function<void(double, bool)> signal_;

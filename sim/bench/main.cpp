@@ -33,6 +33,15 @@ const char* const aide =
     "  --periode-derive S     période de cette variation en secondes (0 : décalage fixe de V)\n"
     "  --graine N             graine du bruit et des pannes, pour les rejouer (par défaut 1)\n"
     "\n"
+    "Liaison USB (interface USB, ou adaptateur USB-série), sur demande :\n"
+    "  --usb                  les octets de l'ordinateur atteignent l'interface au début d'une\n"
+    "                         trame USB (toutes les 1 ms), après le délai de l'ordinateur ; ceux\n"
+    "                         de l'interface lui parviennent quand la minuterie de latence de\n"
+    "                         l'adaptateur expire, ou dès qu'un paquet de 62 octets est plein\n"
+    "  --usb-latence MS       minuterie de latence de l'adaptateur, en ms (par défaut 16)\n"
+    "  --usb-hote MIN,MAX     délai de l'ordinateur avant chaque écriture, tiré entre MIN et MAX\n"
+    "                         ms (par défaut 0,0 : le délai réel de l'ordinateur seul)\n"
+    "\n"
     "Pannes, sur demande seulement (sans --panne, le banc se conduit normalement) :\n"
     "  --panne SORTE          mutisme : l'interface ne répond plus ; disparition : son port\n"
     "                         disparaît, comme une interface débranchée ; brouillage : des\n"
@@ -65,6 +74,35 @@ bool lire_reel(const QCommandLineParser& p, const QString& nom, double& valeur)
     bool ok = false;
     valeur = p.value(nom).toDouble(&ok);
     return ok;
+}
+
+// The USB link asked for on the command line; false with a message on stderr when an option is wrong.
+bool lire_usb(const QCommandLineParser& p, std::optional<ReglagesUsb>& usb)
+{
+    const bool demande = p.isSet(QStringLiteral("usb")) || p.isSet(QStringLiteral("usb-latence"))
+                         || p.isSet(QStringLiteral("usb-hote"));
+    if (!demande)
+        return true;
+    ReglagesUsb lus;
+    double latence_ms = lus.latence_s * 1000;
+    bool ok = lire_reel(p, QStringLiteral("usb-latence"), latence_ms) && latence_ms >= 1 && latence_ms <= 255;
+    if (p.isSet(QStringLiteral("usb-hote"))) {
+        const QStringList champs = p.value(QStringLiteral("usb-hote")).split(u',');
+        bool ok_min = false, ok_max = false;
+        if (champs.size() == 2) {
+            lus.delai_hote_min_s = champs[0].trimmed().toDouble(&ok_min) / 1000;
+            lus.delai_hote_max_s = champs[1].trimmed().toDouble(&ok_max) / 1000;
+        }
+        ok = ok && ok_min && ok_max && lus.delai_hote_min_s >= 0 && lus.delai_hote_max_s >= lus.delai_hote_min_s;
+    }
+    if (!ok) {
+        std::fprintf(stderr, "--usb-latence attend un nombre de millisecondes de 1 à 255, --usb-hote deux "
+                             "nombres de millisecondes croissants séparés par une virgule (ex. 0,2)\n");
+        return false;
+    }
+    lus.latence_s = latence_ms / 1000;
+    usb = lus;
+    return true;
 }
 
 // The fault asked for on the command line, and the interfaces it strikes; false with a message on
@@ -109,9 +147,10 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCommandLineParser p;
     for (const char* nom : {"ports", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine", "panne",
-                            "panne-interface", "panne-debut", "panne-apres-octets", "panne-taux", "panne-delai"})
+                            "usb-latence", "usb-hote", "panne-interface", "panne-debut", "panne-apres-octets", "panne-taux", "panne-delai"})
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
+    p.addOption(QCommandLineOption(QStringLiteral("usb")));
     p.addOption(QCommandLineOption(QStringLiteral("version")));
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!p.parse(app.arguments())) {
@@ -153,6 +192,9 @@ int main(int argc, char** argv)
     std::array<bool, 2> frappees{};
     if (!lire_panne(p, panne, frappees))
         return 2;
+    std::optional<ReglagesUsb> usb;
+    if (!lire_usb(p, usb))
+        return 2;
 
     quitter_sur_signal();
     BancReel banc(reglages, numeros, dossier_banc());
@@ -167,6 +209,17 @@ int main(int argc, char** argv)
                    .arg(QLatin1String(noms[rang]))
                    .arg(banc.port(rang).numero())
                    .arg(banc.port(rang).lien(), banc.port(rang).chemin_pseudo_terminal()));
+    }
+    if (usb) {
+        for (int rang = 0; rang < 2; ++rang) {
+            ReglagesUsb r = *usb;
+            r.graine = reglages.graine + static_cast<std::uint32_t>(rang);
+            banc.interface(rang).regler_usb(r);
+        }
+        ecrire(QStringLiteral("  Liaison USB : trames de 1 ms, délai de l'ordinateur de %1 à %2 ms, latence %3 ms\n")
+                   .arg(usb->delai_hote_min_s * 1000)
+                   .arg(usb->delai_hote_max_s * 1000)
+                   .arg(usb->latence_s * 1000));
     }
     if (panne) {
         for (int rang = 0; rang < 2; ++rang) {

@@ -172,6 +172,54 @@ TEST_F(BancVirtuel, UnNouveauDepartAbandonneLEnregistrementEnCours)
     EXPECT_FALSE(a().enregistrement_en_cours());
 }
 
+// Through USB a write waits for the next 1 ms frame after the host's delay, and never overtakes
+// an earlier one; the replies wait for the adapter's latency timer, or leave as a full packet.
+TEST_F(BancVirtuel, UneLiaisonUsbCadenceEnTramesEtEnPaquets)
+{
+    ReglagesUsb usb;
+    usb.delai_hote_min_s = usb.delai_hote_max_s = 0.0004;
+    a().regler_usb(usb);
+    attendre_jusqua(1.0003);
+    a().envoyer(QByteArray(1, '\0')); // leaves at 1.0007, on the bus at 1.001
+    attendre_jusqua(1.0031);
+    a().envoyer(" ");                  // on the bus at 1.004
+    attendre_jusqua(1.1);
+    ASSERT_EQ(a().journal_laser().size(), 2u);
+    EXPECT_NEAR(a().journal_laser()[0].instant_s, 1.001 + d, 1e-9);
+    EXPECT_NEAR(a().journal_laser()[1].instant_s, 1.004 + d, 1e-9);
+
+    // On the bus at 1.101, the reply "2\r" in the adapter 8 characters later, sent with the timer's
+    // next expiry: every 16 ms since the last packet.
+    a().envoyer("WEA 0\r");
+    attendre_jusqua(1.2);
+    ASSERT_EQ(texte_recu(), "2\r");
+    EXPECT_NEAR(reponses[0].instant_s, 70 * 0.016, 1e-9);
+    EXPECT_DOUBLE_EQ(reponses[1].instant_s, reponses[0].instant_s);
+
+    // A recording at 1.3 ms fills a packet of 62 characters in 64.6 ms: the latency timer comes first.
+    reponses.clear();
+    a().envoyer("WPE 1  200 1300 1 0\rWGOR\r");
+    attendre_jusqua(5.0);
+    EXPECT_EQ(texte_recu(), QByteArray("2,").repeated(200));
+    std::vector<double> paquets;
+    for (const Arrivee& r : reponses)
+        if (paquets.empty() || r.instant_s > paquets.back())
+            paquets.push_back(r.instant_s);
+    for (std::size_t i = 1; i < paquets.size(); ++i)
+        EXPECT_NEAR(paquets[i] - paquets[i - 1], 0.016, 1e-9) << i;
+
+    // With a long latency, full packets of 62 characters leave on their own.
+    monter();
+    reponses.clear();
+    usb.latence_s = 0.255;
+    a().regler_usb(usb);
+    a().envoyer("WPE 1  100 1300 1 0\rWGOR\r");
+    attendre_jusqua(horloge.instant_s() + 5);
+    ASSERT_EQ(reponses.size(), 200u);
+    EXPECT_DOUBLE_EQ(reponses[61].instant_s, reponses[0].instant_s);
+    EXPECT_GT(reponses[62].instant_s, reponses[61].instant_s);
+}
+
 TEST(Photodiode, BruitReproductibleEtBorne)
 {
     ReglagesLumiere r;
