@@ -9,7 +9,9 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <stdexcept>
 
 namespace synthese {
@@ -43,6 +45,46 @@ std::vector<int> Signal::echantillons(int nbmesuresmax, const Niveaux& niveaux) 
     return v;
 }
 
+SignalTemps& SignalTemps::allume(double duree_s)
+{
+    runs_.emplace_back(true, duree_s);
+    return *this;
+}
+
+SignalTemps& SignalTemps::sombre(double duree_s)
+{
+    runs_.emplace_back(false, duree_s);
+    return *this;
+}
+
+std::vector<int> SignalTemps::echantillons(double periode_s, int nbmesuresmax, double gigue_s, std::uint32_t graine,
+                                           const Niveaux& niveaux) const
+{
+    std::mt19937 hasard(graine);
+    const auto tirage = [&](double max) { return std::uniform_real_distribution<double>(0, max)(hasard); };
+    // Each change of level, late by its own delay but never before the one before it.
+    std::vector<std::pair<double, bool>> changements;
+    double t = 0;
+    double dernier = 0;
+    for (const auto& [lumiere, duree] : runs_) {
+        dernier = std::max(dernier, t + (gigue_s > 0 ? tirage(gigue_s) : 0));
+        changements.emplace_back(dernier, lumiere);
+        t += duree;
+    }
+    changements.emplace_back(std::max(dernier, t + (gigue_s > 0 ? tirage(gigue_s) : 0)), false);
+    Signal s;
+    std::size_t k = 0;
+    bool lumiere = false;
+    const double debut = tirage(periode_s);
+    for (int i = 0; i <= nbmesuresmax; ++i) {
+        const double instant = debut + i * periode_s;
+        while (k < changements.size() && changements[k].first <= instant)
+            lumiere = changements[k++].second;
+        lumiere ? s.allume(1) : s.sombre(1);
+    }
+    return s.echantillons(nbmesuresmax, niveaux);
+}
+
 int Reglage::echantillons(double duree_s) const
 {
     return static_cast<int>(std::lround(duree_s / periode_s));
@@ -68,10 +110,12 @@ std::string nom_cas(const testing::TestParamInfo<Cas>& info)
     return "Periode" + std::to_string(std::lround(c.periode_s * 1e6)) + "us_" + std::to_string(c.nbmesuresmax) + "Mesures";
 }
 
-Signal signal_morse(const QString& codemorse, int point, int trait, const Reglage& r)
+namespace {
+
+// The calibration letter and the message, in samples or in seconds.
+template <typename S, typename D>
+void morse(S& s, const QString& codemorse, D point, D trait)
 {
-    Signal s;
-    s.allume(r.queue).sombre(r.echantillons(r.trou_s));
     s.allume(trait).sombre(point).allume(point).sombre(point).allume(trait).sombre(point).allume(point).sombre(trait);
     for (const QChar symbole : codemorse) {
         if (symbole == u' ')
@@ -80,6 +124,46 @@ Signal signal_morse(const QString& codemorse, int point, int trait, const Reglag
             s.allume(symbole == u'.' ? point : trait);
         s.sombre(point);
     }
+}
+
+// The preamble's three one-bit pulses and its pause, then the frames.
+template <typename S, typename D>
+void binaire(S& s, const QString& chainebits, D bit)
+{
+    s.allume(bit).sombre(bit).allume(bit).sombre(bit).allume(bit).sombre(2 * bit);
+    int nbbits = 0;
+    for (qsizetype i = 0; i + 1 < chainebits.size(); ++i) {
+        const QChar b = chainebits[i];
+        if (b == u' ') {
+            s.sombre(2 * bit);
+            continue;
+        }
+        if (b == u'1')
+            s.allume(bit);
+        else
+            s.sombre(bit);
+        if (++nbbits == 9) {
+            nbbits = 0;
+            s.sombre(2 * bit);
+        }
+    }
+}
+
+} // namespace
+
+Signal signal_morse(const QString& codemorse, int point, int trait, const Reglage& r)
+{
+    Signal s;
+    s.allume(r.queue).sombre(r.echantillons(r.trou_s));
+    morse(s, codemorse, point, trait);
+    return s;
+}
+
+SignalTemps emission_morse_temps(const QString& texte, double dureebit, double trou_s)
+{
+    SignalTemps s;
+    s.sombre(trou_s);
+    morse(s, optolink::coder_morse(optolink::abreger(texte)).codemorse, 0.05 * dureebit, 0.15 * dureebit);
     return s;
 }
 
@@ -99,23 +183,15 @@ Signal signal_binaire(const QString& chainebits, int bit, const Reglage& r)
 {
     Signal s;
     s.allume(r.queue).sombre(r.echantillons(r.trou_s));
-    s.allume(bit).sombre(bit).allume(bit).sombre(bit).allume(bit).sombre(2 * bit);
-    int nbbits = 0;
-    for (qsizetype i = 0; i + 1 < chainebits.size(); ++i) {
-        const QChar b = chainebits[i];
-        if (b == u' ') {
-            s.sombre(2 * bit);
-            continue;
-        }
-        if (b == u'1')
-            s.allume(bit);
-        else
-            s.sombre(bit);
-        if (++nbbits == 9) {
-            nbbits = 0;
-            s.sombre(2 * bit);
-        }
-    }
+    binaire(s, chainebits, bit);
+    return s;
+}
+
+SignalTemps emission_binaire_temps(const QString& texte, double dureebit, double trou_s)
+{
+    SignalTemps s;
+    s.sombre(trou_s);
+    binaire(s, trames(optolink::abreger(texte) + u' '), 0.07 * dureebit);
     return s;
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -34,6 +35,20 @@ public:
 
 private:
     std::vector<std::pair<bool, int>> runs_;
+};
+
+// Runs of light and darkness in seconds, as a sender lights its laser, sampled as the receiving
+// interface records them: each edge late by a random 0 to gigue_s (a busy computer, a USB
+// link), the recording starting at a random instant of the first sampling period.
+class SignalTemps {
+public:
+    SignalTemps& allume(double duree_s);
+    SignalTemps& sombre(double duree_s);
+    std::vector<int> echantillons(double periode_s, int nbmesuresmax, double gigue_s, std::uint32_t graine,
+                                  const Niveaux& niveaux = {}) const;
+
+private:
+    std::vector<std::pair<bool, double>> runs_;
 };
 
 // How the sender and the receiver were set.
@@ -72,6 +87,11 @@ Signal signal_binaire(const QString& chainebits, int bit, const Reglage& r = {})
 // The fast binary sender: bits a little shorter than 0.07 × dureebit s; the message is the
 // text (or its abbreviation) with one space added.
 Signal emission_binaire(const QString& texte, const Reglage& r = {});
+
+// The light of the fast senders in seconds, from the gap after the start mark (trou_s of it left)
+// to the end of the message: dots of 0.05 × dureebit s, bits of 0.07 × dureebit s.
+SignalTemps emission_morse_temps(const QString& texte, double dureebit, double trou_s = 0.25);
+SignalTemps emission_binaire_temps(const QString& texte, double dureebit, double trou_s = 0.25);
 
 // The samples as the download stores them, in a table of 12802 entries.
 std::vector<QString> tabmesures(const std::vector<int>& echantillons);

@@ -1,18 +1,29 @@
-// Prints, for each fast coding, emission speed, recording length and light-noise level, the share
-// of random messages that the receiving station decodes exactly, over the simulated bench in
-// virtual time (the real transmitter and receiver code on two stations); for fast binary, also how
-// the share falls when every laser change reaches the interface with a random delay.
+// Prints, for each fast coding, emission speed and recording length, the share of random
+// messages decoded exactly:
+// - exchanged over the simulated bench in virtual time (the real transmitter and receiver code on
+//   two stations), with light noise, with every laser change reaching the interface after a
+//   random delay, and through USB links;
+// - decoded from recordings whose every edge is late by a random delay, live and from a file.
 //
-// optolink-bench-rapide [messages per cell, 10 by default] [--details: each failure on stderr]
+// optolink-bench-rapide [messages per cell, 10 by default] [--echanges | --enregistrements]
+//                       [--details: each failure on stderr]
 
 #include "deux_fils.h"
 #include "echange_rapide.h"
+#include "synthese.h"
 
-#include <QStringList>
+#include "fast/binaire_rapide.h"
+#include "fast/morse_rapide.h"
+#include "codings/abreviations.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -23,11 +34,9 @@ using namespace optolink::essai;
 
 namespace {
 
-const double bruits_v[] = {0, 0.25, 0.5};
-const double gigues_s[] = {0.001, 0.002, 0.004};
+bool details = false;
 
-// Words of 1 to 5 characters, single spaces, as long as the recording holds them with room left.
-QString message_au_hasard(bool binaire, const ReglageRapide& r, std::mt19937& hasard)
+QString mots_au_hasard(bool binaire, const ReglageRapide& r, std::mt19937& hasard)
 {
     static const QString morse = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
     static const QString clavier = QStringLiteral(
@@ -47,51 +56,168 @@ QString message_au_hasard(bool binaire, const ReglageRapide& r, std::mt19937& ha
     }
 }
 
+// Words of 1 to 5 characters, single spaces, as long as the recording holds them with room left;
+// never one that the receiver would take for a canned message ("e1 " at its head).
+QString message_au_hasard(bool binaire, const ReglageRapide& r, std::mt19937& hasard)
+{
+    for (;;) {
+        const QString texte = mots_au_hasard(binaire, r, hasard);
+        if (developper(texte, Developpement::trois_premiers) == texte)
+            return texte;
+    }
+}
+
+// What disturbs the light or its timing in a row of the matrix.
+struct Conditions {
+    std::string legende;
+    double bruit_v = 0;
+    double gigue_s = 0;
+    bool usb = false;
+};
+
 struct Case {
     bool binaire;
     ReglageRapide reglage;
-    double bruit_v;
-    double gigue_s;
+    Conditions conditions;
     std::atomic<int> reussis{0};
+    std::atomic<int> reussis_fichier{0};
 };
 
-bool details = false;
-
-void mesurer(Case& c, int nb_messages)
+// The silence after the message adds blanks to it.
+bool exact(QString recu, const QString& texte)
 {
-    std::mt19937 hasard(4321 + static_cast<unsigned>(c.reglage.dureebit * 1000 + c.reglage.nbmesuresmax
-                                                      + c.bruit_v * 100 + c.gigue_s * 1e5));
+    return synthese::sans_blancs_de_fin(std::move(recu)) == texte;
+}
+
+void signaler(const Case& c, const QString& texte, const QString& recu, const QString& code)
+{
+    if (details)
+        std::fprintf(stderr, "%s %s %d %s: sent \"%s\", received \"%s\" (%s)\n", c.binaire ? "binary" : "Morse",
+                     c.reglage.vitesse, c.reglage.nbmesuresmax, c.conditions.legende.c_str(),
+                     texte.toUtf8().constData(), recu.toUtf8().constData(), code.toUtf8().constData());
+}
+
+std::mt19937 hasard_de(const Case& c)
+{
+    return std::mt19937(4321 + static_cast<unsigned>(c.reglage.dureebit * 1000 + c.reglage.nbmesuresmax
+                                                      + c.conditions.bruit_v * 100 + c.conditions.gigue_s * 1e5
+                                                      + c.conditions.usb * 7));
+}
+
+// A USB link on both sides: 1 ms frames, the computer late by up to 1 ms, a 16 ms latency timer.
+sim::ReglagesUsb usb(std::uint32_t graine)
+{
+    sim::ReglagesUsb r;
+    r.delai_hote_max_s = 0.001;
+    r.graine = graine;
+    return r;
+}
+
+void echanger(Case& c, int nb_messages)
+{
+    std::mt19937 hasard = hasard_de(c);
     const Codage codage = c.binaire ? binaire_rapide() : morse_rapide();
     for (int n = 0; n < nb_messages; ++n) {
         sim::ReglagesLumiere lumiere;
-        lumiere.bruit_v = c.bruit_v;
+        lumiere.bruit_v = c.conditions.bruit_v;
         lumiere.graine = static_cast<std::uint32_t>(hasard());
         const QString texte = message_au_hasard(c.binaire, c.reglage, hasard);
         const auto graine = static_cast<std::uint32_t>(hasard());
         const EchangeRapide e = echanger_rapide(
             codage, texte, c.reglage,
-            [&](DeuxPostes& p) { p.banc.interface(0).regler_gigue_laser(c.gigue_s, graine); }, lumiere);
-        // The silence after the message adds blanks to it.
-        QString recu = e.b.message;
-        while (recu.endsWith(u' '))
-            recu.chop(1);
-        if (e.complet && recu == texte)
+            [&](DeuxPostes& p) {
+                if (c.conditions.gigue_s > 0)
+                    p.banc.interface(0).regler_gigue_laser(c.conditions.gigue_s, graine);
+                if (c.conditions.usb)
+                    for (int rang = 0; rang < 2; ++rang)
+                        p.banc.interface(rang).regler_usb(usb(graine + static_cast<std::uint32_t>(rang)));
+            },
+            lumiere);
+        if (e.complet && exact(e.b.message, texte))
             ++c.reussis;
-        else if (details)
-            std::fprintf(stderr, "%s %s %d %.2f V %.0f ms: sent \"%s\", received \"%s\" (%s)\n",
-                         c.binaire ? "binary" : "Morse", c.reglage.vitesse, c.reglage.nbmesuresmax, c.bruit_v,
-                         c.gigue_s * 1000, texte.toUtf8().constData(), recu.toUtf8().constData(),
-                         (c.binaire ? e.b.chainebits : e.fb.Texte1.Text).toUtf8().constData());
+        else
+            signaler(c, texte, e.b.message, c.binaire ? e.b.chainebits : e.fb.Texte1.Text);
     }
 }
 
-void imprimer_ligne(const char* legende, const std::vector<std::unique_ptr<Case>>& cases, std::size_t& i,
-                    std::size_t nb, int nb_messages)
+// The recording decoded as the receiver does and from a saved file.
+struct Decodages {
+    QString direct, fichier, code;
+};
+
+Decodages decoder(bool binaire, const std::vector<int>& echantillons, const QString& chemin)
 {
-    std::printf("%-18s", legende);
-    for (std::size_t k = 0; k < nb; ++k, ++i)
-        std::printf("%7d%%", 100 * cases[i]->reussis.load() / nb_messages);
+    const auto table = synthese::tabmesures(echantillons);
+    const int nbmesuresmax = static_cast<int>(echantillons.size()) - 1;
+    const int seuil = synthese::seuil_de_niveau_sombre(synthese::Niveaux{}.sombre);
+    QFile f(synthese::fichier_rrr(QFileInfo(chemin).path(), QFileInfo(chemin).fileName(), echantillons));
+    f.open(QIODevice::ReadOnly);
+    if (binaire) {
+        const ReceptionBinaire d = decoder_binaire_rapide(table, nbmesuresmax, seuil);
+        return {d.message, decode_fichierbinrap(f).message, d.chainebits};
+    }
+    const ReceptionMorse d = decoder_morse_rapide(table, nbmesuresmax, seuil);
+    return {d.message, decode_fichiermorserap(f).message, d.codemorse};
+}
+
+void decoder_enregistrements(Case& c, int nb_messages)
+{
+    std::mt19937 hasard = hasard_de(c);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("signal.rrr"));
+    const ReglageRapide& r = c.reglage;
+    for (int n = 0; n < nb_messages; ++n) {
+        const QString texte = message_au_hasard(c.binaire, r, hasard);
+        const synthese::SignalTemps signal = c.binaire ? synthese::emission_binaire_temps(texte, r.dureebit)
+                                                       : synthese::emission_morse_temps(texte, r.dureebit);
+        const Decodages d = decoder(c.binaire, signal.echantillons(r.periodemesure, r.nbmesuresmax, c.conditions.gigue_s,
+                                                                   static_cast<std::uint32_t>(hasard())),
+                                    chemin);
+        // A file decoding compares the whole message with the abbreviations, the receiver only its
+        // head: both give the text itself for these messages.
+        if (exact(d.direct, texte))
+            ++c.reussis;
+        else
+            signaler(c, texte, d.direct, d.code);
+        if (exact(d.fichier, texte))
+            ++c.reussis_fichier;
+    }
+}
+
+struct Tableau {
+    std::string titre;
+    bool binaire;
+    std::vector<Conditions> lignes;
+    bool enregistrements;
+};
+
+void imprimer(const Tableau& t, const std::vector<std::unique_ptr<Case>>& cases, std::size_t& i, int nb_messages)
+{
+    const std::vector<ReglageRapide> reglages = reglages_rapides();
+    std::printf("\n%s\n%-16s", t.titre.c_str(), "");
+    for (const ReglageRapide& r : reglages)
+        std::printf("%*s", t.enregistrements ? 10 : 8,
+                    (std::string(r.vitesse) + (r.nbmesuresmax == 12800 ? "/30s" : "")).c_str());
     std::printf("\n");
+    for (const Conditions& ligne : t.lignes) {
+        std::printf("%-16s", ligne.legende.c_str());
+        for (std::size_t k = 0; k < reglages.size(); ++k, ++i) {
+            const int direct = 100 * cases[i]->reussis.load() / nb_messages;
+            if (t.enregistrements)
+                std::printf("%5d/%3d%%", direct, 100 * cases[i]->reussis_fichier.load() / nb_messages);
+            else
+                std::printf("%7d%%", direct);
+        }
+        std::printf("\n");
+    }
+}
+
+std::vector<Conditions> gigues(std::initializer_list<double> valeurs_ms)
+{
+    std::vector<Conditions> lignes;
+    for (const double ms : valeurs_ms)
+        lignes.push_back({std::to_string(ms).substr(0, 3) + " ms jitter", 0, ms / 1000, false});
+    return lignes;
 }
 
 } // namespace
@@ -99,45 +225,59 @@ void imprimer_ligne(const char* legende, const std::vector<std::unique_ptr<Case>
 int main(int argc, char** argv)
 {
     int nb_messages = 10;
+    bool echanges = true;
+    bool enregistrements = true;
     for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--details")
+        const std::string argument = argv[i];
+        if (argument == "--details")
             details = true;
+        else if (argument == "--echanges")
+            enregistrements = false;
+        else if (argument == "--enregistrements")
+            echanges = false;
         else
             nb_messages = std::max(1, std::atoi(argv[i]));
     }
-    const std::vector<ReglageRapide> reglages = reglages_rapides();
-    std::vector<std::unique_ptr<Case>> cases;
-    const auto ajouter = [&](bool binaire, double bruit, double gigue) {
-        for (const ReglageRapide& r : reglages)
-            cases.push_back(std::make_unique<Case>(binaire, r, bruit, gigue));
-    };
-    for (bool binaire : {false, true})
-        for (double bruit : bruits_v)
-            ajouter(binaire, bruit, 0);
-    for (double gigue : gigues_s)
-        ajouter(true, 0, gigue);
-
-    sur_deux_fils(cases.size(), [&](std::size_t i) { mesurer(*cases[i], nb_messages); });
-
-    std::printf("Fast codings over the simulated bench: %% of %d random messages decoded exactly\n", nb_messages);
-    std::printf("(x 1, x 2, x 3 record every 1300, 800, 500 us, the other speeds every 1300 us; trailing blanks\n"
-                "ignored; noise: each sample moves by up to that many volts either way, dark 0.16 V, light +3.9 V)\n");
-    std::size_t i = 0;
-    const auto entete = [&](const char* titre) {
-        std::printf("\n%s\n%-18s", titre, "");
-        for (const ReglageRapide& r : reglages)
-            std::printf("%8s", (std::string(r.vitesse) + (r.nbmesuresmax == 12800 ? "/30s" : "")).c_str());
-        std::printf("\n");
-    };
-    for (bool binaire : {false, true}) {
-        entete(binaire ? "fast binary" : "fast Morse");
-        for (double bruit : bruits_v)
-            imprimer_ligne((std::to_string(bruit).substr(0, 4) + " V noise").c_str(), cases, i, reglages.size(),
-                           nb_messages);
+    std::vector<Tableau> tableaux;
+    for (const bool binaire : {false, true}) {
+        const std::string nom = binaire ? "fast binary" : "fast Morse";
+        if (echanges) {
+            std::vector<Conditions> lignes = {{"0.00 V noise", 0, 0, false},
+                                              {"0.25 V noise", 0.25, 0, false},
+                                              {"0.50 V noise", 0.5, 0, false}};
+            for (const Conditions& g : gigues({0.5, 1, 2, 4}))
+                lignes.push_back(g);
+            lignes.push_back({"USB", 0, 0, true});
+            tableaux.push_back({nom + ", exchanged in virtual time", binaire, lignes, false});
+        }
+        if (enregistrements)
+            tableaux.push_back({nom + ", recordings with every edge late, decoded live/from a file", binaire,
+                                gigues({0, 0.5, 1, 2, 4}), true});
     }
-    entete("fast binary, write-to-effect jitter (no noise)");
-    for (double gigue : gigues_s)
-        imprimer_ligne((std::to_string(static_cast<int>(gigue * 1000)) + " ms jitter").c_str(), cases, i,
-                       reglages.size(), nb_messages);
+    std::vector<std::unique_ptr<Case>> cases;
+    for (const Tableau& t : tableaux)
+        for (const Conditions& ligne : t.lignes)
+            for (const ReglageRapide& r : reglages_rapides())
+                cases.push_back(std::make_unique<Case>(t.binaire, r, ligne));
+    std::vector<bool> de_tableau_enregistrement;
+    for (const Tableau& t : tableaux)
+        for (std::size_t k = 0; k < t.lignes.size() * reglages_rapides().size(); ++k)
+            de_tableau_enregistrement.push_back(t.enregistrements);
+
+    sur_deux_fils(cases.size(), [&](std::size_t i) {
+        if (de_tableau_enregistrement[i])
+            decoder_enregistrements(*cases[i], nb_messages);
+        else
+            echanger(*cases[i], nb_messages);
+    });
+
+    std::printf("Fast codings: %% of %d random messages decoded exactly\n", nb_messages);
+    std::printf("(x 1, x 2, x 3 record every 1300, 800, 500 us, the other speeds every 1300 us; trailing blanks\n"
+                "ignored; noise: each sample moves by up to that many volts either way, dark 0.16 V, light +3.9 V;\n"
+                "jitter: each laser change takes effect late by a random 0 to that many ms; USB: 1 ms frames, the\n"
+                "computer late by 0 to 1 ms before each write, 16 ms latency timer, on both sides)\n");
+    std::size_t i = 0;
+    for (const Tableau& t : tableaux)
+        imprimer(t, cases, i, nb_messages);
     return 0;
 }
