@@ -3,31 +3,28 @@
 #include "codings/abreviations.h"
 #include "codings/windows1252.h"
 #include "fast/echantillons_fichier.h"
+#include "fast/unite.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace optolink {
 
 namespace {
 
-// Tolerance, in samples, on a run of n identical bits (index n, 1 to 9).
-constexpr std::array<int, 10> marge = {0, 2, 2, 3, 3, 3, 4, 4, 4, 4};
+constexpr int bits_par_trame = 9;
+// A run is a whole number of bits within this share of a bit.
+constexpr double tolerance_bit = 0.4;
 
-// Bit widths, in samples, learnt from the preamble.
-struct Preambule {
-    int dureehautmin = 10000;
-    int dureehautmax = 0;
-    int dureebasmin = 10000;
-    int dureebasmax = 0;
-    int dureebas() const { return (dureebasmin + dureebasmax) / 2; }
-    bool haut(int n, int nbhaut) const
+// Extreme widths of the preamble's pulses and of its gaps, in samples, for the reading.
+struct Extremites {
+    int min = 10000;
+    int max = 0;
+    void noter(int largeur)
     {
-        return n * dureehautmin - marge[n] <= nbhaut && nbhaut <= n * dureehautmax + marge[n];
-    }
-    bool bas(int n, int nbbas) const
-    {
-        return n * dureebasmin - marge[n] <= nbbas && nbbas <= n * dureebasmax + marge[n];
+        min = std::min(min, largeur);
+        max = std::max(max, largeur);
     }
 };
 
@@ -53,7 +50,8 @@ private:
             progression_(textebits_);
     }
 
-    // Three light pulses and the gap after the first; the stream stops after the third pulse.
+    // Three light pulses and the gap after the first; the stream stops after the third pulse,
+    // whose edges give the bit.
     void mesurer_preambule()
     {
         Extremes extremes;
@@ -61,43 +59,66 @@ private:
             lire();
             extremes.noter(mesure_);
         };
+        std::array<int, 3> debuts{};
+        std::array<int, 3> fins{};
+        int nbpulsations = 0;
+        int fin_intervalle = -1;
         int nbimpulsions = 0;
         while (nbimpulsions < 4 && e_.reste_preambule()) {
             lire_noter();
             if (mesure_ >= seuil_ && nbimpulsions < 4 && !e_.epuisee()) {
-                const int debut = e_.indice();
-                int n = 0;
-                while ((fichier_ ? mesure_ >= seuil_ : mesure_ > seuil_) && e_.peut_avancer()) {
-                    ++n;
+                // The sample that ended the gap ended it by being light: the pulse began there.
+                const int debut = nbpulsations == 1 && fin_intervalle >= 0 ? fin_intervalle : e_.indice();
+                while ((fichier_ ? mesure_ >= seuil_ : mesure_ > seuil_) && e_.peut_avancer())
                     lire_noter();
-                }
                 ++nbimpulsions;
-                releve_.calibration(debut, n, true);
-                p_.dureehautmax = std::max(p_.dureehautmax, n);
-                p_.dureehautmin = std::min(p_.dureehautmin, n);
+                debuts[nbpulsations] = debut;
+                fins[nbpulsations] = e_.indice();
+                ++nbpulsations;
             }
             if (mesure_ <= seuil_ && 0 < nbimpulsions && nbimpulsions < 3 && !e_.epuisee()) {
-                const int debut = e_.indice();
-                int n = 0;
-                while ((fichier_ ? mesure_ <= seuil_ : mesure_ < seuil_) && e_.peut_avancer()) {
-                    ++n;
+                while ((fichier_ ? mesure_ <= seuil_ : mesure_ < seuil_) && e_.peut_avancer())
                     lire_noter();
-                }
-                releve_.calibration(debut, n, false);
-                p_.dureebasmax = std::max(p_.dureebasmax, n);
-                p_.dureebasmin = std::min(p_.dureebasmin, n);
+                fin_intervalle = e_.indice();
                 ++nbimpulsions;
             }
         }
-        releve_.seuils(seuil_, extremes.milieu());
-        releve_.largeur("dureehautmin", p_.dureehautmin);
-        releve_.largeur("dureehautmax", p_.dureehautmax);
-        releve_.largeur("dureebasmin", p_.dureebasmin);
-        releve_.largeur("dureebasmax", p_.dureebasmax);
+        // The pulses and gaps are one bit each: the edges are one bit apart.
+        if (nbpulsations == 3) {
+            std::array<Unite::Front, 6> fronts{};
+            for (int i = 0; i < 3; ++i) {
+                fronts[2 * i] = {debuts[i], 2.0 * i, true};
+                fronts[2 * i + 1] = {fins[i], 2.0 * i + 1, false};
+            }
+            bit_ = Unite::ajuster(fronts);
+        }
+        noter_preambule(debuts, fins, nbpulsations, extremes.milieu());
         seuil_ = extremes.milieu();
     }
 
-    bool dans_trame() const { return 1 <= nbbits_ && nbbits_ < 9; }
+    void noter_preambule(const std::array<int, 3>& debuts, const std::array<int, 3>& fins, int nbpulsations,
+                         int seuil_calibre)
+    {
+        Extremites haut;
+        Extremites bas;
+        for (int i = 0; i < nbpulsations; ++i) {
+            if (i > 0) {
+                releve_.calibration(fins[i - 1], debuts[i] - fins[i - 1], false);
+                bas.noter(debuts[i] - fins[i - 1]);
+            }
+            releve_.calibration(debuts[i], fins[i] - debuts[i], true);
+            haut.noter(fins[i] - debuts[i]);
+        }
+        releve_.seuils(seuil_, seuil_calibre);
+        releve_.largeur("dureehautmin", haut.min);
+        releve_.largeur("dureehautmax", haut.max);
+        releve_.largeur("dureebasmin", bas.min);
+        releve_.largeur("dureebasmax", bas.max);
+        releve_.largeur("bit", bit_.echantillons);
+        releve_.largeur("asymetrie", bit_.asymetrie);
+    }
+
+    bool dans_trame() const { return 1 <= nbbits_ && nbbits_ < bits_par_trame; }
 
     // Where a run of the decoding scan starts: its first sample and the code so far.
     struct Debut {
@@ -110,22 +131,42 @@ private:
         releve_.palier(debut.indice, longueur, lumiere, chainebits_, debut.position);
     }
 
+    void espace()
+    {
+        chainebits_ += u' ';
+        textebits_ += QStringLiteral(" ( ) ");
+        montrer();
+    }
+
+    // Between two frames the sender leaves a two-bit pause, and two more bits for each space: a
+    // space is shown once the darkness reaches three bits, then one more every four bits, a long
+    // silence giving about one per four bits. When light comes back, the darkness counts one
+    // space per two bits beyond the pause, those shown included. The darkness may follow the zeros
+    // that ended a frame (it then starts on the bit's edge), or a light run.
     void espaces_entre_caracteres()
     {
         const Debut debut = commencer();
+        // After zeros the darkness starts where a bit would end, not on an edge.
+        const bool decalee = !apres_zeros_;
         int duree = 0;
-        int nbbas = 0;
+        int montres = 0;
+        const auto en_bits = [&] {
+            return decalee ? bit_.en_unites(duree, false) : duree / bit_.echantillons;
+        };
         while (mesure_ <= seuil_ && e_.reste()) {
             ++duree;
-            ++nbbas;
             lire();
-            if (4 * p_.dureebasmin - 4 <= nbbas && nbbas <= 4 * p_.dureebasmax + 4) {
-                chainebits_ += u' ';
-                textebits_ += QStringLiteral(" ( ) ");
-                montrer();
-                nbbas = 0;
+            if (bit_.valable() && en_bits() >= 4 * (montres + 1) - 1) {
+                espace();
+                ++montres;
             }
         }
+        if (bit_.valable() && mesure_ > seuil_) {
+            const auto dus = static_cast<int>(std::floor(std::max(0.0, en_bits() - 2) / 2 + 0.5));
+            for (; montres < dus; ++montres)
+                espace();
+        }
+        apres_zeros_ = false;
         noter(debut, duree, false);
     }
 
@@ -133,54 +174,48 @@ private:
     {
         const Debut debut = commencer();
         int nbhaut = 0;
-        while (mesure_ >= seuil_ && nbbits_ < 9 && e_.reste()) {
+        while (mesure_ >= seuil_ && nbbits_ < bits_par_trame && e_.reste()) {
             ++nbhaut;
             lire();
         }
-        const int duree = nbhaut;
-        // Nine bits of light are a whole frame of ones, the start bit and the code 255 ("ÿ"):
-        // read only as runs of eight at most, that character could never be received.
-        const int plus_long = nbbits_ == 0 ? 9 : 8;
-        for (int n = 1; n <= plus_long; ++n) {
-            if (nbbits_ < 9 && p_.haut(n, nbhaut)) {
-                const QString bits(n, u'1');
-                chainebits_ += bits;
-                textebits_ += bits;
-                montrer();
-                code8_ += nbbits_ > 0 ? bits : QString(n - 1, u'1'); // the first is the start bit
-                nbbits_ += n;
-                nbhaut = 0;
-            }
+        // Nine bits of light are a whole frame of ones, the start bit and the code 255 ("ÿ").
+        const int n = bit_.entieres(nbhaut, true, nbbits_ == 0 ? bits_par_trame : 8, tolerance_bit);
+        if (n > 0) {
+            const QString bits(n, u'1');
+            chainebits_ += bits;
+            textebits_ += bits;
+            montrer();
+            code8_ += nbbits_ > 0 ? bits : QString(n - 1, u'1'); // the first is the start bit
+            nbbits_ += n;
         }
-        noter(debut, duree, true);
+        noter(debut, nbhaut, true);
     }
 
     void zeros()
     {
         const Debut debut = commencer();
-        const int dureebas = p_.dureebas();
+        // The zeros that complete the frame end where they are due: the rest of the darkness is
+        // the pause after the frame.
+        const auto complet = static_cast<int>(std::lround(bit_.longueur(bits_par_trame - nbbits_, false)));
         int nbbas = 0;
         while (mesure_ <= seuil_ && dans_trame() && e_.reste()) {
             ++nbbas;
             lire();
-            // The zeros seen so far complete the frame: the rest of the darkness is the pause.
-            // A preamble gap measured as no sample gives no bit width to count with.
-            if (dureebas > 0 && nbbas / dureebas + nbbits_ == 9)
+            if (bit_.valable() && nbbas >= complet) {
+                apres_zeros_ = true;
                 break;
-        }
-        const int duree = nbbas;
-        for (int n = 1; n <= 8; ++n) {
-            if (dans_trame() && p_.bas(n, nbbas)) {
-                const QString bits(n, u'0');
-                chainebits_ += bits;
-                textebits_ += bits;
-                code8_ += bits;
-                montrer();
-                nbbits_ += n;
-                nbbas = 0;
             }
         }
-        noter(debut, duree, false);
+        const int n = dans_trame() ? bit_.entieres(nbbas, false, 8, tolerance_bit) : 0;
+        if (n > 0) {
+            const QString bits(n, u'0');
+            chainebits_ += bits;
+            textebits_ += bits;
+            code8_ += bits;
+            montrer();
+            nbbits_ += n;
+        }
+        noter(debut, nbbas, false);
     }
 
     void caractere()
@@ -191,7 +226,7 @@ private:
             uns();
             zeros();
         } while (dans_trame() && e_.reste());
-        if (nbbits_ >= 9) {
+        if (nbbits_ >= bits_par_trame) {
             nbbits_ = 0;
             int valeur = 0;
             for (int i = 0; i < 8; ++i)
@@ -208,7 +243,8 @@ private:
     const bool fichier_;
     const Progression& progression_;
     Releve releve_;
-    Preambule p_;
+    Unite bit_;
+    bool apres_zeros_ = false; // the darkness under way began where zeros completed a frame
     int mesure_ = 0;
     int nbbits_ = 0;
     QString code8_;

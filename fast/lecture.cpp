@@ -18,7 +18,7 @@ void Releve::calibration(int debut, int longueur, bool lumiere)
         lecture_->calibration.push_back({debut, longueur, lumiere, {}, 0, false});
 }
 
-void Releve::largeur(const char* nom, int echantillons)
+void Releve::largeur(const char* nom, double echantillons)
 {
     if (lecture_)
         lecture_->largeurs.push_back({QString::fromLatin1(nom), echantillons});

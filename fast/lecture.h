@@ -28,8 +28,8 @@ struct CaractereLu {
 };
 
 struct LargeurLue {
-    QString nom;  // the decoder's own name: largeurpoint, dureehautmin…
-    int echantillons = 0;
+    QString nom;  // the decoder's own name: largeurpoint, dureehautmin, bit…
+    double echantillons = 0;
 };
 
 // What a fast decoder saw while it read a recording, gathered by the scans that decode it.
@@ -48,7 +48,7 @@ public:
     explicit Releve(Lecture* lecture) : lecture_(lecture) {}
     void seuils(int initial, int calibre);
     void calibration(int debut, int longueur, bool lumiere);
-    void largeur(const char* nom, int echantillons);
+    void largeur(const char* nom, double echantillons);
     // A run of the decoding scan; what it added is what code gained since position avant.
     void palier(int debut, int longueur, bool lumiere, const QString& code, qsizetype avant, bool arret = false);
     // The characters rebuilt from the code, placed on the runs that gave their symbols.

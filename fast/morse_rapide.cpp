@@ -3,22 +3,30 @@
 #include "codings/abreviations.h"
 #include "codings/traduction_morse.h"
 #include "fast/echantillons_fichier.h"
+#include "fast/unite.h"
+
+#include <array>
+#include <cmath>
 
 namespace optolink {
 
 namespace {
 
-// Widths, in samples, learnt from the calibration letter.
-struct Largeurs {
-    int trait = 0;
-    int point = 10000;
-};
+// A light run is a dot or a dash within this share of its own length.
+constexpr double tolerance_element = 0.4;
 
-// Runs until four light runs are seen; leaves the stream on the sample after the fourth.
-int calibrer(Echantillons& e, int& seuilbrut, bool fichier, Largeurs& largeurs, Releve& releve)
+// The calibration letter c ("-.-.", a dash three dots) puts its edges at these numbers of dots
+// after its first rising edge.
+constexpr std::array<double, 4> montants_c = {0, 4, 6, 10};
+constexpr std::array<double, 4> descendants_c = {3, 5, 9, 11};
+
+// Runs until four light runs are seen; leaves the stream on the sample after the fourth. The dot
+// is fitted to the edges of the four pulses.
+int calibrer(Echantillons& e, int& seuilbrut, bool fichier, Unite& point, Releve& releve)
 {
     const auto allume = [&](int v) { return fichier ? v >= seuilbrut : v > seuilbrut; };
     Extremes extremes;
+    std::array<Unite::Front, 8> fronts{};
     int nbimpulsions = 0;
     int valeur = 0;
     while (nbimpulsions < 4 && e.reste_preambule()) {
@@ -33,20 +41,34 @@ int calibrer(Echantillons& e, int& seuilbrut, bool fichier, Largeurs& largeurs, 
                 if (fichier)
                     extremes.noter(valeur);
             }
-            ++nbimpulsions;
             releve.calibration(debut, largeur, true);
-            if (largeur >= largeurs.trait)
-                largeurs.trait = largeur;
-            else if (largeur <= largeurs.point)
-                largeurs.point = largeur;
+            fronts[2 * nbimpulsions] = {debut, montants_c[nbimpulsions], true};
+            fronts[2 * nbimpulsions + 1] = {e.indice(), descendants_c[nbimpulsions], false};
+            ++nbimpulsions;
         }
         extremes.noter(valeur);
     }
+    if (nbimpulsions == 4)
+        point = Unite::ajuster(fronts);
     releve.seuils(seuilbrut, extremes.milieu());
-    releve.largeur("largeurpoint", largeurs.point);
-    releve.largeur("largeurtrait", largeurs.trait);
+    releve.largeur("largeurpoint", point.longueur(1, true));
+    releve.largeur("largeurtrait", point.longueur(3, true));
+    releve.largeur("asymetrie", point.asymetrie);
     seuilbrut = extremes.milieu();
     return valeur;
+}
+
+// A dot or a dash, or nothing for a run further than the tolerance from both.
+QChar element(const Unite& point, int largeur)
+{
+    const double points = point.en_unites(largeur, true);
+    if (!point.valable())
+        return {};
+    if (std::abs(points - 1) <= tolerance_element)
+        return u'.';
+    if (std::abs(points - 3) <= 3 * tolerance_element)
+        return u'-';
+    return {};
 }
 
 ReceptionMorse reception(const QString& codemorse, Developpement maniere, Lecture* lecture)
@@ -63,30 +85,36 @@ QString decoder_impulsions(Echantillons& e, int seuilbrut, bool fichier, const P
                            Lecture* lecture)
 {
     Releve releve(lecture);
-    Largeurs largeurs;
-    int valeur = calibrer(e, seuilbrut, fichier, largeurs, releve);
-    const double espace = 1.5 * largeurs.trait - 5;
+    Unite point;
+    int valeur = calibrer(e, seuilbrut, fichier, point, releve);
     QString codemorse;
     const auto ajouter = [&](QChar symbole) {
         codemorse += symbole;
         if (progression)
             progression(codemorse);
     };
+    bool apres_etalonnage = true;
     while (e.reste()) {
+        // A dot of darkness between the elements of a letter, five after a letter (its own dot,
+        // then a dash and a dot for the space the sender puts after every letter) and four more
+        // for each further space: a space once the darkness reaches three dots, then one more
+        // every four dots, each about halfway between what the sender can leave. The calibration
+        // letter ends on a dash of darkness, two dots more than an element's.
         int debut = e.indice();
         qsizetype avant = codemorse.size();
         int largeur = 0;
-        int duree = 0;
+        int espaces = 0;
+        const double premier_espace = apres_etalonnage ? 5 : 3;
+        apres_etalonnage = false;
         while (valeur <= seuilbrut && e.reste()) {
             ++largeur;
-            ++duree;
             valeur = e.suivant();
-            if (largeur >= espace) {
+            if (point.valable() && point.en_unites(largeur, false) >= premier_espace + 4 * espaces) {
                 ajouter(u' ');
-                largeur = 0;
+                ++espaces;
             }
         }
-        releve.palier(debut, duree, false, codemorse, avant);
+        releve.palier(debut, largeur, false, codemorse, avant);
         debut = e.indice();
         avant = codemorse.size();
         largeur = 0;
@@ -94,11 +122,10 @@ QString decoder_impulsions(Echantillons& e, int seuilbrut, bool fichier, const P
             valeur = e.suivant();
             ++largeur;
         }
-        if (largeurs.point - 6 <= largeur && largeur <= largeurs.point + 6)
-            ajouter(u'.');
-        else if (largeurs.trait - 9 <= largeur && largeur <= largeurs.trait + 9)
-            ajouter(u'-');
-        else if (fichier) {
+        const QChar lu = element(point, largeur);
+        if (!lu.isNull()) {
+            ajouter(lu);
+        } else if (fichier) {
             releve.palier(debut, largeur, true, codemorse, avant, true);
             break; // a saved recording stops at the first pulse it cannot read
         }

@@ -52,7 +52,8 @@ QString entete_lecture(const Lecture& l)
                         .arg(l.seuil)
                         .arg(nombre_fr(volts(l.seuil), 2));
     for (const LargeurLue& w : l.largeurs)
-        texte += QStringLiteral(" · %1 = %2").arg(w.nom).arg(w.echantillons);
+        texte += QStringLiteral(" · %1 = %2")
+                     .arg(w.nom, nombre_fr(w.echantillons, w.echantillons == std::round(w.echantillons) ? 0 : 1));
     return texte + QStringLiteral(" mesures");
 }
 

@@ -167,7 +167,7 @@ TEST_F(Dessin, LaLigneDeCommandeDonneLaLectureEtLImage)
     const QJsonObject ligne = QJsonDocument::fromJson(sortie.toUtf8()).object();
     const QJsonObject lecture = ligne["lecture"].toObject();
     EXPECT_EQ(lecture["seuil"].toInt(), 49);
-    EXPECT_EQ(lecture["largeurs"].toObject()["largeurpoint"].toInt(), trace().lecture.largeurs[0].echantillons);
+    EXPECT_DOUBLE_EQ(lecture["largeurs"].toObject()["largeurpoint"].toDouble(), trace().lecture.largeurs[0].echantillons);
     EXPECT_EQ(lecture["caracteres"].toArray().first().toObject()["texte"].toString(), "s");
     EXPECT_EQ(lecture["paliers"].toArray().size(), static_cast<qsizetype>(trace().lecture.paliers.size()));
     EXPECT_EQ(QImage(png).size(), taille_image);

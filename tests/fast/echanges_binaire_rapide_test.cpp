@@ -61,9 +61,10 @@ TEST_P(BinaireRapideAChaqueReglage, TextesDuClavier)
 {
     verifier("A");
     verifier("a b c");
-    // Two spaces running on are one dark interval of six bits with the pause before them: the
-    // receiver finds one space in it (one every four bits).
-    verifier("a  b", "a  b ", "a b");
+    // Two spaces running on are one dark interval of six bits with the pause before them: two
+    // spaces, after a character ending in zeros ("b" is 01100010) or in a one ("a" is 01100001).
+    verifier("a  b");
+    verifier("b  a");
     verifier("Été 25 €");
     verifier(QString(QChar(1)) + u'ÿ');
     verifier("", " ", "");

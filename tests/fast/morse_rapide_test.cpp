@@ -88,22 +88,31 @@ std::vector<int> quarante_cent_vingt(const std::vector<std::pair<bool, int>>& ru
 }
 } // namespace
 
+// A dot within 40 % of a dot, a dash within 40 % of a dash: 24 to 56 samples, 72 to 168.
 TEST(MorseRapide, FenetresDuPointEtDuTrait)
 {
-    for (int largeur = 20; largeur <= 140; ++largeur) {
+    for (int largeur = 20; largeur <= 175; ++largeur) {
         const auto v = quarante_cent_vingt({{true, largeur}});
         const QString symbole = en_direct(v).codemorse.trimmed();
-        const QString attendu = (largeur >= 34 && largeur <= 46) ? "." : (largeur >= 111 && largeur <= 129) ? "-" : "";
+        const QString attendu = (largeur >= 24 && largeur <= 56) ? "." : (largeur >= 72 && largeur <= 168) ? "-" : "";
         EXPECT_EQ(symbole, attendu) << largeur;
         EXPECT_EQ(depuis_fichier(v).codemorse.trimmed(), attendu) << largeur;
     }
 }
 
-TEST(MorseRapide, UnEspaceToutesLesCentSoixanteQuinzeMesuresSombres)
+// Between two elements a space at three dots of darkness, a second at seven; after the
+// calibration letter's dash of darkness, at five dots.
+TEST(MorseRapide, UnEspaceATroisPointsSombresPuisTousLesQuatre)
 {
-    EXPECT_TRUE(en_direct(quarante_cent_vingt({{true, 40}, {false, 174}, {true, 40}})).codemorse.startsWith(".."));
-    EXPECT_TRUE(en_direct(quarante_cent_vingt({{true, 40}, {false, 175}, {true, 40}})).codemorse.startsWith(". ."));
-    EXPECT_TRUE(en_direct(quarante_cent_vingt({{true, 40}, {false, 350}, {true, 40}})).codemorse.startsWith(".  ."));
+    const auto code = [](int sombre) {
+        return en_direct(quarante_cent_vingt({{true, 40}, {false, sombre}, {true, 40}})).codemorse;
+    };
+    EXPECT_TRUE(code(119).startsWith("..")) << qPrintable(code(119));
+    EXPECT_TRUE(code(120).startsWith(". ."));
+    EXPECT_TRUE(code(279).startsWith(". ."));
+    EXPECT_TRUE(code(280).startsWith(".  ."));
+    EXPECT_TRUE(en_direct(quarante_cent_vingt({{false, 79}, {true, 40}})).codemorse.startsWith("."));
+    EXPECT_TRUE(en_direct(quarante_cent_vingt({{false, 80}, {true, 40}})).codemorse.startsWith(" ."));
 }
 
 TEST(MorseRapide, UneImpulsionIllisibleArreteLeFichierMaisPasLeDirect)
