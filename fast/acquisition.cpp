@@ -66,6 +66,18 @@ void vider_ligne(Poste& poste, double fin_s)
 
 } // namespace
 
+void vider_avant_enregistrement(Poste& poste)
+{
+    Liaison& liaison = poste.liaison;
+    const double fin = liaison.derniere_demande_ea0_s() + attente_derniere_reponse_s;
+    while (liaison.reponses_ea0_attendues() > 0 && liaison.ouverte() && poste.horloge.maintenant_s() < fin) {
+        liaison.lire();
+        if (liaison.reponses_ea0_attendues() > 0)
+            poste.boucle.ceder(fin);
+    }
+    liaison.lire();
+}
+
 double limite_telechargement_s(const Etat& etat)
 {
     const double enregistrement = etat.nbmesuresmax * etat.periodemesure;

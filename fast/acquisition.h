@@ -22,6 +22,15 @@ struct Telechargement {
 // after the recording time, or at the longest time the line can need for the whole recording.
 constexpr double silence_fin_s = 1.0;
 
+// The reply to the timer's last "WEA 0" leaves the interface some 10 ms after the request (later
+// through a USB adapter): arriving during the download, it would join the first sample ("2\r2")
+// and make it a value of three characters, skipped.
+constexpr double attente_derniere_reponse_s = 0.05;
+
+// With the timer stopped: waits, yielding, for the reply to the timer's last request, at most
+// attente_derniere_reponse_s after that request, then reads and drops what the link holds.
+void vider_avant_enregistrement(Poste& poste);
+
 // The longest a download can last: the recording, or nbmesuresmax samples of four characters
 // on the line, whichever is longer, with a margin; never shorter than nbmesuresmax ×
 // periodemesure + 8 s (+ 6 s for 12800 samples).

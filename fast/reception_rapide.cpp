@@ -1,6 +1,7 @@
 #include "fast/reception_rapide.h"
 
 #include "codings/reception_lente.h"
+#include "fast/acquisition.h"
 #include "fast/envoi_rapide.h"
 
 namespace optolink {
@@ -23,7 +24,7 @@ void preparer_reception_rapide(Poste& poste, Bouton FenetrePrincipale::*bouton, 
     poste.minuterie.setEnabled(false);
     poste.etat.nbmesures = 0;
     poste.fenetre.Texte1.Text.clear();
-    poste.liaison.lire();
+    vider_avant_enregistrement(poste);
     const QString duree = duree_enregistrement(poste.etat);
     commencer_reception(poste, bouton, "RECEPTION DE CODE " + nom_codage + " RAPIDE EN COURS     PATIENTEZ " + duree + " SVP",
                         "RECEPTION DE MESSAGE EN COURS DANS LA MEMOIRE D'ORPHY  PATIENTEZ environ " + duree + " SVP");

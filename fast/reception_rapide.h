@@ -16,10 +16,11 @@ namespace optolink {
 // Returns when typecodage no longer holds code.
 void attendre_reception_rapide(Poste& poste, const QString& code, const std::function<void()>& recevoir);
 
-// Timer stopped, nbmesures = 0, Texte1 emptied, what the link has buffered dropped, then the
-// receiving window: "RECEPTION DE MESSAGE EN COURS DANS LA MEMOIRE D'ORPHY  PATIENTEZ environ 15 s
-// SVP" in Etiquette2, "RECEPTION DE CODE <nom_codage> RAPIDE EN COURS     PATIENTEZ 15 s SVP" in
-// Etiquette1 (30 s for 12800 samples), the send button and Btonefface disabled.
+// Timer stopped, nbmesures = 0, Texte1 emptied, what the link has buffered dropped once the
+// timer's last request is answered, then the receiving window: "RECEPTION DE MESSAGE EN COURS
+// DANS LA MEMOIRE D'ORPHY  PATIENTEZ environ 15 s SVP" in Etiquette2, "RECEPTION DE CODE
+// <nom_codage> RAPIDE EN COURS     PATIENTEZ 15 s SVP" in Etiquette1 (30 s for 12800 samples),
+// the send button and Btonefface disabled.
 void preparer_reception_rapide(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& nom_codage);
 
 // Keeps the recording just decoded, with its reading, for the signal window.

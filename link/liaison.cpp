@@ -82,6 +82,8 @@ QString Liaison::lire()
     if (!recus.isEmpty()) {
         reponse_due_depuis_s_.reset();
         silence_signale_ = false;
+        // A reply counted twice (a doubled reply, noise) must not make a later one look answered.
+        reponses_ea0_attendues_ = std::max<int>(0, reponses_ea0_attendues_ - static_cast<int>(recus.count('\r')));
     }
     return QString::fromLatin1(recus);
 }
@@ -113,6 +115,12 @@ void Liaison::Minuterie_Timer()
 {
     const double maintenant = horloge_.maintenant_s();
     ecrire_a("WEA 0" + retour, maintenant);
+    // A reply comes within a tick: only this request and the one before can be on their way, even
+    // after the interface has been silent for a while.
+    if (com_.portOpen()) {
+        reponses_ea0_attendues_ = std::min(reponses_ea0_attendues_ + 1, 2);
+        derniere_demande_ea0_s_ = maintenant;
+    }
     noter_demande(maintenant);
     etat_.reponseorphy = lire();
     // Noise on the line can make a number too long for a double: its voltage would be infinite,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/etat.h"
+#include "link/boucle.h"
 #include "link/com.h"
 #include "link/horloge.h"
 
@@ -41,6 +42,10 @@ public:
 
     // Reads what has arrived, subject to the input length; empty when nothing.
     QString lire();
+    // Requests "WEA 0" written and not yet answered (each reply ends with a carriage return), and
+    // when the last one was written.
+    int reponses_ea0_attendues() const { return reponses_ea0_attendues_; }
+    double derniere_demande_ea0_s() const { return derniere_demande_ea0_s_; }
     void definir_longueur_entree(int longueur) { com_.setInputLen(longueur); }
 
     void ecrire(const QByteArray& octets);
@@ -73,6 +78,8 @@ private:
     QByteArray dernier_ecrit_;
     double dernier_ecrit_a_s_ = 0;
     std::optional<double> reponse_due_depuis_s_;
+    int reponses_ea0_attendues_ = 0;
+    double derniere_demande_ea0_s_ = -jamais_s;
     bool silence_signale_ = false;
     std::function<void()> silence_;
 };
