@@ -1,5 +1,6 @@
 #include "link/qt/com_qt.h"
 
+#include "link/qt/faible_latence.h"
 #include "link/qt/ports_systeme.h"
 
 #include <QMetaObject>
@@ -102,6 +103,7 @@ bool ComQt::setPortOpen(bool ouvert)
         port_.clearError();
         return false;
     }
+    demander_faible_latence(static_cast<int>(port_.handle()));
     port_.clear();
     erreur_.clear();
     en_service_ = true;
