@@ -24,15 +24,17 @@ void finir_envoi_rapide(Poste& poste, double debutenvoi, double duree_noir_s, bo
 {
     const Etat& etat = poste.etat;
     poste.liaison.eteindre_laser_rapide();
-    // Yielding before each clock reading; woken twice a second to show the time left.
-    const double fin = debutenvoi + etat.nbmesuresmax * etat.periodemesure + 2;
-    const double duree = fin - poste.horloge.maintenant_s();
+    // Yielding before each clock reading; woken twice a second to show the time left. The end is
+    // read again at each pass: a length or a speed chosen from the menus meanwhile moves it.
+    const auto fin = [&] { return debutenvoi + etat.nbmesuresmax * etat.periodemesure + 2; };
+    const double debut = poste.horloge.maintenant_s();
     do {
-        const double reste = fin - poste.horloge.maintenant_s();
-        montrer_avancement(poste.fenetre, duree - reste, duree,
-                           QStringLiteral("Enregistrement en cours chez le récepteur : encore %1 s").arg(std::ceil(reste)));
-        poste.boucle.ceder(std::min(fin, poste.horloge.maintenant_s() + pas_avancement_s));
-    } while (!(poste.horloge.maintenant_s() > fin));
+        const double maintenant = poste.horloge.maintenant_s();
+        montrer_avancement(poste.fenetre, maintenant - debut, fin() - debut,
+                           QStringLiteral("Enregistrement en cours chez le récepteur : encore %1 s")
+                               .arg(std::max(0.0, std::ceil(fin() - maintenant))));
+        poste.boucle.ceder(std::min(fin(), maintenant + pas_avancement_s));
+    } while (!(poste.horloge.maintenant_s() > fin()));
     cacher_avancement(poste.fenetre);
     poste.fenetre.Etiquette1.Caption = QStringLiteral(" ENVOI DU MESSAGE TERMINE ");
     if (!ceder)

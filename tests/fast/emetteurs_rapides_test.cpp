@@ -1,10 +1,13 @@
 #include "postes_simules.h"
 
 #include "fast/emetteur_binaire_rapide.h"
+#include "app/menus.h"
 #include "fast/emetteur_morse_rapide.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
 #include <vector>
 
 using namespace optolink;
@@ -86,4 +89,37 @@ TEST(EmetteursRapides, UneMachineTropLenteGardeDixVingtEtVingtCinqPassages)
     const auto durees = a.envoyer(Btonenvoi_binrap_Click, "  A");
     const double bit_s = 10.0 / a.poste.etat.nbpassages;
     verifier({durees.begin(), durees.begin() + 6}, {bit_s, bit_s, bit_s, bit_s, bit_s, 7 * bit_s});
+}
+
+// The silence after the message lasts until nbmesuresmax × periodemesure + 2 s after the send
+// began, read again at every pass: "30 s" chosen during it holds the sender, and its progress
+// bar, until the longer recording is over.
+TEST(EmetteursRapides, LeSilenceFinalSuitUnChangementDeLongueur)
+{
+    const std::pair<Routine, Routine> cas[] = {{Btonenvoi_morserapide_Click, menu_morserap_34s_Click},
+                                               {Btonenvoi_binrap_Click, menu_binairerapide_33s_Click}};
+    for (const auto& [envoi, trente_secondes] : cas) {
+        Emetteur a(20e-6);
+        double debut = 0, fin = 0;
+        QString avancement;
+        a.envoyer(
+            [&](Poste& p) {
+                debut = a.acteur.instant_s();
+                a.acteur.programmer(debut + 6, [&] { trente_secondes(p); });
+                a.acteur.programmer(debut + 8, [&] { avancement = p.fenetre.avancement.Texte; });
+                envoi(p);
+                fin = a.acteur.instant_s();
+            },
+            "e");
+        // The calibration second, then the silence up to 12800 × 1.3 ms + 2 s.
+        const double fin_silence = debut + 1 + 12800 * 0.0013 + 2;
+        EXPECT_GT(fin, fin_silence);
+        EXPECT_LT(fin, fin_silence + 0.6);
+        // Shown twice a second: at most half a second behind.
+        const QString prefixe = QStringLiteral("Enregistrement en cours chez le récepteur : encore ");
+        ASSERT_TRUE(avancement.startsWith(prefixe)) << qPrintable(avancement);
+        const int reste = avancement.sliced(prefixe.size()).chopped(2).toInt();
+        EXPECT_GE(reste, std::ceil(fin_silence - (debut + 8)));
+        EXPECT_LE(reste, std::ceil(fin_silence - (debut + 7.5)));
+    }
 }
