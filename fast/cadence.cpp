@@ -12,6 +12,13 @@ long compter_passages(Horloge& horloge)
     return nbpassages;
 }
 
+Cadence::Cadence(Poste& poste) : poste_(poste), fin_s_(poste.horloge.maintenant_s())
+{
+    poste_.horloge.chronometrer(true);
+}
+
+Cadence::~Cadence() { poste_.horloge.chronometrer(false); }
+
 void Cadence::element(CommandeLaser commande, double duree_s)
 {
     ecrire_laser(poste_, commande);

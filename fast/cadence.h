@@ -22,10 +22,14 @@ inline double duree_passages_s(long passages, long nbpassages)
 // The elements of a signal, one after the other, timed against the clock: each writes its level
 // once, then the thread sleeps, running no event, until the element's end. Every end is counted
 // from the start of the first element, so a late wake-up shortens the next element instead of
-// shifting the rest of the signal.
+// shifting the rest of the signal. From the first element to the end of the cadence, the thread
+// asks to be woken on time however busy the computer is.
 class Cadence {
 public:
-    explicit Cadence(Poste& poste) : poste_(poste), fin_s_(poste.horloge.maintenant_s()) {}
+    explicit Cadence(Poste& poste);
+    ~Cadence();
+    Cadence(const Cadence&) = delete;
+    Cadence& operator=(const Cadence&) = delete;
     void element(CommandeLaser commande, double duree_s);
 
 private:

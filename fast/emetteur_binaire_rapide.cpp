@@ -46,6 +46,37 @@ double echelle_echantillons(double bit_s, double periodemesure)
     return periodes >= 1 ? periodes * periodemesure / bit_s : 1.0;
 }
 
+// Lengths in seconds of a bit, of the pause after a frame and of a space.
+struct Durees {
+    double bit_s;
+    double pause_s;
+    double espace_s;
+};
+
+// The preamble's three one-bit pulses and its pause, then every character of chainebits but the
+// last (the space that ends the message), with a pause after each frame.
+void jouer(Poste& poste, const QString& chainebits, const Durees& d)
+{
+    Cadence cadence(poste);
+    for (const auto& [commande, duree_s] :
+         {std::pair{allumer_laser_rapide, d.bit_s}, {eteindre_laser_rapide, d.bit_s}, {allumer_laser_rapide, d.bit_s},
+          {eteindre_laser_rapide, d.bit_s}, {allumer_laser_rapide, d.bit_s}, {eteindre_laser_rapide, d.pause_s}})
+        cadence.element(commande, duree_s);
+    int nbbits = 0;
+    for (qsizetype i = 0; i + 1 < chainebits.size(); ++i) {
+        const QChar b = chainebits[i];
+        if (b == u' ') {
+            cadence.element(eteindre_laser_rapide, d.espace_s);
+            continue;
+        }
+        cadence.element(b == u'1' ? allumer_laser_rapide : eteindre_laser_rapide, d.bit_s);
+        if (++nbbits == bits_par_trame) {
+            nbbits = 0;
+            cadence.element(eteindre_laser_rapide, d.pause_s);
+        }
+    }
+}
+
 } // namespace
 
 void Btonenvoi_binrap_Click(Poste& poste)
@@ -76,25 +107,7 @@ void Btonenvoi_binrap_Click(Poste& poste)
     etat.instantdepart = poste.horloge.maintenant_s();
     attendre_jusqua_apres_cession(poste, eteindre_laser_rapide, Duree::secondes(0.35));
 
-    Cadence cadence(poste);
-    for (const auto& [commande, duree_s] :
-         {std::pair{allumer_laser_rapide, bit_s}, {eteindre_laser_rapide, bit_s}, {allumer_laser_rapide, bit_s},
-          {eteindre_laser_rapide, bit_s}, {allumer_laser_rapide, bit_s}, {eteindre_laser_rapide, pause_s}})
-        cadence.element(commande, duree_s);
-    int nbbits = 0;
-    // The last character, the space that ends the message, is not played.
-    for (qsizetype i = 0; i + 1 < code.chainebits.size(); ++i) {
-        const QChar b = code.chainebits[i];
-        if (b == u' ') {
-            cadence.element(eteindre_laser_rapide, espace_s);
-            continue;
-        }
-        cadence.element(b == u'1' ? allumer_laser_rapide : eteindre_laser_rapide, bit_s);
-        if (++nbbits == bits_par_trame) {
-            nbbits = 0;
-            cadence.element(eteindre_laser_rapide, pause_s);
-        }
-    }
+    jouer(poste, code.chainebits, {bit_s, pause_s, espace_s});
 
     finir_envoi_rapide(poste, t0, 0.5, true);
     terminer_envoi(poste, &FenetrePrincipale::Btonenvoi_binrap,

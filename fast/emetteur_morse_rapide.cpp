@@ -30,6 +30,25 @@ Longueurs longueurs(double dureebit, long nbpassages)
     return l;
 }
 
+// The calibration letter c and a dash-long gap, then every symbol of codemorse followed by a dot
+// of darkness.
+void jouer(Poste& poste, const QString& codemorse, double point_s, double trait_s)
+{
+    Cadence cadence(poste);
+    for (const auto& [commande, duree_s] :
+         {std::pair{allumer_laser_rapide, trait_s}, {eteindre_laser_rapide, point_s}, {allumer_laser_rapide, point_s},
+          {eteindre_laser_rapide, point_s}, {allumer_laser_rapide, trait_s}, {eteindre_laser_rapide, point_s},
+          {allumer_laser_rapide, point_s}, {eteindre_laser_rapide, trait_s}})
+        cadence.element(commande, duree_s);
+    for (const QChar symbole : codemorse) {
+        if (symbole == u' ')
+            cadence.element(eteindre_laser_rapide, trait_s);
+        else
+            cadence.element(allumer_laser_rapide, symbole == u'.' ? point_s : trait_s);
+        cadence.element(eteindre_laser_rapide, point_s);
+    }
+}
+
 } // namespace
 
 void Btonenvoi_morserapide_Click(Poste& poste)
@@ -57,20 +76,7 @@ void Btonenvoi_morserapide_Click(Poste& poste)
     etat.instantdepart = poste.horloge.maintenant_s();
     attendre_jusqua(poste, eteindre_laser_rapide, Duree::secondes(0.35), false);
 
-    Cadence cadence(poste);
-    // The calibration letter c, then a dash-long gap.
-    for (const auto& [commande, duree_s] :
-         {std::pair{allumer_laser_rapide, trait_s}, {eteindre_laser_rapide, point_s}, {allumer_laser_rapide, point_s},
-          {eteindre_laser_rapide, point_s}, {allumer_laser_rapide, trait_s}, {eteindre_laser_rapide, point_s},
-          {allumer_laser_rapide, point_s}, {eteindre_laser_rapide, trait_s}})
-        cadence.element(commande, duree_s);
-    for (const QChar symbole : code.codemorse) {
-        if (symbole == u' ')
-            cadence.element(eteindre_laser_rapide, trait_s);
-        else
-            cadence.element(allumer_laser_rapide, symbole == u'.' ? point_s : trait_s);
-        cadence.element(eteindre_laser_rapide, point_s);
-    }
+    jouer(poste, code.codemorse, point_s, trait_s);
 
     finir_envoi_rapide(poste, debutenvoi, 0.2, false);
     terminer_envoi(poste, &FenetrePrincipale::Btonenvoi_morserapide,

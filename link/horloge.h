@@ -16,6 +16,11 @@ public:
         while (maintenant_s() < echeance_s) {
         }
     }
+
+    // While a signal's elements are timed: asks the system to wake the thread on time, however
+    // busy the computer (the shortest timer slack, a higher scheduling priority where the system
+    // grants it, silently nothing where it does not); false gives the usual treatment back.
+    virtual void chronometrer(bool /*actif*/) {}
 };
 
 } // namespace optolink

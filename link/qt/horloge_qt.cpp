@@ -20,4 +20,12 @@ void HorlogeQt::attendre_jusqua(double echeance_s)
     }
 }
 
+void HorlogeQt::chronometrer(bool actif)
+{
+    if (actif)
+        priorite_.elever();
+    else
+        priorite_.retablir();
+}
+
 } // namespace optolink

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/horloge.h"
+#include "link/qt/priorite_systeme.h"
 
 #include <QElapsedTimer>
 
@@ -11,9 +12,11 @@ public:
     HorlogeQt() { depart_.start(); }
     double maintenant_s() override { return static_cast<double>(depart_.nsecsElapsed()) * 1e-9; }
     void attendre_jusqua(double echeance_s) override;
+    void chronometrer(bool actif) override;
 
 private:
     QElapsedTimer depart_; // monotonic
+    PrioriteSysteme priorite_;
 };
 
 } // namespace optolink
