@@ -59,6 +59,16 @@ DeuxPostes::DeuxPostes(const sim::ReglagesLumiere& r)
     comB.surReception([this] { acteurB.programmer(temps.maintenant_s(), [] {}); });
 }
 
+void relier_par_usb(DeuxPostes& postes, std::uint32_t graine)
+{
+    for (int rang = 0; rang < 2; ++rang) {
+        sim::ReglagesUsb usb;
+        usb.delai_hote_max_s = 0.001;
+        usb.graine = graine + static_cast<std::uint32_t>(rang);
+        postes.banc.interface(rang).regler_usb(usb);
+    }
+}
+
 DeuxPostes::Echange DeuxPostes::echanger(const Codage& codage, const QString& texte, double dureebit,
                                          int intervalle_ms, double attente_s)
 {

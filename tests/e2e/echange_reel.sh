@@ -30,7 +30,9 @@ export DISPLAY=":$(head -1 "$travail/affichage")"
 base=$((20000 + ($$ % 6000) * 2))
 portA=$base portB=$((base + 1))
 
-"$banc" --ports "$portA,$portB" --journal >"$travail/banc.log" 2>&1 &
+# BANC_OPTIONS adds options to the bench's command line (--usb…).
+# shellcheck disable=SC2086
+"$banc" --ports "$portA,$portB" --journal ${BANC_OPTIONS:-} >"$travail/banc.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do grep -q "Ctrl-C" "$travail/banc.log" 2>/dev/null && break; sleep 0.1; done
 

@@ -104,15 +104,6 @@ std::mt19937 hasard_de(const Case& c)
                                                       + c.conditions.usb * 7));
 }
 
-// A USB link on both sides: 1 ms frames, the computer late by up to 1 ms, a 16 ms latency timer.
-sim::ReglagesUsb usb(std::uint32_t graine)
-{
-    sim::ReglagesUsb r;
-    r.delai_hote_max_s = 0.001;
-    r.graine = graine;
-    return r;
-}
-
 void echanger(Case& c, int nb_messages)
 {
     std::mt19937 hasard = hasard_de(c);
@@ -129,8 +120,7 @@ void echanger(Case& c, int nb_messages)
                 if (c.conditions.gigue_s > 0)
                     p.banc.interface(0).regler_gigue_laser(c.conditions.gigue_s, graine);
                 if (c.conditions.usb)
-                    for (int rang = 0; rang < 2; ++rang)
-                        p.banc.interface(rang).regler_usb(usb(graine + static_cast<std::uint32_t>(rang)));
+                    relier_par_usb(p, graine);
             },
             lumiere);
         if (e.complet && exact(e.b.message, texte))

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Real-time exchanges between two program processes over optolink-bench, under Xvfb, as the
+# end-to-end test runs them, repeated: prints how many arrive exactly, for each coding.
+#
+# usage: tools/echanges_reels.sh [-n FOIS] [--charge] [--usb] [--programme DOSSIER] [CODAGE…]
+#   -n FOIS            exchanges per coding (10 by default)
+#   --charge           two processes keep both cores busy at normal priority meanwhile
+#   --usb              the bench models USB links (optolink-bench --usb)
+#   --programme DOSSIER  where optolink and optolink-bench are (build/default/bin by default)
+#   CODAGE             morse, binaire, morse-rapide, binaire-rapide (the two fast ones by default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+fois=10 charge=0 bin=build/default/bin codages=()
+export BANC_OPTIONS=""
+while [ $# -gt 0 ]; do
+    case $1 in
+    -n) fois=$2; shift ;;
+    --charge) charge=1 ;;
+    --usb) BANC_OPTIONS="--usb" ;;
+    --programme) bin=$2; shift ;;
+    *) codages+=("$1") ;;
+    esac
+    shift
+done
+[ ${#codages[@]} -gt 0 ] || codages=(morse-rapide binaire-rapide)
+
+charges=()
+arreter() { for p in "${charges[@]}"; do kill "$p" 2>/dev/null || true; done; }
+trap arreter EXIT
+if [ "$charge" = 1 ]; then
+    for _ in 1 2; do
+        bash -c 'while :; do :; done' &
+        charges+=($!)
+    done
+fi
+
+declare -A messages=([morse]="sos" [binaire]="a" [morse-rapide]="sos" [binaire-rapide]="Été 25 €")
+declare -A attendus=([morse]="... (s) --- (o) ... (s)  =   sos" [binaire]="  a" [morse-rapide]="sos"
+                     [binaire-rapide]="Été 25 €")
+for codage in "${codages[@]}"; do
+    reussis=0
+    for i in $(seq "$fois"); do
+        if sortie=$(bash tests/e2e/echange_reel.sh "$codage" "$bin/optolink" "$bin/optolink-bench" \
+            "${messages[$codage]}" "${attendus[$codage]}" 2>&1); then
+            reussis=$((reussis + 1))
+        else
+            echo "  $codage, essai $i : $(echo "$sortie" | grep '^reçu' || echo "$sortie" | tail -1)"
+        fi
+    done
+    echo "$codage${BANC_OPTIONS:+ ($BANC_OPTIONS)}$([ "$charge" = 1 ] && echo ", sous charge") : $reussis / $fois"
+done
