@@ -59,11 +59,11 @@ DeuxPostes::DeuxPostes(const sim::ReglagesLumiere& r)
     comB.surReception([this] { acteurB.programmer(temps.maintenant_s(), [] {}); });
 }
 
-void relier_par_usb(DeuxPostes& postes, std::uint32_t graine)
+void relier_par_usb(DeuxPostes& postes, std::uint32_t graine, double delai_hote_max_s)
 {
     for (int rang = 0; rang < 2; ++rang) {
         sim::ReglagesUsb usb;
-        usb.delai_hote_max_s = 0.001;
+        usb.delai_hote_max_s = delai_hote_max_s;
         usb.graine = graine + static_cast<std::uint32_t>(rang);
         postes.banc.interface(rang).regler_usb(usb);
     }

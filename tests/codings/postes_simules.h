@@ -80,8 +80,8 @@ public:
 };
 
 // Both interfaces reached through USB links as classrooms have them: 1 ms frames, the computer
-// late by up to 1 ms before each write, the adapters' 16 ms latency timer.
-void relier_par_usb(DeuxPostes& postes, std::uint32_t graine);
+// late by up to delai_hote_max_s before each write, the adapters' 16 ms latency timer.
+void relier_par_usb(DeuxPostes& postes, std::uint32_t graine, double delai_hote_max_s = 0.001);
 
 // Lengths of the successive light and dark periods of a station's laser, from its first light.
 std::vector<double> durees_laser(const sim::InterfaceSimulee& interface);

@@ -4,6 +4,7 @@
 #include "synthese.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,23 @@ TEST(BinaireRapide, LeSilenceFinalDonneDesEspaces)
     const auto nbespaces = r.chainebits.count(u' ');
     EXPECT_GT(nbespaces, 1);
     EXPECT_EQ(r.message, "A" + QString(nbespaces - 1, u' '));
+}
+
+// A run is its nearest whole number of bits within 40 % of a bit, 16 samples of a 40-sample bit,
+// however the bits before it fell: the start bit of "A" (101000001) and its five zeros, 15
+// samples long or short, still read; 17, not.
+TEST(BinaireRapide, UneSuiteVautSesBitsAQuaranteCentiemesDeBitPres)
+{
+    for (const bool lumiere : {true, false}) {
+        for (const int ecart : {-17, -15, 15, 17}) {
+            synthese::Signal s;
+            s.allume(1).sombre(300).allume(40).sombre(40).allume(40).sombre(40).allume(40).sombre(80);
+            s.allume(40 + (lumiere ? ecart : 0)).sombre(40).allume(40);
+            s.sombre(200 + (lumiere ? 0 : ecart)).allume(40).sombre(80);
+            EXPECT_EQ(en_direct(s.echantillons(2000)).chainebits.startsWith("101000001"), std::abs(ecart) < 16)
+                << (lumiere ? "lumière " : "obscurité ") << ecart;
+        }
+    }
 }
 
 TEST(BinaireRapide, ReconstructionDuMessage)

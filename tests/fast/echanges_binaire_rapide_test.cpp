@@ -89,6 +89,14 @@ TEST_P(BinaireRapideAChaqueReglage, LesTextesTypesVontEnAbreviation)
     EXPECT_EQ(echanger_rapide(binaire_rapide(), presque, GetParam()).a.message, presque + u' ');
 }
 
+// Through USB links on a busy computer: every write late by 1 ms of frames and up to 1 or 2 ms more.
+TEST_P(BinaireRapideAChaqueReglage, ParUsbSurUnOrdinateurCharge)
+{
+    const QString texte = "Été 25 €";
+    for (const double gigue_s : {0.001, 0.002})
+        EXPECT_TRUE(suivi_de_blancs(texte2_par_usb(binaire_rapide(), texte, GetParam(), gigue_s), texte)) << gigue_s;
+}
+
 INSTANTIATE_TEST_SUITE_P(Vitesses, BinaireRapideAChaqueReglage, testing::ValuesIn(reglages_rapides()), nom_reglage);
 
 TEST(EchangeBinaireRapide, UnMessageCommencantParE2EstDevelopperQuoiQuilSuive)

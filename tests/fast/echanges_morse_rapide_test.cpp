@@ -62,6 +62,14 @@ TEST_P(MorseRapideAChaqueReglage, UnTexteTypeVaEnAbreviationEtRevientEnEntier)
     EXPECT_EQ(e.fb.Texte2.Text, abreviation(1).phrase);
 }
 
+// Through USB links on a busy computer: every write late by 1 ms of frames and up to 1 or 2 ms more.
+TEST_P(MorseRapideAChaqueReglage, ParUsbSurUnOrdinateurCharge)
+{
+    const QString texte = "le chat dort";
+    for (const double gigue_s : {0.001, 0.002})
+        EXPECT_TRUE(suivi_de_blancs(texte2_par_usb(morse_rapide(), texte, GetParam(), gigue_s), texte)) << gigue_s;
+}
+
 INSTANTIATE_TEST_SUITE_P(Vitesses, MorseRapideAChaqueReglage, testing::ValuesIn(reglages_rapides()), nom_reglage);
 
 TEST(EchangeMorseRapide, FenetresPendantEtApresLEnvoi)
