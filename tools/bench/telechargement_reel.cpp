@@ -89,10 +89,15 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
             dernier_echantillon = points[i].t;
     }
     const double duree = fin_reception - debut;
-    std::printf("  %5d × %4.0f µs %-8s ligne %5.2f s  téléchargement %5.2f s  rangés %5d  (à la limite de %5.2f s : %5d,"
-                " %4d restés sur la ligne)  CPU %4.1f %%  enregistrements %d\n",
-                r.nbmesuresmax, r.periode_s * 1e6, eclaire ? "éclairé" : "sombre", dernier_echantillon - debut,
-                duree, etat.nbmesures, limite, a_la_limite, etat.nbmesures - a_la_limite,
+    // What the stored samples took on the line: each value and its comma, 10 bits a character.
+    qsizetype caracteres = 0;
+    for (int i = 0; i < etat.nbmesures; ++i)
+        caracteres += etat.tabmesures[i].trimmed().size() + 1;
+    const double ligne = caracteres * 10.0 / 9600;
+    std::printf("  %5d × %4.0f µs %-8s ligne %5.2f s  dernier échantillon %5.2f s  réception %5.2f s (%4.3f × la ligne)"
+                "  rangés %5d  (à la limite de %5.2f s : %5d, %4d restés sur la ligne)  CPU %4.1f %%  enregistrements %d\n",
+                r.nbmesuresmax, r.periode_s * 1e6, eclaire ? "éclairé" : "sombre", ligne, dernier_echantillon - debut,
+                duree, duree / ligne, etat.nbmesures, limite, a_la_limite, etat.nbmesures - a_la_limite,
                 100 * (cpu_fin - cpu_debut) / (points.back().t - debut), enregistrements);
     std::fflush(stdout);
 }
@@ -102,7 +107,8 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
 void mesurer_telechargements(BancEnFil& banc, int numero_b)
 {
     std::printf("== Téléchargement d'un enregistrement rapide par la ligne à 9600 bauds\n"
-                "   (ligne : du lancement au dernier échantillon reçu ; à la limite : ce que l'arrêt à nbmesuresmax ×\n"
+                "   (ligne : temps des échantillons rangés sur la ligne ; dernier échantillon : du début de la réception\n"
+                "   à son arrivée ; réception : du début de la réception à la boîte d'enregistrement ; à la limite : ce que l'arrêt à nbmesuresmax ×\n"
                 "   periodemesure + 8 s (+ 6 s) aurait gardé ; CPU : fil du programme récepteur pendant le téléchargement ;\n"
                 "   enregistrements : lancés par le récepteur, 1 quand aucun reste de la ligne n'en déclenche un second)\n");
     for (const Reglage r : {Reglage{6400, 0, 0.0013}, {6400, 1, 0.0008}, {6400, 2, 0.0005}, {12800, 0, 0.0013},
