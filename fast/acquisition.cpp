@@ -70,9 +70,9 @@ void vider_avant_enregistrement(Poste& poste)
 {
     Liaison& liaison = poste.liaison;
     const double fin = liaison.derniere_demande_ea0_s() + attente_derniere_reponse_s;
-    while (liaison.reponses_ea0_attendues() > 0 && liaison.ouverte() && poste.horloge.maintenant_s() < fin) {
+    while (liaison.reponse_ea0_attendue() && liaison.ouverte() && poste.horloge.maintenant_s() < fin) {
         liaison.lire();
-        if (liaison.reponses_ea0_attendues() > 0)
+        if (liaison.reponse_ea0_attendue())
             poste.boucle.ceder(fin);
     }
     liaison.lire();

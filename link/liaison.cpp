@@ -82,8 +82,8 @@ QString Liaison::lire()
     if (!recus.isEmpty()) {
         reponse_due_depuis_s_.reset();
         silence_signale_ = false;
-        // A reply counted twice (a doubled reply, noise) must not make a later one look answered.
-        reponses_ea0_attendues_ = std::max<int>(0, reponses_ea0_attendues_ - static_cast<int>(recus.count('\r')));
+        if (recus.contains('\r'))
+            reponse_ea0_attendue_ = false;
     }
     return QString::fromLatin1(recus);
 }
@@ -115,14 +115,14 @@ void Liaison::Minuterie_Timer()
 {
     const double maintenant = horloge_.maintenant_s();
     ecrire_a("WEA 0" + retour, maintenant);
-    // A reply comes within a tick: only this request and the one before can be on their way, even
-    // after the interface has been silent for a while.
+    noter_demande(maintenant);
+    // The read just after the request takes the reply to the one before: the reply to this one
+    // comes later, and is owed from here on.
+    etat_.reponseorphy = lire();
     if (com_.portOpen()) {
-        reponses_ea0_attendues_ = std::min(reponses_ea0_attendues_ + 1, 2);
+        reponse_ea0_attendue_ = true;
         derniere_demande_ea0_s_ = maintenant;
     }
-    noter_demande(maintenant);
-    etat_.reponseorphy = lire();
     // Noise on the line can make a number too long for a double: its voltage would be infinite,
     // light or dark for good. Such a reply is refused and the last reading stands.
     const double tension = nombre_en_tete(etat_.reponseorphy) * 20.0 / 255.0;

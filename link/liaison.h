@@ -42,9 +42,9 @@ public:
 
     // Reads what has arrived, subject to the input length; empty when nothing.
     QString lire();
-    // Requests "WEA 0" written and not yet answered (each reply ends with a carriage return), and
-    // when the last one was written.
-    int reponses_ea0_attendues() const { return reponses_ea0_attendues_; }
+    // The timer's last "WEA 0" is not answered yet: no carriage return (the end of every reply) has
+    // been read since the tick that wrote it read the replies before. When that request was written.
+    bool reponse_ea0_attendue() const { return reponse_ea0_attendue_; }
     double derniere_demande_ea0_s() const { return derniere_demande_ea0_s_; }
     void definir_longueur_entree(int longueur) { com_.setInputLen(longueur); }
 
@@ -78,7 +78,7 @@ private:
     QByteArray dernier_ecrit_;
     double dernier_ecrit_a_s_ = 0;
     std::optional<double> reponse_due_depuis_s_;
-    int reponses_ea0_attendues_ = 0;
+    bool reponse_ea0_attendue_ = false;
     double derniere_demande_ea0_s_ = -jamais_s;
     bool silence_signale_ = false;
     std::function<void()> silence_;

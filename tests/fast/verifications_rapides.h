@@ -23,12 +23,11 @@ inline ::testing::AssertionResult suivi_de_blancs(const QString& texte, const QS
 }
 
 // texte exchanged in the coding through USB links, the computer late by up to gigue_s before each
-// write on top of the bus's 1 ms frames: what B's Texte2 shows.
-inline QString texte2_par_usb(const Codage& codage, const QString& texte, const ReglageRapide& r, double gigue_s)
+// write on top of the bus's 1 ms frames.
+inline EchangeRapide echanger_par_usb(const Codage& codage, const QString& texte, const ReglageRapide& r,
+                                      double gigue_s)
 {
-    const EchangeRapide e =
-        echanger_rapide(codage, texte, r, [&](DeuxPostes& postes) { relier_par_usb(postes, 7, gigue_s); });
-    return e.complet ? e.fb.Texte2.Text : QStringLiteral("(échange inachevé)");
+    return echanger_rapide(codage, texte, r, [&](DeuxPostes& postes) { relier_par_usb(postes, 7, gigue_s); });
 }
 
 } // namespace optolink::essai
