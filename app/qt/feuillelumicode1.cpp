@@ -4,6 +4,7 @@
 #include "app/menus.h"
 #include "app/qt/fenetre_signal.h"
 #include "app/qt/bouton_qt.h"
+#include "app/qt/texte_qt.h"
 #include "files/qt/dialogues_fichiers.h"
 
 #include <QCloseEvent>
@@ -176,7 +177,7 @@ void Feuillelumicode1::barre_avancement(Avancement& modele, QRect place)
 
 QPlainTextEdit* Feuillelumicode1::texte(const char* nom, BoiteTexte& modele, QRect place)
 {
-    auto* w = new QPlainTextEdit(centralWidget());
+    auto* w = new TexteQt(centralWidget());
     w->setObjectName(nom);
     w->setGeometry(place);
     w->setTabChangesFocus(true);
