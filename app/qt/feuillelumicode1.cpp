@@ -7,6 +7,7 @@
 #include "app/qt/texte_qt.h"
 #include "files/qt/dialogues_fichiers.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -101,11 +102,16 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
         }
     });
 
+    // A routine shows the window while a box may be up (a send or a reception begun under an
+    // information box): the box stays in front of its window, with the keyboard.
     f.surMontrer = [this] {
         synchroniser();
         show();
-        raise();
-        activateWindow();
+        QWidget* devant = QApplication::activeModalWidget();
+        if (!devant)
+            devant = this;
+        devant->raise();
+        devant->activateWindow();
         repaint();
     };
     f.surRafraichir = [this] {
