@@ -520,6 +520,9 @@ fi
 fin_hasard=$actions
 noter - "fin du hasard" -
 sage=1 attente_fenetre=1
+# A send waits behind a box opened during it (the box's own loop runs above it): the boxes are
+# closed first, then the sends they held finish, and what they left open is closed.
+fermer_tout
 attendre_calme
 fermer_tout
 echange_final
