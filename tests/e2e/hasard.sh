@@ -160,6 +160,11 @@ laser_calme() { # station: its laser off and still for 3 s
     (($(micro) - ${t/./} > 3000000))
 }
 
+allume_depuis() { # station epoch: its laser lit at that time or since
+    awk -v t="$2" -v st="$1" '$4 == "laser" && $5 == st { if ($1 <= t) avant = $6; else if ($6 == "allumé") oui = 1 }
+        END { exit !(oui || avant == "allumé") }' "$travail/banc.log"
+}
+
 relancer() { # station
     vivant "${pid[$1]:-0}" && return
     "$programme" >>"$travail/programme$1.log" 2>&1 &
@@ -201,7 +206,19 @@ demarrer() { # station
         "Branchement"* | "Résultat du test : INCORRECT"*)
             if [ -z "$sage" ] && ((R < 3)); then choix=Escape; else choix=Return; fi
             pas "$st" "$titre" touches "$choix" ;;
-        "ATTENTION : MESURE"* | "Mesure de la tension seuil"*) pas "$st" "$titre" touches Return; sleep 1.5 ;;
+        "Mesure de la tension seuil"*) pas "$st" "$titre" touches Return; sleep 1.5 ;;
+        "ATTENTION : MESURE"*)
+            local t0=$EPOCHREALTIME
+            pas "$st" "$titre" touches Return
+            sleep 2.5
+            # A send of the facing station may begin within the measurement: the user measures
+            # again, through Quitter and a new start.
+            if allume_depuis "$(facing "$st")" "$t0" && principale "$st"; then
+                noter "$st" "seuil mesuré sous la lumière" -
+                pas "$st" "$F_TITRE" fermer
+                sleep 1
+            fi
+            ;;
         *) pas "$st" "$titre" touches Return ;;
         esac
         sleep 0.3
