@@ -123,8 +123,12 @@ int ping(Window w, int delai_ms)
 
 } // namespace
 
+// A window may go between the listing and the questions about it: that window is left out.
+int ignorer(Display*, XErrorEvent*) { return 0; }
+
 int main(int argc, char** argv)
 {
+    XSetErrorHandler(ignorer);
     ecran = XOpenDisplay(nullptr);
     if (!ecran || argc < 2) {
         std::fprintf(stderr, "usage : %s fenetres PID... | ping ID MS | fermer ID | vider\n", argv[0]);
