@@ -116,9 +116,14 @@ pas() { # station title step args...
     fi
     # The threshold is measured on the dark photodiode: while the facing laser is lit or has just
     # changed, the user waits (the boxes say so).
+    # A send waits behind a box opened during it, its laser as it was: after 20 s the user goes
+    # to the other computer and closes its boxes.
     case $cherche in "ATTENTION : MESURE"* | "Mesure de la tension seuil"*)
-        local attente=$((SECONDS + 300))
-        until laser_calme "$(facing "$st")" || ((SECONDS > attente)); do sleep 0.5; done ;;
+        local attente=$((SECONDS + 300)) boites=$((SECONDS + 20))
+        until laser_calme "$(facing "$st")" || ((SECONDS > attente)); do
+            sleep 0.5
+            ((SECONDS > boites)) && { fermer_boites "$(facing "$st")"; boites=$((SECONDS + 20)); }
+        done ;;
     esac
     case $1 in
     clic) xdotool mousemove $((F_X + $2)) $((F_Y + $3)) click "$4" ;;
@@ -420,8 +425,8 @@ sonder() {
 }
 
 # --- The exchange at the end ---
-# Waits until neither laser has changed for long enough: 5 s, or 70 s after a fast send, whose
-# receiver records and then downloads for up to a minute.
+# Waits until neither laser has changed for long enough: 5 s, or 120 s after a fast send, whose
+# receiver records and then downloads for up to a minute (longer in the sanitizers' build).
 attendre_calme() {
     local limite=$((SECONDS + 600)) besoin
     while ((SECONDS < limite)); do
@@ -431,7 +436,7 @@ attendre_calme() {
             END {
                 b = 0
                 if (dernier != "" && m - dernier < 5) b = 5 - (m - dernier)
-                if (rapide != "" && m - rapide < 70 && 70 - (m - rapide) > b) b = 70 - (m - rapide)
+                if (rapide != "" && m - rapide < 120 && 120 - (m - rapide) > b) b = 120 - (m - rapide)
                 for (s in etat) if (etat[s] == "allumé" && b < 1) b = 1
                 printf "%d", b + 0.999 }' "$travail/banc.log")
         ((besoin == 0)) && return 0
@@ -440,22 +445,29 @@ attendre_calme() {
     constats+=("les lasers changent encore 10 min après la fin de l'utilisation au hasard")
 }
 
+# Closes the topmost window of the station other than its main window; 1 when there is none.
+fermer_une() { # station
+    local id p x y w h popup modale titre
+    while read -r id p x y w h popup modale titre; do
+        case $titre in "$titre_principal"*) continue ;; esac
+        if [ "$popup" = 1 ]; then pas "$1" - touches Escape; else pas "$1" "$titre" fermer; fi
+        sleep 0.3
+        return 0
+    done < <(fenetres "$1" | tac)
+    return 1
+}
+fermer_boites() { # station
+    principale "$1" || return
+    for _ in $(seq 30); do fermer_une "$1" || break; done
+}
+
 fermer_tout() {
     local st essai
     for st in A B; do
         for essai in $(seq 30); do
             principale "$st" || { vivant "${pid[$st]}" && demarrer "$st"; }
             verifier
-            local restant=""
-            local id p x y w h popup modale titre
-            while read -r id p x y w h popup modale titre; do
-                case $titre in "$titre_principal"*) continue ;; esac
-                restant=$titre
-                if [ "$popup" = 1 ]; then pas "$st" - touches Escape; else pas "$st" "$titre" fermer; fi
-                break
-            done < <(fenetres "$st" | tac)
-            [ -z "$restant" ] && break
-            sleep 0.3
+            fermer_une "$st" || break
             verifier
         done
     done
@@ -482,6 +494,7 @@ echange_final() {
         pas "$st" "$F_TITRE" touches alt+v "${vitesse[@]}" Return
     done
     sleep 1
+    fermer_tout # what a reception that ended meanwhile opened
     envoyer "$de" "$codage_final" "$message"
     local lu=""
     for _ in $(seq 60); do
