@@ -134,7 +134,13 @@ pas() { # station title step args...
         shift
         # A menu opened from the keyboard under the pointer would take the hovered entry.
         case $1 in alt+*) xdotool mousemove 1690 690 ;; esac
-        for k in "$@"; do xdotool key --clearmodifiers "$k"; sleep 0.08; done ;;
+        # A menu takes a moment to open, longer in the sanitizers' build: a Down sent before it is
+        # lost, and the entry chosen is another.
+        for k in "$@"; do
+            xdotool key --clearmodifiers "$k"
+            case $k in alt+*) sleep 0.5 ;; *) sleep 0.08 ;; esac
+        done
+        ;;
     texte) xdotool type --delay 40 -- "${*:2}" ;;
     port) xdotool type --delay 40 -- "$(printf "%${2}s" "")${port[$st]}" ;;
     fermer) "$x11" fermer "$F_ID" ;;
