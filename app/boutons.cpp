@@ -11,4 +11,12 @@ void Btonquitter_Click(Poste& poste)
         poste.terminer();
 }
 
+std::function<void(Poste&)> hors_envoi(void (*envoi)(Poste&))
+{
+    return [envoi](Poste& poste) {
+        if (!poste.fenetre.Texte1.Locked)
+            envoi(poste);
+    };
+}
+
 } // namespace optolink

@@ -52,7 +52,8 @@ int main(int argc, char* argv[])
     surveiller_liaison(poste);
 
     Feuillelumicode1 fenetre(poste,
-        Envois{Btonenvoiemorse_Click, Btonenvoiebinaire_Click, Btonenvoi_morserapide_Click, Btonenvoi_binrap_Click});
+        Envois{hors_envoi(Btonenvoiemorse_Click), hors_envoi(Btonenvoiebinaire_Click),
+            hors_envoi(Btonenvoi_morserapide_Click), hors_envoi(Btonenvoi_binrap_Click)});
     boites.rattacher(&fenetre);
     boucle.avantChaqueCession([&fenetre] { fenetre.synchroniser(); });
 

@@ -12,7 +12,9 @@ bool nom_valide(const QString& texte)
     static const QString caracteres_nom = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890'-_#~?@");
     enum class Etape { debut, nom, joker_nom, extension, joker_extension };
     Etape etape = Etape::debut;
-    for (const QChar c : texte.toUpper() + u'$') {
+    // Each character is raised on its own: a whole-text upper case would turn "ß" into "SS".
+    for (QChar c : texte + u'$') {
+        c = c.toUpper();
         if (c == u'$' && etape != Etape::debut)
             return true;
         const bool caractere_nom = caracteres_nom.contains(c);

@@ -13,7 +13,7 @@ inline QChar separateur_systeme() { return QDir::separator(); }
 // with one (a root such as "C:\" or "/").
 QString chemin_complet(const QString& repertoire, const QString& nom, QChar separateur = separateur_systeme());
 
-// True when the text, in upper case, is a name part (name characters with at most one "*" after
+// True when the text, each character in upper case, is a name part (name characters with at most one "*" after
 // them, or a lone "*") and optionally a dot, name characters and at most one "*". The name
 // characters are the letters A to Z, the digits and ' - _ # ~ ? @. The scan stops at a "$"
 // appended as end marker, so a "$" typed after the first character also ends it with true.

@@ -12,12 +12,12 @@ class BoitesQt final : public Boites {
 public:
     Reponse message(const QString& titre, const QString& texte, bool avecAnnuler) override;
     QString saisie(const QString& titre, const QString& invite, const QString& defaut) override;
-    // Boxes are centred on this window once it is on screen.
+    // Boxes stand over the window the user is in, or else over this one once it is on screen.
     void rattacher(QWidget* fenetre) { fenetre_ = fenetre; }
 
 private:
     QWidget* parent() const;
-    void rendre_la_main() const;
+    void rendre_la_main(const QPointer<QWidget>& dessous) const;
     QPointer<QWidget> fenetre_;
 };
 

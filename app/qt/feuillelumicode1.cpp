@@ -4,8 +4,10 @@
 #include "app/menus.h"
 #include "app/qt/fenetre_signal.h"
 #include "app/qt/bouton_qt.h"
+#include "app/qt/texte_qt.h"
 #include "files/qt/dialogues_fichiers.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -100,11 +102,16 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
         }
     });
 
+    // A routine shows the window while a box may be up (a send or a reception begun under an
+    // information box): the box stays in front of its window, with the keyboard.
     f.surMontrer = [this] {
         synchroniser();
         show();
-        raise();
-        activateWindow();
+        QWidget* devant = QApplication::activeModalWidget();
+        if (!devant)
+            devant = this;
+        devant->raise();
+        devant->activateWindow();
         repaint();
     };
     f.surRafraichir = [this] {
@@ -176,7 +183,7 @@ void Feuillelumicode1::barre_avancement(Avancement& modele, QRect place)
 
 QPlainTextEdit* Feuillelumicode1::texte(const char* nom, BoiteTexte& modele, QRect place)
 {
-    auto* w = new QPlainTextEdit(centralWidget());
+    auto* w = new TexteQt(centralWidget());
     w->setObjectName(nom);
     w->setGeometry(place);
     w->setTabChangesFocus(true);

@@ -21,10 +21,14 @@ namespace optolink::essai {
 struct Ecran : ::testing::Test {
     static void SetUpTestSuite()
     {
+        // The application lives until the process ends: destroyed among the statics at exit, it
+        // would outlive the devices of simulated keys and clicks and the thread storage of Qt that
+        // its last windows need.
         static int argc = 1;
         static char nom[] = "test_qt";
         static char* argv[] = {nom, nullptr};
-        static QApplication application(argc, argv);
+        static QApplication* application = new QApplication(argc, argv);
+        (void)application;
     }
 };
 

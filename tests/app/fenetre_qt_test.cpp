@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -46,6 +48,33 @@ TEST_F(Ecran, InputBoxGivesTheTextOrNothingOnAnnuler)
     EXPECT_EQ(r.vues[0].boutons, (QStringList{"Annuler", "OK"}));
     EXPECT_EQ(r.vues[0].texte, "ligne 1\nligne 2");
     EXPECT_EQ(r.vues[0].defaut, "1");
+}
+
+// A box of a file dialog ("disque indisponible ! ") stands over that dialog and hands the
+// keyboard back to it, not to the main window's Texte1; a box of the main window, to the main
+// window.
+TEST_F(Ecran, AfterABoxTheKeyboardGoesBackToTheWindowItStoodOver)
+{
+    QWidget principale;
+    auto* texte1 = new QPlainTextEdit(&principale);
+    QDialog dialogue;
+    auto* nom = new QLineEdit(&dialogue);
+    principale.show();
+    dialogue.show();
+    BoitesQt boites;
+    boites.rattacher(&principale);
+    Repondeur r;
+    QWidget* dessous = nullptr;
+    r.regarder = [&](QWidget* boite) { dessous = boite->parentWidget(); };
+    for (auto [fenetre, champ] : {std::pair<QWidget*, QWidget*>{&dialogue, nom}, {&principale, texte1}}) {
+        champ->setFocus();
+        QApplication::setActiveWindow(fenetre);
+        boites.message("Choix du disque", "disque indisponible ! ", false);
+        QApplication::processEvents();
+        EXPECT_EQ(dessous, fenetre);
+        EXPECT_EQ(QApplication::activeWindow(), fenetre);
+        EXPECT_EQ(QApplication::focusWidget(), champ);
+    }
 }
 
 struct Fenetre : Ecran {

@@ -1,6 +1,8 @@
 #include "app/boutons.h"
 #include "app/menus.h"
 
+#include "codings/envoi_lent.h"
+#include "codings/reception_lente.h"
 #include "tests/app/station_factice.h"
 
 #include <gtest/gtest.h>
@@ -391,3 +393,33 @@ TEST(Conception, TheWindowAsDesigned)
 }
 
 } // namespace
+
+// The coding menu enables the send button of the coding it chooses, even during a send or a
+// reception: pressed then, it must not start a second send inside the first one's waits.
+TEST_F(Menus, ASendButtonDoesNothingWhileASendOrAReceptionIsUnderWay)
+{
+    static int envois;
+    envois = 0;
+    const auto envoi = hors_envoi([](Poste&) { ++envois; });
+    using F = FenetrePrincipale;
+    const struct {
+        const char* quoi;
+        std::function<void(Poste&)> debut, fin;
+    } cas[] = {
+        {"envoi", [](Poste& p) { preparer_envoi(p, &F::Btonenvoiebinaire, " ENVOI"); },
+         [](Poste& p) { terminer_envoi(p, &F::Btonenvoiebinaire, "consigne"); }},
+        {"réception", [](Poste& p) { commencer_reception(p, &F::Btonenvoiebinaire, "RECEPTION", "EN COURS"); },
+         [](Poste& p) { afficher_reception(p, &F::Btonenvoiebinaire, "ok", "consigne", {}); }},
+    };
+    for (const auto& c : cas) {
+        envois = 0;
+        c.debut(s.poste);
+        menu_typemorse_Click(s.poste);
+        EXPECT_TRUE(s.poste.fenetre.Btonenvoiemorse.Enabled) << c.quoi;
+        envoi(s.poste);
+        EXPECT_EQ(envois, 0) << c.quoi;
+        c.fin(s.poste);
+        envoi(s.poste);
+        EXPECT_EQ(envois, 1) << c.quoi;
+    }
+}

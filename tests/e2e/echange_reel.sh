@@ -20,21 +20,8 @@ finir() {
 }
 trap finir EXIT
 
-# A free display and two port numbers no other run uses, within the 16-bit range the port
-# question accepts.
-exec 3>"$travail/affichage"
-Xvfb -displayfd 3 -screen 0 1700x700x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$travail/affichage")"
-base=$((20000 + ($$ % 6000) * 2))
-portA=$base portB=$((base + 1))
-
-# BANC_OPTIONS adds options to the bench's command line (--usb…).
-# shellcheck disable=SC2086
-"$banc" --ports "$portA,$portB" --journal ${BANC_OPTIONS:-} >"$travail/banc.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do grep -q "Ctrl-C" "$travail/banc.log" 2>/dev/null && break; sleep 0.1; done
+source "$(dirname "$0")/ecran_et_banc.sh"
+ecran_et_banc 1700x700
 
 # Names the windows on screen and fails: a window that never comes must not hang the test.
 absente() {

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QInputDevice>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,16 +24,6 @@ namespace optolink::essai {
 // A station in virtual time, a folder of its own, and the file dialogs a test opens on screen
 // as a user sees them.
 class EcranDialogue : public Ecran {
-public:
-    // The mouse that the simulated clicks create belongs to the application, and unregisters
-    // itself from Qt's list of devices when the application goes at exit: that list must be
-    // made first, so that it is destroyed last.
-    static void SetUpTestSuite()
-    {
-        QInputDevice::devices();
-        Ecran::SetUpTestSuite();
-    }
-
 protected:
     QTemporaryDir dossier;
     QDir d{dossier.path()};

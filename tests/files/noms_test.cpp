@@ -18,7 +18,8 @@ TEST(NomValide, LesExemplesEtLaGrammaire)
                             "*", "a.", "x.*", "A'-_#~@9"})
         EXPECT_TRUE(nom_valide(nom)) << nom;
     for (const char* nom : {"", ".rrr", "es sai.rrr", "été.rrr", "a.b.rrr", "**", "a*b", "a.*x", "a.r*r",
-                            "*a", "dossier/essai", "dossier\\essai", "essai,rrr", "a.**"})
+                            "*a", "dossier/essai", "dossier\\essai", "essai,rrr", "a.**", "straße", "ß.rrr",
+                            "essai.ß", "ﬁchier"})
         EXPECT_FALSE(nom_valide(nom)) << nom;
 }
 

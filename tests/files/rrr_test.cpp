@@ -83,6 +83,19 @@ TEST_F(FichierRrr, PremierSeuilDuDeuxiemeEchantillon)
     QFile f(chemin);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(EchantillonsFichier(f).premier_seuil(), 16);
+
+    // Line 37 as a hand-edited file may hold it: no blank after the index reads as 0, blanks
+    // inside the number are ignored.
+    const struct {
+        const char* ligne37;
+        int seuil;
+    } cas[] = {{"1", 7}, {" 1", 7}, {" 1  1 2 ", 19}, {" 1  9 ", 16}};
+    for (const auto& c : cas) {
+        QByteArray texte = entete_attendu + " 0  3 \r\n" + c.ligne37 + "\r\n";
+        QBuffer tampon(&texte);
+        ASSERT_TRUE(tampon.open(QIODevice::ReadOnly));
+        EXPECT_EQ(EchantillonsFichier(tampon).premier_seuil(), c.seuil) << c.ligne37;
+    }
 }
 
 TEST_F(FichierRrr, CheminVideEtEcritureImpossible)
