@@ -43,18 +43,18 @@ void envoi_reveiller(void)
 
 static int texte_suivant(void)
 {
-    position_ = 0;
     if (longueur_reponse_) {
         for (uint8_t i = 0; i < longueur_reponse_; ++i)
             texte_[i] = reponse_[i];
         longueur_ = longueur_reponse_;
         longueur_reponse_ = 0;
-        return 1;
+    } else {
+        uint8_t valeur;
+        if (!acquisition_echantillon_suivant(&valeur))
+            return 0;
+        longueur_ = en_decimal(texte_, valeur, ',');
     }
-    uint8_t valeur;
-    if (!acquisition_echantillon_suivant(&valeur))
-        return 0;
-    longueur_ = en_decimal(texte_, valeur, ',');
+    position_ = 0;
     return 1;
 }
 
