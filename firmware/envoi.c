@@ -20,12 +20,18 @@ void envoi_initialiser(void)
     UCSR0B = _BV(RXEN0) | _BV(TXEN0) | _BV(RXCIE0);
 }
 
+/* Values of 0 to 63: the tens by subtraction, cheaper than the chip's division in an interrupt. */
 static uint8_t en_decimal(char* texte, uint8_t valeur, char fin)
 {
     uint8_t n = 0;
-    if (valeur >= 10)
-        texte[n++] = (char)('0' + valeur / 10);
-    texte[n++] = (char)('0' + valeur % 10);
+    uint8_t dizaines = 0;
+    while (valeur >= 10) {
+        valeur = (uint8_t)(valeur - 10);
+        ++dizaines;
+    }
+    if (dizaines)
+        texte[n++] = (char)('0' + dizaines);
+    texte[n++] = (char)('0' + valeur);
     texte[n++] = fin;
     return n;
 }

@@ -12,10 +12,11 @@ void memoire_vider(memoire* m, uint8_t* octets, uint16_t taille, uint8_t bits)
     m->lecture = 0;
 }
 
-/* A sample's bits start anywhere in a byte and end, at most 13 bits further, in the next one. */
+/* A sample's bits start anywhere in a byte and end, at most 13 bits further, in the next one.
+ * The ring holds at most 65535 bits: its positions are counted on 16 bits, quick for the chip. */
 static uint16_t fenetre(const memoire* m, uint16_t rang, uint16_t* octet, uint8_t* decalage)
 {
-    const uint32_t bit = (uint32_t)rang * m->bits;
+    const uint16_t bit = (uint16_t)(rang * m->bits);
     *octet = (uint16_t)(bit >> 3);
     *decalage = (uint8_t)(bit & 7);
     return (uint16_t)(m->octets[*octet] | (uint16_t)m->octets[*octet + 1] << 8);

@@ -19,7 +19,7 @@ extern "C" {
 #endif
 
 enum {
-    MEMOIRE_OCTETS = 7168,
+    MEMOIRE_OCTETS = 7168, /* at most 8191: the ring counts its bits on 16 bits */
     NOMBRE_MAX = 65535,
     BITS_MAX = 6,
     US_PAR_ECHANTILLON = 3 * 1042,

@@ -81,6 +81,8 @@ CarteSimulee::CarteSimulee(const std::string& chemin_elf, std::function<double(d
     avr_irq_register_notify(avr_io_getirq(avr_, AVR_IOCTL_IOPORT_GETIRQ('H'), laser_broche), sur_broche_laser, this);
     entree_a0_ = avr_io_getirq(avr_, AVR_IOCTL_ADC_GETIRQ, ADC_IRQ_ADC0);
     avr_irq_register_notify(avr_io_getirq(avr_, AVR_IOCTL_ADC_GETIRQ, ADC_IRQ_OUT_TRIGGER), sur_conversion, this);
+    avancer_jusqua(100e-6);
+    corriger_cadence_uart();
 }
 
 CarteSimulee::~CarteSimulee()
@@ -105,7 +107,12 @@ void CarteSimulee::avancer_jusqua(double instant)
         return;
     programmer(fin, [] {}); // a sleeping chip wakes there
     while (avr_->cycle < fin) {
+        const std::uint64_t avant = avr_->cycle;
+        const bool eveille = avr_->state == cpu_Running;
         const int etat = avr_run(avr_);
+        // A sleep instruction puts the core to sleep and skips its sleep in the same call.
+        if (eveille)
+            cycles_eveille_ += etat == cpu_Running ? avr_->cycle - avant : 1;
         if (etat == cpu_Done || etat == cpu_Crashed)
             throw std::runtime_error("le micrologiciel s'est arrêté");
     }
@@ -124,25 +131,31 @@ void CarteSimulee::corriger_cadence_uart() { uart_->cycles_per_byte = cycles_par
 
 void CarteSimulee::envoyer(std::string_view octets)
 {
-    corriger_cadence_uart();
     for (const char c : octets) {
-        const double debut = std::max(maintenant_s(), libre_descendante_s_);
-        libre_descendante_s_ = debut + duree_caractere_s;
-        // The chip's receiver raises its flag a character's time after the byte is handed to it.
-        programmer(cycle_de(libre_descendante_s_) - cycles_par_octet(), [this, c] { livrer_entrant(c); });
+        libre_descendante_s_ = std::max(maintenant_s(), libre_descendante_s_) + duree_caractere_s;
+        entrants_.emplace_back(libre_descendante_s_, c);
+        if (entrants_.size() == 1)
+            livrer_entrants();
     }
 }
 
-// While the chip has not read the byte before, the next one waits: handed to a full receiver,
-// simavr would let the firmware read it a character too early.
-void CarteSimulee::livrer_entrant(char octet)
+// The chip's receiver raises its flag a character's time after simavr is handed a byte: each byte
+// is handed over that long before its last bit arrives. While the chip has not read the byte
+// before, the next one waits: handed to a full receiver, simavr would let the firmware read it a
+// character too early.
+void CarteSimulee::livrer_entrants()
 {
-    if (uart_->input.read != uart_->input.write) {
-        programmer(avr_->cycle + 16, [this, octet] { livrer_entrant(octet); });
+    if (entrants_.empty())
+        return;
+    corriger_cadence_uart();
+    const std::uint64_t remise = cycle_de(entrants_.front().first) - cycles_par_octet();
+    if (remise > avr_->cycle || uart_->input.read != uart_->input.write) {
+        programmer(std::max(remise, avr_->cycle + 16), [this] { livrer_entrants(); });
         return;
     }
-    corriger_cadence_uart();
-    avr_raise_irq(entree_uart_, static_cast<std::uint8_t>(octet));
+    avr_raise_irq(entree_uart_, static_cast<std::uint8_t>(entrants_.front().second));
+    entrants_.pop_front();
+    livrer_entrants();
 }
 
 void CarteSimulee::sur_octet_sortant(avr_irq_t*, std::uint32_t valeur, void* moi)

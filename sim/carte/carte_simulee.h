@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 struct avr_t;
 struct avr_irq_t;
@@ -26,7 +28,8 @@ public:
     // What the computer's UART takes for one character: 10 bits at 9600 baud.
     static constexpr double duree_caractere_s = 10.0 / 9600.0;
 
-    // tension_a0_v gives the voltage on A0 at an instant of the chip's time (0 to 5 V).
+    // tension_a0_v gives the voltage on A0 at an instant of the chip's time (0 to 5 V). The chip has
+    // started when the constructor returns: 100 µs after power-up, its port is set.
     CarteSimulee(const std::string& chemin_elf, std::function<double(double instant_s)> tension_a0_v);
     ~CarteSimulee();
     CarteSimulee(const CarteSimulee&) = delete;
@@ -34,6 +37,8 @@ public:
 
     double maintenant_s() const;
     std::uint64_t cycles() const;
+    // Cycles the core ran instructions in, the others slept.
+    std::uint64_t cycles_eveille() const { return cycles_eveille_; }
     // Runs the chip until its time reaches instant_s (nothing when it already has).
     void avancer_jusqua(double instant_s);
 
@@ -63,7 +68,7 @@ private:
     void corriger_cadence_uart();
     void programmer(std::uint64_t cycle, std::function<void()> action);
     void armer();
-    void livrer_entrant(char octet);
+    void livrer_entrants();
 
     std::function<double(double)> tension_a0_v_;
     avr_t* avr_ = nullptr;
@@ -74,7 +79,9 @@ private:
     std::function<void(double, bool)> laser_;
     std::function<void(double, double)> conversion_;
     bool laser_allume_ = false;
+    std::uint64_t cycles_eveille_ = 0;
     double libre_descendante_s_ = 0;
+    std::deque<std::pair<double, char>> entrants_; // on the line to the chip, with the instant each arrives
     std::uint64_t libre_montante_ = 0; // the chip's line to the computer is busy until this cycle
     std::multimap<std::uint64_t, std::function<void()>> evenements_; // same cycle: in order of programming
     std::uint64_t arme_ = 0; // the cycle the simulator will stop at for the first event (0: none)
