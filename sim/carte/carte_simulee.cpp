@@ -5,6 +5,7 @@
 #include <avr_uart.h>
 #include <sim_avr.h>
 #include <sim_elf.h>
+#include <sim_hex.h>
 
 #include <algorithm>
 #include <cmath>
@@ -55,6 +56,12 @@ avr_uart_t* uart0(avr_t* avr)
 } // namespace
 
 CarteSimulee::CarteSimulee(const std::string& chemin_elf, std::function<double(double)> tension_a0_v)
+    : CarteSimulee(chemin_elf, {}, std::move(tension_a0_v))
+{
+}
+
+CarteSimulee::CarteSimulee(const std::string& chemin_elf, const std::string& chemin_chargeur_hex,
+                           std::function<double(double)> tension_a0_v)
     : tension_a0_v_(std::move(tension_a0_v))
 {
     avr_global_logger_set(journal_erreurs);
@@ -68,6 +75,8 @@ CarteSimulee::CarteSimulee(const std::string& chemin_elf, std::function<double(d
     }
     avr_load_firmware(avr_, &firmware);
     liberer(firmware);
+    if (!chemin_chargeur_hex.empty())
+        charger_chargeur(chemin_chargeur_hex);
     avr_->frequency = static_cast<std::uint32_t>(frequence_hz);
     avr_->vcc = avr_->avcc = avr_->aref = 5000; // mV: the board's USB supply
     avr_->sleep = sans_attente;
@@ -89,6 +98,21 @@ CarteSimulee::~CarteSimulee()
 {
     avr_terminate(avr_);
     std::free(avr_);
+}
+
+// The loader goes where its hex file puts it, and the chip starts there (the fuse BOOTRST).
+void CarteSimulee::charger_chargeur(const std::string& chemin_hex)
+{
+    ihex_chunk_p morceaux = nullptr;
+    const int nombre = read_ihex_chunks(chemin_hex.c_str(), &morceaux);
+    if (nombre <= 0)
+        throw std::runtime_error("chargeur illisible : " + chemin_hex);
+    for (int i = 0; i < nombre; ++i)
+        avr_loadcode(avr_, morceaux[i].data, morceaux[i].size, morceaux[i].baseaddr);
+    debut_chargeur_ = morceaux[0].baseaddr;
+    free_ihex_chunks(morceaux);
+    avr_->reset_pc = avr_->pc = debut_chargeur_;
+    lance_a_s_ = -1;
 }
 
 double CarteSimulee::maintenant_s() const { return instant_s(avr_->cycle); }
@@ -113,6 +137,8 @@ void CarteSimulee::avancer_jusqua(double instant)
         // A sleep instruction puts the core to sleep and skips its sleep in the same call.
         if (eveille)
             cycles_eveille_ += etat == cpu_Running ? avr_->cycle - avant : 1;
+        if (lance_a_s_ < 0 && avr_->pc < debut_chargeur_)
+            lance_a_s_ = maintenant_s();
         if (etat == cpu_Done || etat == cpu_Crashed)
             throw std::runtime_error("le micrologiciel s'est arrêté");
     }

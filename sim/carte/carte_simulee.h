@@ -31,6 +31,10 @@ public:
     // tension_a0_v gives the voltage on A0 at an instant of the chip's time (0 to 5 V). The chip has
     // started when the constructor returns: 100 µs after power-up, its port is set.
     CarteSimulee(const std::string& chemin_elf, std::function<double(double instant_s)> tension_a0_v);
+    // The same with the board's loader (an Intel hex file) in the boot section, where a reset starts
+    // as on a board straight from the shop: the firmware runs once the loader hands over.
+    CarteSimulee(const std::string& chemin_elf, const std::string& chemin_chargeur_hex,
+                 std::function<double(double instant_s)> tension_a0_v);
     ~CarteSimulee();
     CarteSimulee(const CarteSimulee&) = delete;
     CarteSimulee& operator=(const CarteSimulee&) = delete;
@@ -39,6 +43,8 @@ public:
     std::uint64_t cycles() const;
     // Cycles the core ran instructions in, the others slept.
     std::uint64_t cycles_eveille() const { return cycles_eveille_; }
+    // When the firmware got the chip from the loader; negative while the loader keeps it.
+    double micrologiciel_lance_a_s() const { return lance_a_s_; }
     // Runs the chip until its time reaches instant_s (nothing when it already has).
     void avancer_jusqua(double instant_s);
 
@@ -62,6 +68,7 @@ private:
     static void sur_conversion(avr_irq_t* irq, std::uint32_t valeur, void* moi);
     static std::uint64_t echeance(avr_t* avr, std::uint64_t quand, void* moi);
 
+    void charger_chargeur(const std::string& chemin_hex);
     double instant_s(std::uint64_t cycle) const { return static_cast<double>(cycle) / frequence_hz; }
     std::uint64_t cycle_de(double instant_s) const;
     std::uint64_t cycles_par_octet() const;
@@ -79,6 +86,8 @@ private:
     std::function<void(double, bool)> laser_;
     std::function<void(double, double)> conversion_;
     bool laser_allume_ = false;
+    std::uint32_t debut_chargeur_ = 0; // where the boot section starts; 0 without a loader
+    double lance_a_s_ = 0;
     std::uint64_t cycles_eveille_ = 0;
     double libre_descendante_s_ = 0;
     std::deque<std::pair<double, char>> entrants_; // on the line to the chip, with the instant each arrives

@@ -1,7 +1,8 @@
-// optolink-carte-mesures: figures of the board's firmware on the simulated chip. How fast the
-// simulation runs and what share of a core it takes when it keeps pace with the clock, how much the
-// chip sleeps, how close the sampling instants are to the period asked for, how long a download
-// takes against the time the line needs for its bytes.
+// optolink-carte-mesures [chargeur.hex]: figures of the board's firmware on the simulated chip.
+// How fast the simulation runs and what share of a core it takes when it keeps pace with the clock,
+// how much the chip sleeps, how close the sampling instants are to the period asked for, how long a
+// download takes against the time the line needs for its bytes, and when the firmware gets the chip
+// from the board's loader after the reset that opening the port causes.
 
 #include "sim/carte/carte_simulee.h"
 
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -142,9 +144,28 @@ void enregistrement(int nombre, int periode_us, bool trafic)
                 100 * (dernier_s - depart_s) / ligne_s);
 }
 
+// The board's start with the loader of a board from the shop (stk500v2, from Debian's
+// arduino-core-avr): alone, then with the program writing its set-up at once and asking for EA0
+// every 30 ms for 10 s, as it does from the moment it opens the port.
+void demarrage(const std::string& chargeur, bool requetes)
+{
+    CarteSimulee carte(OPTOLINK_CARTE_ELF, chargeur, tension_v);
+    if (requetes)
+        carte.envoyer("WFORMAT 1WASCWBAUDS 0 \r");
+    double prochaine_s = 0.030;
+    while (carte.maintenant_s() < 20 && carte.micrologiciel_lance_a_s() < 0) {
+        if (requetes && carte.maintenant_s() < 10)
+            interroger(carte, prochaine_s);
+        carte.avancer_jusqua(carte.maintenant_s() + 0.001);
+    }
+    std::printf("  %-52s micrologiciel lancé %6.3f s après la remise à zéro\n",
+                requetes ? "réglages puis une lecture EA0 / 30 ms pendant 10 s" : "sans rien recevoir",
+                carte.micrologiciel_lance_a_s());
+}
+
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     std::printf("Carte simulée (ATmega2560 à 16 MHz, micrologiciel %s)\n\n", OPTOLINK_CARTE_ELF);
     std::printf("Vitesse de la simulation, sans horloge :\n");
@@ -160,4 +181,16 @@ int main()
         for (const int periode_us : {1300, 800, 500})
             enregistrement(nombre, periode_us, false);
     enregistrement(6400, 500, true);
+
+    // The loader is read from the file given, or from Debian's arduino-core-avr where it is installed.
+    const std::string chargeur = argc > 1 ? argv[1]
+                                          : "/usr/share/arduino/hardware/arduino/avr/bootloaders/stk500v2/"
+                                            "stk500boot_v2_mega2560.hex";
+    std::printf("\nDémarrage après la remise à zéro de l'ouverture du port, chargeur %s :\n", chargeur.c_str());
+    if (!std::ifstream(chargeur)) {
+        std::printf("  (absent : paquet arduino-core-avr)\n");
+        return 0;
+    }
+    demarrage(chargeur, false);
+    demarrage(chargeur, true);
 }
