@@ -32,9 +32,11 @@ void acquisition_initialiser(void)
     TIMSK1 = _BV(OCIE1A);
 }
 
-static void convertir(void)
+/* Starts a conversion; none while one runs: that one answers. The flag of a conversion just ended
+ * is written back as 0, which leaves it set: written as 1, it would clear it and lose its interrupt. */
+static inline __attribute__((always_inline)) void convertir(void)
 {
-    ADCSRA |= _BV(ADSC); /* no effect while a conversion runs: that one answers */
+    ADCSRA = (uint8_t)((ADCSRA & ~_BV(ADIF)) | _BV(ADSC));
 }
 
 void acquisition_demander_ea0(void)
@@ -81,7 +83,7 @@ int acquisition_echantillon_suivant(uint8_t* valeur)
 /* A sampling instant: the conversion starts first, the rest can wait. */
 ISR(TIMER1_COMPA_vect)
 {
-    ADCSRA |= _BV(ADSC);
+    convertir();
     conversion_echantillon_ = 1;
     if (--restants_a_lancer_ == 0)
         TCCR1B = 0;
@@ -94,7 +96,7 @@ ISR(ADC_vect)
         conversion_echantillon_ = 0;
         memoire_ecrire(&memoire_, valeur);
         --restants_a_prendre_;
-        envoi_reveiller();
+        envoi_remplir();
     }
     if (demande_ea0_) {
         demande_ea0_ = 0;

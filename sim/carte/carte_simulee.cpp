@@ -68,12 +68,12 @@ CarteSimulee::CarteSimulee(const std::string& chemin_elf, const std::string& che
     elf_firmware_t firmware{};
     if (elf_read_firmware(chemin_elf.c_str(), &firmware) != 0)
         throw std::runtime_error("micrologiciel illisible : " + chemin_elf);
-    avr_ = avr_make_mcu_by_name("atmega2560");
-    if (!avr_ || avr_init(avr_) != 0) {
+    avr_.reset(avr_make_mcu_by_name("atmega2560"));
+    if (!avr_ || avr_init(avr_.get()) != 0) {
         liberer(firmware);
         throw std::runtime_error("simavr ne connaît pas l'ATmega2560");
     }
-    avr_load_firmware(avr_, &firmware);
+    avr_load_firmware(avr_.get(), &firmware);
     liberer(firmware);
     if (!chemin_chargeur_hex.empty())
         charger_chargeur(chemin_chargeur_hex);
@@ -83,21 +83,21 @@ CarteSimulee::CarteSimulee(const std::string& chemin_elf, const std::string& che
     avr_->log = LOG_ERROR;
 
     std::uint32_t drapeaux = 0; // neither echo on the console nor slowing down a polling loop
-    avr_ioctl(avr_, AVR_IOCTL_UART_SET_FLAGS('0'), &drapeaux);
-    uart_ = uart0(avr_);
-    entree_uart_ = avr_io_getirq(avr_, AVR_IOCTL_UART_GETIRQ('0'), UART_IRQ_INPUT);
-    avr_irq_register_notify(avr_io_getirq(avr_, AVR_IOCTL_UART_GETIRQ('0'), UART_IRQ_OUTPUT), sur_octet_sortant, this);
-    avr_irq_register_notify(avr_io_getirq(avr_, AVR_IOCTL_IOPORT_GETIRQ('H'), laser_broche), sur_broche_laser, this);
-    entree_a0_ = avr_io_getirq(avr_, AVR_IOCTL_ADC_GETIRQ, ADC_IRQ_ADC0);
-    avr_irq_register_notify(avr_io_getirq(avr_, AVR_IOCTL_ADC_GETIRQ, ADC_IRQ_OUT_TRIGGER), sur_conversion, this);
+    avr_ioctl(avr_.get(), AVR_IOCTL_UART_SET_FLAGS('0'), &drapeaux);
+    uart_ = uart0(avr_.get());
+    entree_uart_ = avr_io_getirq(avr_.get(), AVR_IOCTL_UART_GETIRQ('0'), UART_IRQ_INPUT);
+    avr_irq_register_notify(avr_io_getirq(avr_.get(), AVR_IOCTL_UART_GETIRQ('0'), UART_IRQ_OUTPUT), sur_octet_sortant, this);
+    avr_irq_register_notify(avr_io_getirq(avr_.get(), AVR_IOCTL_IOPORT_GETIRQ('H'), laser_broche), sur_broche_laser, this);
+    entree_a0_ = avr_io_getirq(avr_.get(), AVR_IOCTL_ADC_GETIRQ, ADC_IRQ_ADC0);
+    avr_irq_register_notify(avr_io_getirq(avr_.get(), AVR_IOCTL_ADC_GETIRQ, ADC_IRQ_OUT_TRIGGER), sur_conversion, this);
     avancer_jusqua(100e-6);
     corriger_cadence_uart();
 }
 
-CarteSimulee::~CarteSimulee()
+void CarteSimulee::Arret::operator()(avr_t* avr) const
 {
-    avr_terminate(avr_);
-    std::free(avr_);
+    avr_terminate(avr);
+    std::free(avr);
 }
 
 // The loader goes where its hex file puts it, and the chip starts there (the fuse BOOTRST).
@@ -108,7 +108,7 @@ void CarteSimulee::charger_chargeur(const std::string& chemin_hex)
     if (nombre <= 0)
         throw std::runtime_error("chargeur illisible : " + chemin_hex);
     for (int i = 0; i < nombre; ++i)
-        avr_loadcode(avr_, morceaux[i].data, morceaux[i].size, morceaux[i].baseaddr);
+        avr_loadcode(avr_.get(), morceaux[i].data, morceaux[i].size, morceaux[i].baseaddr);
     debut_chargeur_ = morceaux[0].baseaddr;
     free_ihex_chunks(morceaux);
     avr_->reset_pc = avr_->pc = debut_chargeur_;
@@ -133,7 +133,7 @@ void CarteSimulee::avancer_jusqua(double instant)
     while (avr_->cycle < fin) {
         const std::uint64_t avant = avr_->cycle;
         const bool eveille = avr_->state == cpu_Running;
-        const int etat = avr_run(avr_);
+        const int etat = avr_run(avr_.get());
         // A sleep instruction puts the core to sleep and skips its sleep in the same call.
         if (eveille)
             cycles_eveille_ += etat == cpu_Running ? avr_->cycle - avant : 1;
@@ -148,8 +148,8 @@ void CarteSimulee::avancer_jusqua(double instant)
 // to 10 bits, the pace of the real chip, from the rate the firmware has set.
 std::uint64_t CarteSimulee::cycles_par_octet() const
 {
-    const std::uint32_t ubrr = avr_regbit_get(avr_, uart_->ubrrl) | avr_regbit_get(avr_, uart_->ubrrh) << 8;
-    const std::uint32_t cycles_par_bit = (ubrr + 1) * (avr_regbit_get(avr_, uart_->u2x) ? 8 : 16);
+    const std::uint32_t ubrr = avr_regbit_get(avr_.get(), uart_->ubrrl) | avr_regbit_get(avr_.get(), uart_->ubrrh) << 8;
+    const std::uint32_t cycles_par_bit = (ubrr + 1) * (avr_regbit_get(avr_.get(), uart_->u2x) ? 8 : 16);
     return cycles_par_bit * 10;
 }
 
@@ -232,7 +232,7 @@ void CarteSimulee::armer()
     if (arme_ != 0 && arme_ <= premier)
         return;
     arme_ = premier;
-    avr_cycle_timer_register(avr_, premier > avr_->cycle ? premier - avr_->cycle : 1, echeance, this);
+    avr_cycle_timer_register(avr_.get(), premier > avr_->cycle ? premier - avr_->cycle : 1, echeance, this);
 }
 
 // The simulator's timer for the first event: runs every event due, then asks to be called again

@@ -35,7 +35,6 @@ public:
     // as on a board straight from the shop: the firmware runs once the loader hands over.
     CarteSimulee(const std::string& chemin_elf, const std::string& chemin_chargeur_hex,
                  std::function<double(double instant_s)> tension_a0_v);
-    ~CarteSimulee();
     CarteSimulee(const CarteSimulee&) = delete;
     CarteSimulee& operator=(const CarteSimulee&) = delete;
 
@@ -77,8 +76,12 @@ private:
     void armer();
     void livrer_entrants();
 
+    struct Arret {
+        void operator()(avr_t* avr) const;
+    };
+
     std::function<double(double)> tension_a0_v_;
-    avr_t* avr_ = nullptr;
+    std::unique_ptr<avr_t, Arret> avr_;
     avr_uart_t* uart_ = nullptr;
     avr_irq_t* entree_uart_ = nullptr;
     avr_irq_t* entree_a0_ = nullptr;
