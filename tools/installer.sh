@@ -10,6 +10,7 @@ paquets=(
   xvfb xauth xdotool xclip
   fonts-liberation
   dpkg-dev file desktop-file-utils appstream man-db
+  gcc-avr avr-libc binutils-avr simavr libsimavr-dev
 )
 manquants=()
 for p in "${paquets[@]}"; do

@@ -1,0 +1,86 @@
+#include "envoi.h"
+
+#include "acquisition.h"
+
+#include <avr/interrupt.h>
+#include <avr/io.h>
+
+/* Characters ready to go. The converter's interrupt writes the samples' text here right after each
+ * conversion, far from the next sampling instant; the transmit interrupt, which may fall on a
+ * sampling instant, then only takes one character and delays it by a few cycles. */
+enum { FILE_TAILLE = 16 }; /* a power of two: the positions wrap on their own */
+static char file_[FILE_TAILLE];
+static uint8_t tete_;  /* next to send */
+static uint8_t queue_; /* next free */
+static char reponse_[3]; /* a reading asked for, waiting for room after the values already written */
+static uint8_t longueur_reponse_;
+
+/* 9600 baud from 16 MHz: 16e6 / (16 × 104) = 9615 baud, 0.2 % fast, well within a UART's tolerance. */
+void envoi_initialiser(void)
+{
+    UBRR0 = 103;
+    UCSR0A = 0;
+    UCSR0C = _BV(UCSZ01) | _BV(UCSZ00); /* 8 data bits, no parity, 1 stop bit */
+    UCSR0B = _BV(RXEN0) | _BV(TXEN0) | _BV(RXCIE0);
+}
+
+/* Values of 0 to 63: the tens by subtraction, cheaper than the chip's division in an interrupt. */
+static uint8_t en_decimal(char* texte, uint8_t valeur, char fin)
+{
+    uint8_t n = 0;
+    uint8_t dizaines = 0;
+    while (valeur >= 10) {
+        valeur = (uint8_t)(valeur - 10);
+        ++dizaines;
+    }
+    if (dizaines)
+        texte[n++] = (char)('0' + dizaines);
+    texte[n++] = (char)('0' + valeur);
+    texte[n++] = fin;
+    return n;
+}
+
+static uint8_t place(void)
+{
+    return (uint8_t)(FILE_TAILLE - (uint8_t)(queue_ - tete_));
+}
+
+static void ajouter(const char* texte, uint8_t longueur)
+{
+    for (uint8_t i = 0; i < longueur; ++i)
+        file_[queue_++ & (FILE_TAILLE - 1)] = texte[i];
+}
+
+void envoi_reponse(uint8_t valeur)
+{
+    longueur_reponse_ = en_decimal(reponse_, valeur, '\r');
+    envoi_remplir();
+}
+
+void envoi_remplir(void)
+{
+    if (longueur_reponse_ && place() >= longueur_reponse_) {
+        ajouter(reponse_, longueur_reponse_);
+        longueur_reponse_ = 0;
+    }
+    char texte[3];
+    uint8_t valeur;
+    while (!longueur_reponse_ && place() >= sizeof texte && acquisition_echantillon_suivant(&valeur))
+        ajouter(texte, en_decimal(texte, valeur, ','));
+    if (queue_ != tete_)
+        UCSR0B |= _BV(UDRIE0);
+}
+
+/* The transmit buffer is free: the next character. Once a recording is over, nothing fills the
+ * queue but this interrupt, which then writes the next value itself. */
+ISR(USART0_UDRE_vect)
+{
+    if (queue_ == tete_) {
+        envoi_remplir();
+        if (queue_ == tete_) {
+            UCSR0B &= (uint8_t)~_BV(UDRIE0);
+            return;
+        }
+    }
+    UDR0 = (uint8_t)file_[tete_++ & (FILE_TAILLE - 1)];
+}

@@ -1,0 +1,44 @@
+#include "programme.h"
+
+uint32_t echantillons_en_attente_max(uint32_t nombre, uint32_t periode_us)
+{
+    if (nombre == 0)
+        return 0;
+    /* Sent for sure before the last sample is taken; one more may be on its way out. */
+    const uint32_t envoyes = periode_us >= US_PAR_ECHANTILLON ? nombre - 1 : (nombre - 1) * periode_us / US_PAR_ECHANTILLON;
+    return nombre - envoyes + 1;
+}
+
+/* The timer's slowest clock that still counts the period in 16 bits, at the nearest step. */
+static void regler_minuterie(uint32_t periode_us, programme* p)
+{
+    static const struct {
+        uint8_t horloge;
+        uint16_t diviseur;
+    } horloges[] = {{2, 8}, {3, 64}, {4, 256}, {5, 1024}};
+    const uint32_t cycles = periode_us * 16; /* 16 MHz */
+    for (uint8_t i = 0; i < sizeof horloges / sizeof horloges[0]; ++i) {
+        const uint32_t pas = (cycles + horloges[i].diviseur / 2) / horloges[i].diviseur;
+        if (pas <= 65536UL) {
+            p->horloge = horloges[i].horloge;
+            p->comparaison = (uint16_t)(pas - 1);
+            return;
+        }
+    }
+}
+
+int programme_preparer(uint32_t nombre, uint32_t periode_us, programme* p)
+{
+    if (nombre < 1 || nombre > NOMBRE_MAX || periode_us < PERIODE_MIN_US || periode_us > PERIODE_MAX_US)
+        return 0;
+    const uint32_t en_attente = echantillons_en_attente_max(nombre, periode_us);
+    for (uint8_t bits = BITS_MAX; bits >= 1; --bits) {
+        if (en_attente <= (uint32_t)MEMOIRE_OCTETS * 8 / bits) {
+            p->nombre = (uint16_t)nombre;
+            p->bits = bits;
+            regler_minuterie(periode_us, p);
+            return 1;
+        }
+    }
+    return 0;
+}

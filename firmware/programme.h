@@ -1,0 +1,50 @@
+#ifndef OPTOLINK_CARTE_PROGRAMME_H
+#define OPTOLINK_CARTE_PROGRAMME_H
+
+/* A recording as the chip will make it: how many samples, how often, and how finely each is kept.
+ *
+ * The samples wait in MEMOIRE_OCTETS bytes until the line has carried them. The line takes at
+ * most US_PAR_ECHANTILLON per sample ("63," is three characters of 10 bits at 9600 baud) and starts
+ * with the first one, so a recording longer than the line is fast holds fewer samples at its end
+ * than it takes. Each sample keeps the finest resolution (6 bits, the whole 0 to 63 of the 0-5 V
+ * input on the interface's scale, down to 1) at which that many fit: 6 bits for 6400 samples at
+ * any period and for 12800 at 800 µs or slower, 5 bits for 12800 at 500 µs.
+ *
+ * Plain C without the chip's headers: the firmware and the computer's tests compile it alike. */
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+enum {
+    MEMOIRE_OCTETS = 7168, /* at most 8191: the ring counts its bits on 16 bits */
+    NOMBRE_MAX = 65535,
+    BITS_MAX = 6,
+    US_PAR_ECHANTILLON = 3 * 1042,
+};
+/* The conversion and the interrupts of one sample take about 120 µs; the slowest clock of the
+ * 16-bit timer counts 65536 steps of 64 µs. */
+#define PERIODE_MIN_US 200UL
+#define PERIODE_MAX_US 4000000UL
+
+typedef struct {
+    uint16_t nombre;
+    uint8_t bits;          /* kept of each sample, 1 to BITS_MAX */
+    uint8_t horloge;       /* the timer's clock select bits CS12:CS10 */
+    uint16_t comparaison;  /* the timer's compare value: steps of the period less one */
+} programme;
+
+/* 0 when the chip cannot make that recording: no sample, a period out of range, too many samples
+ * waiting even at 1 bit each. */
+int programme_preparer(uint32_t nombre, uint32_t periode_us, programme* p);
+
+/* How many samples can wait at most while the line carries the others. */
+uint32_t echantillons_en_attente_max(uint32_t nombre, uint32_t periode_us);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

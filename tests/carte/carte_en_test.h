@@ -1,0 +1,64 @@
+#pragma once
+
+#include "sim/carte/carte_simulee.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// The simulated board as a test drives it: the voltage on A0 chosen by the test, everything the
+// chip sends and every change of its laser kept with its instant.
+struct CarteEnTest {
+    std::function<double(double instant_s)> tension_v = [](double) { return 0.16; };
+    optolink::sim::CarteSimulee carte{OPTOLINK_CARTE_ELF, [this](double instant_s) { return tension_v(instant_s); }};
+    std::string recu;
+    std::vector<std::pair<double, bool>> laser;
+
+    CarteEnTest()
+    {
+        carte.surOctet([this](double, char octet) { recu += octet; });
+        carte.surLaser([this](double instant_s, bool allume) { laser.emplace_back(instant_s, allume); });
+        carte.avancer_jusqua(0.001); // the firmware has set its port up
+    }
+
+    // Writes, then runs the chip until the last byte has reached it; returns that instant.
+    double ecrire(std::string_view octets)
+    {
+        carte.envoyer(octets);
+        const double arrivee_s = carte.envois_arrives_a_s();
+        carte.avancer_jusqua(arrivee_s);
+        return arrivee_s;
+    }
+
+    // Runs the chip until `nombre` values ended by "," have come, or the time limit; returns the
+    // values received (replies ended by a carriage return left in `recu`).
+    std::vector<int> telecharger(int nombre, double limite_s)
+    {
+        std::vector<int> valeurs;
+        std::string valeur;
+        std::string reste;
+        std::size_t lu = 0;
+        while (std::ssize(valeurs) < nombre && carte.maintenant_s() < limite_s) {
+            carte.avancer_jusqua(carte.maintenant_s() + 0.05);
+            for (; lu < recu.size(); ++lu) {
+                const char c = recu[lu];
+                if (c == ',') {
+                    valeurs.push_back(std::stoi(valeur));
+                    valeur.clear();
+                } else if (c == '\r') {
+                    reste += valeur + c;
+                    valeur.clear();
+                } else {
+                    valeur += c;
+                }
+            }
+        }
+        recu = reste + valeur;
+        return valeurs;
+    }
+};
+
+// The voltage whose reading on the interface's scale is `valeur`, in the middle of its step.
+inline double tension_de(int valeur) { return (valeur + 0.5) * 20.0 / 255.0; }

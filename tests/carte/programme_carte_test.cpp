@@ -1,0 +1,67 @@
+// The recordings the firmware accepts, their timer settings and the resolution kept.
+#include "programme.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Cas {
+    std::uint32_t nombre;
+    std::uint32_t periode_us;
+    int bits;            // 0: refused
+    int horloge;         // timer clock select: 2 for 16 MHz / 8, 3 for / 64 ...
+    int comparaison;
+};
+
+} // namespace
+
+TEST(ProgrammeCarte, ResolutionEtMinuterie)
+{
+    const Cas cas[] = {
+        // The program's six recordings.
+        {6400, 1300, 6, 2, 2599},
+        {6400, 800, 6, 2, 1599},
+        {6400, 500, 6, 2, 999},
+        {12800, 1300, 6, 2, 2599},
+        {12800, 800, 6, 2, 1599},
+        {12800, 500, 5, 2, 999},
+        // Longer or faster ones keep fewer bits, down to one.
+        {12800, 200, 4, 2, 399},
+        {20000, 500, 3, 2, 999},
+        {30000, 200, 2, 2, 399},
+        {40000, 400, 1, 2, 799},
+        {65535, 300, 0, 0, 0},
+        // The timer's clock: the finest that counts the period in 16 bits, at the nearest step.
+        {100, 32768, 6, 2, 65535},
+        {100, 32769, 6, 3, 8191},
+        {100, 262144, 6, 3, 65535},
+        {100, 262200, 6, 4, 16387},
+        {65535, 4000000, 6, 5, 62499},
+        // Out of range.
+        {1, 200, 6, 2, 399},
+        {0, 500, 0, 0, 0},
+        {65536, 1300, 0, 0, 0},
+        {100, 199, 0, 0, 0},
+        {100, 4000001, 0, 0, 0},
+    };
+    for (const Cas& c : cas) {
+        programme p{};
+        const int accepte = programme_preparer(c.nombre, c.periode_us, &p);
+        EXPECT_EQ(accepte, c.bits != 0) << c.nombre << " à " << c.periode_us << " µs";
+        if (!accepte)
+            continue;
+        EXPECT_EQ(p.nombre, c.nombre);
+        EXPECT_EQ(p.bits, c.bits) << c.nombre << " à " << c.periode_us << " µs";
+        EXPECT_EQ(p.horloge, c.horloge) << c.periode_us << " µs";
+        EXPECT_EQ(p.comparaison, c.comparaison) << c.periode_us << " µs";
+    }
+}
+
+// The samples that can wait: all but those the line has surely carried before the last is taken.
+TEST(ProgrammeCarte, EchantillonsEnAttente)
+{
+    EXPECT_EQ(echantillons_en_attente_max(12800, 500), 12800u - 12799u * 500 / US_PAR_ECHANTILLON + 1);
+    EXPECT_EQ(echantillons_en_attente_max(12800, US_PAR_ECHANTILLON), 2u);
+    EXPECT_EQ(echantillons_en_attente_max(12800, 4000000), 2u);
+    EXPECT_EQ(echantillons_en_attente_max(1, 200), 2u);
+}
