@@ -2,15 +2,18 @@
 # Real-time exchanges between two program processes over optolink-bench, under Xvfb, as the
 # end-to-end test runs them, repeated: prints how many arrive exactly, for each coding.
 #
-# usage: tools/echanges_reels.sh [-n FOIS] [--charge] [--usb] [--programme DOSSIER] [CODAGE…]
+# usage: tools/echanges_reels.sh [-n FOIS] [--charge] [--usb] [--programme DOSSIER] [--journaux DOSSIER]
+#                               [CODAGE…]
 #   -n FOIS            exchanges per coding (10 by default)
 #   --charge           two processes keep both cores busy at normal priority meanwhile
 #   --usb              the bench models USB links (optolink-bench --usb)
 #   --programme DOSSIER  where optolink and optolink-bench are (build/default/bin by default)
+#   --journaux DOSSIER   keeps, for each exchange that failed, its output with the bench's journal
+#                        and a picture of the receiver's signal window
 #   CODAGE             morse, binaire, morse-rapide, binaire-rapide (the two fast ones by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-fois=10 charge=0 bin=build/default/bin codages=()
+fois=10 charge=0 bin=build/default/bin journaux="" codages=()
 export BANC_OPTIONS=""
 while [ $# -gt 0 ]; do
     case $1 in
@@ -18,6 +21,7 @@ while [ $# -gt 0 ]; do
     --charge) charge=1 ;;
     --usb) BANC_OPTIONS="--usb" ;;
     --programme) bin=$2; shift ;;
+    --journaux) journaux=$2; shift; mkdir -p "$journaux" ;;
     *) codages+=("$1") ;;
     esac
     shift
@@ -40,11 +44,15 @@ declare -A attendus=([morse]="... (s) --- (o) ... (s)  =   sos" [binaire]="  a" 
 for codage in "${codages[@]}"; do
     reussis=0
     for i in $(seq "$fois"); do
-        if sortie=$(bash tests/e2e/echange_reel.sh "$codage" "$bin/optolink" "$bin/optolink-bench" \
+        image=""
+        [ -n "$journaux" ] && image="$journaux/$codage-$i.png"
+        if sortie=$(SIGNAL=$image bash tests/e2e/echange_reel.sh "$codage" "$bin/optolink" "$bin/optolink-bench" \
             "${messages[$codage]}" "${attendus[$codage]}" 2>&1); then
             reussis=$((reussis + 1))
+            [ -n "$image" ] && rm -f "$image"
         else
             echo "  $codage, essai $i : $(echo "$sortie" | grep '^reçu' || echo "$sortie" | tail -1)"
+            [ -n "$journaux" ] && echo "$sortie" >"$journaux/$codage-$i.txt"
         fi
     done
     echo "$codage${BANC_OPTIONS:+ ($BANC_OPTIONS)}$([ "$charge" = 1 ] && echo ", sous charge") : $reussis / $fois"
