@@ -96,8 +96,6 @@ void InterfaceSimulee::oublier_journal()
 void InterfaceSimulee::laser(bool allume)
 {
     const double instant = temps_.maintenant_s();
-    if (signal_)
-        signal_(instant, allume);
     if (allume == laser_)
         return;
     laser_ = allume;

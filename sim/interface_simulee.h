@@ -61,8 +61,6 @@ public:
 
     bool laser_allume() const { return laser_; }
     double tension_ea0_v() const { return tension_ea0_v_(); }
-    // Every laser byte as it arrives, whether it changes the level or not.
-    void surSignalLaser(std::function<void(double instant_s, bool allume)> action) { signal_ = std::move(action); }
     // Every change of the laser's level.
     void surChangementLaser(std::function<void(const ChangementLaser&)> action) { changement_ = std::move(action); }
 
@@ -75,8 +73,6 @@ public:
     const QList<QByteArray>& lignes_recues() const { return lignes_; }      // without their CR
     const QList<QByteArray>& commandes_recues() const { return commandes_; } // one per 'W'
     bool enregistrement_en_cours() const { return enregistrement_en_cours_; }
-    // When the replies queued so far will all have reached the computer.
-    double reponses_arrivees_a_s() const { return montante_.libre_a_s(); }
 
 private:
     struct Programme {
@@ -101,7 +97,6 @@ private:
     std::unique_ptr<AdaptateurUsb> usb_;
     DecoupeurCommandes decoupeur_;
     std::function<void(char)> reponse_;
-    std::function<void(double, bool)> signal_;
     std::function<void(const ChangementLaser&)> changement_;
 
     bool laser_ = false;

@@ -75,7 +75,7 @@ void TempsVirtuel::programmer(double instant_s, std::function<void()> action)
 
 TempsVirtuel::Acteur& TempsVirtuel::acteur(const std::string& nom)
 {
-    acteurs_.emplace_back(Acteur(*this, nom, static_cast<int>(acteurs_.size())));
+    acteurs_.emplace_back(Acteur(*this, nom));
     acteurs_.back().t_ = t_monde_;
     return acteurs_.back();
 }
@@ -190,8 +190,8 @@ bool TempsVirtuel::executer(const std::vector<Corps>& corps, double limite_s)
     return complet;
 }
 
-TempsVirtuel::Acteur::Acteur(TempsVirtuel& temps, std::string nom, int rang)
-    : temps_(temps), nom_(std::move(nom)), rang_(rang)
+TempsVirtuel::Acteur::Acteur(TempsVirtuel& temps, std::string nom)
+    : temps_(temps), nom_(std::move(nom))
 {
 }
 

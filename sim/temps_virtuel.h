@@ -83,7 +83,7 @@ public:
 
     private:
         friend class TempsVirtuel;
-        Acteur(TempsVirtuel& temps, std::string nom, int rang);
+        Acteur(TempsVirtuel& temps, std::string nom);
         bool lancer_evenements_dus();
         double prochain_evenement();
         void oublier_annules();
@@ -91,7 +91,6 @@ public:
 
         TempsVirtuel& temps_;
         std::string nom_;
-        int rang_;
         double t_ = 0;
         double reveil_ = 0;
         bool vivant_ = false;
