@@ -2,6 +2,7 @@
 
 #include "app/presentation_codage.h"
 #include "app/texte_tension.h"
+#include "link/interface.h"
 #include "link/nombres.h"
 
 #include <QStringList>
@@ -37,7 +38,7 @@ void choisir_codage(Poste& poste)
 {
     const Reponse r = poste.boites.message(" Choix du type de code MORSE ou BINAIRE ?",
         "Codage MORSE (lent) cliquer Ok  ou  codage BINAIRE (lent) cliquer Annuler  ? ", true);
-    poste.etat.typecodage = r == Reponse::OK ? "m" : "b";
+    poste.etat.typecodage = r == Reponse::OK ? code_morse : code_binaire;
 }
 
 void avertir_priorite(Poste& poste)
@@ -121,7 +122,7 @@ bool ouvrir_port(Poste& poste)
         poste.etat.numeroport = *port;
         if (!confirmer_branchement(poste))
             return false;
-        if (poste.liaison.ouvrir_liaison())
+        if (poste.liaison.ouvrir_liaison(poste.etat.numeroport))
             return true;
         if (!proposer_autre_port(poste))
             return false;
@@ -228,10 +229,10 @@ bool demarrage(Poste& poste)
     e.dureebit = 1;
     e.nbmesuresmax = 6400;
     eteindre_laser_durablement(poste);
-    e.enregistremorse = "oui";
-    e.enregistrebin = "oui";
+    e.enregistremorse = oui;
+    e.enregistrebin = oui;
     e.modevitesse = 0;
-    e.periodemesure = 0.0013;
+    e.periodemesure = modes_vitesse[0].periode_s;
     return true;
 }
 

@@ -59,8 +59,10 @@ int main(int argc, char* argv[])
 
     if (!demarrage(poste))
         return 0;
-    boucle_principale(poste, Routines{{"m", attentereceptionmorse}, {"b", attentereceptionbinaire},
-                                 {"mr", attentereceptionmorserapide}, {"br", attentereceptionbinairerapide}});
+    boucle_principale(poste, Routines{{code_morse, attentereceptionmorse},
+                                      {code_binaire, attentereceptionbinaire},
+                                      {code_morse_rapide, attentereceptionmorserapide},
+                                      {code_binaire_rapide, attentereceptionbinairerapide}});
     Btonquitter_Click(poste);
     return 0;
 }

@@ -26,13 +26,13 @@ const EntreeRapide binairerapide_33s{&FenetrePrincipale::menu_binairerapide_33s,
 
 QString avertissement(const QString& code)
 {
-    if (code == "m")
+    if (code == code_morse)
         return "Attention ! changement de codage en morse (lent)    modifier de même le programme sur le deuxième "
                "ordinateur (menu Réglage Minuterie à 50 ms conseillé)";
-    if (code == "b")
+    if (code == code_binaire)
         return "Attention ! changement de codage en binaire (lent)    modifier de même le programme sur le "
                "deuxième ordinateur (menu Réglage Minuterie à 30 ms conseillé)";
-    if (code == "mr")
+    if (code == code_morse_rapide)
         return "Attention ! changement de codage en morse (rapide)    modifier de même le programme sur le "
                "deuxième ordinateur";
     return "Attention ! changement de codage en binaire (rapide)   modifier de même le programme sur le deuxième "
@@ -63,11 +63,11 @@ void changer_codage(Poste& poste, const QString& code, const EntreeRapide* rapid
 
 } // namespace
 
-void menu_typemorse_Click(Poste& poste) { changer_codage(poste, "m", nullptr); }
-void menu_typebinaire_Click(Poste& poste) { changer_codage(poste, "b", nullptr); }
-void menu_morserap_17s_Click(Poste& poste) { changer_codage(poste, "mr", &morserap_17s); }
-void menu_morserap_34s_Click(Poste& poste) { changer_codage(poste, "mr", &morserap_34s); }
-void menu_binairerap_17s_Click(Poste& poste) { changer_codage(poste, "br", &binairerap_17s); }
-void menu_binairerapide_33s_Click(Poste& poste) { changer_codage(poste, "br", &binairerapide_33s); }
+void menu_typemorse_Click(Poste& poste) { changer_codage(poste, code_morse, nullptr); }
+void menu_typebinaire_Click(Poste& poste) { changer_codage(poste, code_binaire, nullptr); }
+void menu_morserap_17s_Click(Poste& poste) { changer_codage(poste, code_morse_rapide, &morserap_17s); }
+void menu_morserap_34s_Click(Poste& poste) { changer_codage(poste, code_morse_rapide, &morserap_34s); }
+void menu_binairerap_17s_Click(Poste& poste) { changer_codage(poste, code_binaire_rapide, &binairerap_17s); }
+void menu_binairerapide_33s_Click(Poste& poste) { changer_codage(poste, code_binaire_rapide, &binairerapide_33s); }
 
 } // namespace optolink

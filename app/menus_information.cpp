@@ -4,17 +4,22 @@ namespace optolink {
 
 namespace {
 
-void ouvrir_lecturefichier(Poste& poste, const char* typedecodage, const char* caption)
+void ouvrir_lecturefichier(Poste& poste, const QString& typedecodage, const QString& caption)
 {
     poste.etat.typedecodage = typedecodage;
-    if (poste.fenetre.surOuvrirLecturefichier)
-        poste.fenetre.surOuvrirLecturefichier(caption);
+    poste.fenetre.surOuvrirLecturefichier(caption);
 }
 
 } // namespace
 
-void menu_decodage_fichiermorserap_Click(Poste& p) { ouvrir_lecturefichier(p, "mr", "Ouverture fichier morse *.rrr"); }
-void menu_decodage_fichierbinrap_Click(Poste& p) { ouvrir_lecturefichier(p, "br", "Ouverture fichier binaire *.rrr"); }
+void menu_decodage_fichiermorserap_Click(Poste& p)
+{
+    ouvrir_lecturefichier(p, code_morse_rapide, QStringLiteral("Ouverture fichier morse *.rrr"));
+}
+void menu_decodage_fichierbinrap_Click(Poste& p)
+{
+    ouvrir_lecturefichier(p, code_binaire_rapide, QStringLiteral("Ouverture fichier binaire *.rrr"));
+}
 
 void menu_apropos_Click(Poste& p)
 {

@@ -9,9 +9,9 @@ namespace {
 void question(Poste& poste, const char* binaire_rapide, const char* morse_rapide)
 {
     const QString& code = poste.etat.typecodage;
-    if (code == "br")
+    if (code == code_binaire_rapide)
         poste.fenetre.Texte1.Text = binaire_rapide;
-    else if (code == "mr")
+    else if (code == code_morse_rapide)
         poste.fenetre.Texte1.Text = morse_rapide;
 }
 

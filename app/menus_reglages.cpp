@@ -1,4 +1,5 @@
 #include "app/menus.h"
+#include "link/interface.h"
 
 #include <array>
 #include <optional>
@@ -62,7 +63,7 @@ void choisir_police(Poste& poste, Entree entree, std::int16_t taille)
 void basculer_enregistrement(Poste& poste, EntreeMenu& entree, QString& drapeau)
 {
     entree.Checked = !entree.Checked;
-    drapeau = entree.Checked ? "oui" : "non";
+    drapeau = entree.Checked ? oui : non;
     ceder_une_fois(poste);
 }
 
@@ -73,12 +74,12 @@ void menu_vit_emission09_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale
 void menu_vit_emission0925_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0925, {1 / 0.925, 0, {}}); }
 void menu_vit_emission095_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission095, {1 / 0.95, 0, {}}); }
 void menu_vit_emission0975_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0975, {1 / 0.975, 0, {}}); }
-void menu_vit_emission1_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission1, {1, 0, 0.0013}); }
+void menu_vit_emission1_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission1, {1, 0, modes_vitesse[0].periode_s}); }
 void menu_vit_emission11_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission11, {1 / 1.1, 0, {}}); }
 void menu_vit_emission12_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission12, {1 / 1.2, 0, {}}); }
 void menu_vit_emission13_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission13, {1 / 1.3, 0, {}}); }
-void menu_vit_emission2_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission2, {0.5, 1, 0.0008}); }
-void menu_vit_emission3_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission3, {1.0 / 3, 2, 0.0005}); }
+void menu_vit_emission2_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission2, {0.5, 1, modes_vitesse[1].periode_s}); }
+void menu_vit_emission3_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission3, {1.0 / 3, 2, modes_vitesse[2].periode_s}); }
 
 void menu_30ms_Click(Poste& p) { choisir_intervalle(p, &FenetrePrincipale::menu_30ms, 30); }
 void menu_50ms_Click(Poste& p) { choisir_intervalle(p, &FenetrePrincipale::menu_50ms, 50); }

@@ -3,8 +3,6 @@
 namespace optolink {
 
 namespace {
-bool est_rapide(const QString& code) { return code == "mr" || code == "br"; }
-
 void regler(Bouton& b, bool visible, bool actif)
 {
     b.Visible = visible;
@@ -16,33 +14,33 @@ QString blancs(int n) { return QString(n, u' '); }
 
 void boutons_envoi(FenetrePrincipale& f, const QString& code)
 {
-    regler(f.Btonenvoiemorse, code != "mr", code == "m");
-    regler(f.Btonenvoiebinaire, code != "br", code == "b");
-    regler(f.Btonenvoi_morserapide, code == "mr", true);
-    regler(f.Btonenvoi_binrap, code == "br", true);
+    regler(f.Btonenvoiemorse, code != code_morse_rapide, code == code_morse);
+    regler(f.Btonenvoiebinaire, code != code_binaire_rapide, code == code_binaire);
+    regler(f.Btonenvoi_morserapide, code == code_morse_rapide, true);
+    regler(f.Btonenvoi_binrap, code == code_binaire_rapide, true);
 }
 
 void libelles_codage(FenetrePrincipale& f, const QString& code)
 {
-    if (code == "m")
+    if (code == code_morse)
         f.Caption = "Communication entre deux ordinateurs en code Morse (lent)";
-    else if (code == "b")
+    else if (code == code_binaire)
         f.Caption = "Communication entre deux ordinateurs en code binaire 8 bits ASCII (lent)";
-    else if (code == "mr")
+    else if (code == code_morse_rapide)
         f.Caption = "Communication entre deux ordinateurs en code Morse (rapide)";
     else
         f.Caption = "Communication entre deux ordinateurs en code binaire ASCII (rapide)";
 
-    if (code == "m" || code == "mr")
+    if (code == code_morse || code == code_morse_rapide)
         f.Etiquette1.Caption =
             " Entrer un message (sur 26 minuscules sans ponctuation ou 9 chiffres) ou code" + blancs(25);
-    else if (code == "b")
+    else if (code == code_binaire)
         f.Etiquette1.Caption = " Entrer un message (tout caractère clavier) ou code" + blancs(25);
     else
         f.Etiquette1.Caption = " Entrer un message (tout caractère clavier)" + blancs(34);
 
-    f.menu_typemorse.Checked = code == "m";
-    f.menu_typebinaire.Checked = code == "b";
+    f.menu_typemorse.Checked = code == code_morse;
+    f.menu_typebinaire.Checked = code == code_binaire;
 }
 
 void minuterie_codage(Poste& poste, const QString& code)
@@ -51,9 +49,9 @@ void minuterie_codage(Poste& poste, const QString& code)
     const bool lent = !est_rapide(code);
     f.menu_30ms.Enabled = lent;
     f.menu_50ms.Enabled = lent;
-    f.menu_30ms.Checked = code == "b";
-    f.menu_50ms.Checked = code == "m";
-    poste.minuterie.setInterval(code == "m" ? 50 : 30);
+    f.menu_30ms.Checked = code == code_binaire;
+    f.menu_50ms.Checked = code == code_morse;
+    poste.minuterie.setInterval(code == code_morse ? 50 : 30);
 }
 
 void questions_codage(FenetrePrincipale& f, const QString& code)
@@ -66,7 +64,7 @@ void questions_codage(FenetrePrincipale& f, const QString& code)
 
 QString conseil_demarrage(const QString& code)
 {
-    if (code == "m")
+    if (code == code_morse)
         return " Message à effacer : en morse lent; message d'environ 10 caractères au maximum conseillé pour "
                "éviter une durée de transmission trop longue,  sinon passer en mode 'morse rapide'";
     return " Message à effacer : en binaire lent; message d'environ 6 caractères au maximum conseillé pour "

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/poste.h"
+#include "app/poste/poste.h"
 
 #include <QString>
 

@@ -2,6 +2,7 @@
 
 #include "codings/attente.h"
 #include "fast/avancement.h"
+#include "link/interface.h"
 #include "link/nombres.h"
 
 #include <algorithm>
@@ -11,8 +12,7 @@ namespace optolink {
 
 namespace {
 
-// The longest sample the interface sends ("255,") and the margin after it.
-constexpr int caracteres_par_echantillon_max = 4;
+// What may still be on the line after a download cut short is drained for this long at most.
 constexpr double marge_ligne_s = 2.0;
 // Draining what is left on the line ends once it has been quiet for this long.
 constexpr double silence_vidage_s = 0.1;
@@ -42,7 +42,7 @@ void montrer_telechargement(Poste& poste, qsizetype caracteres)
 {
     const Etat& etat = poste.etat;
     const double par_echantillon = etat.nbmesures > 0 ? static_cast<double>(caracteres) / etat.nbmesures : 3;
-    const double reste_s = std::max(0, etat.nbmesuresmax - etat.nbmesures) * par_echantillon * Liaison::duree_caractere_s;
+    const double reste_s = std::max(0, etat.nbmesuresmax - etat.nbmesures) * par_echantillon * duree_caractere_s;
     montrer_avancement(poste.fenetre, etat.nbmesures, etat.nbmesuresmax,
                        QStringLiteral("%1 / %2 échantillons reçus, encore %3 s environ")
                            .arg(etat.nbmesures)
@@ -78,21 +78,14 @@ void vider_avant_enregistrement(Poste& poste)
     liaison.lire();
 }
 
-double limite_telechargement_s(const Etat& etat)
-{
-    const double enregistrement = etat.nbmesuresmax * etat.periodemesure;
-    const double ligne = etat.nbmesuresmax * caracteres_par_echantillon_max * Liaison::duree_caractere_s;
-    const double limite_annoncee = enregistrement + 8 + (etat.nbmesuresmax == 12800 ? 6 : 0);
-    return std::max(limite_annoncee, std::max(enregistrement, ligne) + marge_ligne_s);
-}
-
 Telechargement acquisition_rapide(Poste& poste)
 {
     Etat& etat = poste.etat;
     Liaison& liaison = poste.liaison;
-    liaison.programmer_enregistrement();
+    if (const auto periode_s = liaison.programmer_enregistrement(etat.nbmesuresmax, etat.modevitesse))
+        etat.periodemesure = *periode_s;
     const double enregistrement = etat.nbmesuresmax * etat.periodemesure;
-    const double limite = limite_telechargement_s(etat);
+    const double limite = limite_telechargement_s(etat.nbmesuresmax, etat.periodemesure);
     liaison.definir_longueur_entree(1);
     etat.chainemesure.clear();
     liaison.lancer_enregistrement();

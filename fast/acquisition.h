@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/poste.h"
+#include "app/poste/poste.h"
 
 namespace optolink {
 
@@ -30,11 +30,6 @@ constexpr double attente_derniere_reponse_s = 0.05;
 // With the timer stopped: waits, yielding, for the reply to the timer's last request, at most
 // attente_derniere_reponse_s after that request, then reads and drops what the link holds.
 void vider_avant_enregistrement(Poste& poste);
-
-// The longest a download can last: the recording, or nbmesuresmax samples of four characters
-// on the line, whichever is longer, with a margin; never shorter than nbmesuresmax ×
-// periodemesure + 8 s (+ 6 s for 12800 samples).
-double limite_telechargement_s(const Etat& etat);
 
 // Programs and starts a recording of nbmesuresmax samples at the period of modevitesse, and
 // downloads it into tabmesures from index 0, one character per read, yielding after each one.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "codings/caractere_code.h"
+#include "app/poste/caractere_code.h"
 #include "fast/echantillons.h"
-#include "fast/lecture.h"
+#include "app/poste/lecture.h"
 
 #include <QIODevice>
 #include <QString>

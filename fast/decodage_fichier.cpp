@@ -101,4 +101,17 @@ void decode_fichierbinrap(Poste& poste)
     poste.minuterie.setEnabled(true);
 }
 
+void confirmer_lecturefichier(Poste& poste, const QString& chemin)
+{
+    Etat& etat = poste.etat;
+    etat.nomfichier = chemin;
+    etat.nomfichierlu = etat.nomfichier;
+    if (etat.nomfichierlu.isEmpty())
+        return;
+    if (etat.typedecodage == code_binaire_rapide)
+        decode_fichierbinrap(poste);
+    if (etat.typedecodage == code_morse_rapide)
+        decode_fichiermorserap(poste);
+}
+
 } // namespace optolink

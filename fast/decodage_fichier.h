@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/poste.h"
+#include "app/poste/poste.h"
 
 namespace optolink {
 
@@ -14,5 +14,9 @@ namespace optolink {
 // reason, and the timer runs again.
 void decode_fichiermorserap(Poste& poste);
 void decode_fichierbinrap(Poste& poste);
+
+// What Ok does in the open dialog (lecturefichier), once the chosen path is known: nomfichier and
+// nomfichierlu take the path, then the decoder of typedecodage ("br", then "mr") runs on it.
+void confirmer_lecturefichier(Poste& poste, const QString& chemin);
 
 } // namespace optolink

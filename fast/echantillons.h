@@ -1,7 +1,9 @@
 #pragma once
 
+#include "link/interface.h"
+#include "link/nombres.h"
+
 #include <QString>
-#include <QStringView>
 
 #include <functional>
 #include <span>
@@ -10,14 +12,6 @@ namespace optolink {
 
 // Shows the growing Texte1 text while a recording is decoded.
 using Progression = std::function<void(const QString&)>;
-
-// The value of a stored sample text: the number at its head, rounded to the nearest integer
-// (a half to the even neighbour) and held to the 16-bit range; an empty text reads 0.
-// With blancs_ignores, blanks inside the number are skipped ("3 7" reads 37).
-int valeur_mesure(QStringView texte, bool blancs_ignores = false);
-
-// The raw sample level of a voltage: 255 raw units stand for 20 V, Int(v × 255 / 20).
-int seuil_brut(double tension_v);
 
 // The sample stream a decoder walks through, either the downloaded table or a saved file.
 // The decoding rules bound their loops differently on the two; each bound has its own test.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fast/echantillons.h"
-#include "fast/lecture.h"
+#include "app/poste/lecture.h"
 
 #include <QIODevice>
 #include <QString>

@@ -40,7 +40,7 @@ void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, co
 
 void proposer_enregistrement(Poste& poste, const QString& enregistrer, const QString& caption)
 {
-    if (enregistrer == u"oui" && poste.fenetre.surOuvrirEnregistrefichier)
+    if (est_oui(enregistrer))
         poste.fenetre.surOuvrirEnregistrefichier(caption);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/poste.h"
-#include "fast/trace.h"
+#include "app/poste/poste.h"
+#include "fast/trace_reception.h"
 
 #include <QString>
 

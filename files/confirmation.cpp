@@ -1,22 +1,8 @@
 #include "files/confirmation.h"
 
-#include "fast/decodage_fichier.h"
 #include "files/rrr.h"
 
 namespace optolink {
-
-void confirmer_lecturefichier(Poste& poste, const QString& chemin)
-{
-    Etat& etat = poste.etat;
-    etat.nomfichier = chemin;
-    etat.nomfichierlu = etat.nomfichier;
-    if (etat.nomfichierlu.isEmpty())
-        return;
-    if (etat.typedecodage == u"br")
-        decode_fichierbinrap(poste);
-    if (etat.typedecodage == u"mr")
-        decode_fichiermorserap(poste);
-}
 
 void confirmer_enregistrefichier(Poste& poste, const QString& chemin)
 {

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "app/poste.h"
+#include "app/poste/poste.h"
 
 #include <QString>
 
 namespace optolink {
 
-// What Ok does in the two file dialogs, once the chosen path is known.
-
-// lecturefichier: nomfichier and nomfichierlu take the path, then the decoder of typedecodage
-// ("br", then "mr") runs on it.
-void confirmer_lecturefichier(Poste& poste, const QString& chemin);
+// What Ok does in the save dialog, once the chosen path is known (the open dialog's is with the
+// file decoders).
 
 // enregistrefichier: nomfichier and nomfichierenr take the path, and tabmesures is written as it
 // is now, up to nbmesuresmax. A failed write is told in a box with its reason; a file already

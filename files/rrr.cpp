@@ -1,7 +1,6 @@
 #include "files/rrr.h"
 
 #include "codings/windows1252.h"
-#include "fast/echantillons.h"
 #include "link/nombres.h"
 
 #include <QSaveFile>

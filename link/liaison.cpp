@@ -1,6 +1,7 @@
 #include "link/liaison.h"
 
 #include "link/boucle.h"
+#include "link/interface.h"
 #include "link/nombres.h"
 
 #include <algorithm>
@@ -12,20 +13,14 @@ namespace {
 const QByteArray retour = "\r";
 const QByteArray octet_allume(1, '\0');
 const QByteArray octet_eteint(1, ' ');
-
-struct Periode {
-    const char* texte;
-    double periode_s;
-};
-constexpr Periode periodes[] = {{" 1300 1 0", 0.0013}, {" 800 1 0", 0.0008}, {" 500 1 0", 0.0005}};
 } // namespace
 
-Liaison::Liaison(Com& com, Horloge& horloge, Etat& etat) : com_(com), horloge_(horloge), etat_(etat) {}
+Liaison::Liaison(Com& com, Horloge& horloge) : com_(com), horloge_(horloge) {}
 
-bool Liaison::ouvrir_liaison()
+bool Liaison::ouvrir_liaison(int numeroport)
 {
-    com_.setCommPort(etat_.numeroport);
-    com_.setSettings(QStringLiteral("9600,N,8,1"));
+    com_.setCommPort(numeroport);
+    com_.setSettings(QString::fromLatin1(reglages_ligne));
     if (!com_.setPortOpen(true))
         return false;
     ecrire("WFORMAT 1");
@@ -111,40 +106,41 @@ void Liaison::verifier_silence(double maintenant_s)
         silence_();
 }
 
-void Liaison::Minuterie_Timer()
+LectureEa0 Liaison::Minuterie_Timer()
 {
     const double maintenant = horloge_.maintenant_s();
     ecrire_a("WEA 0" + retour, maintenant);
     noter_demande(maintenant);
     // The read just after the request takes the reply to the one before: the reply to this one
     // comes later, and is owed from here on.
-    etat_.reponseorphy = lire();
+    LectureEa0 lu{lire(), {}};
     if (com_.portOpen()) {
         reponse_ea0_attendue_ = true;
         derniere_demande_ea0_s_ = maintenant;
     }
     // Noise on the line can make a number too long for a double: its voltage would be infinite,
     // light or dark for good. Such a reply is refused and the last reading stands.
-    const double tension = nombre_en_tete(etat_.reponseorphy) * 20.0 / 255.0;
+    const double tension = volts(nombre_en_tete(lu.reponse));
     if (std::isfinite(tension))
-        etat_.tensionlue = tension;
+        lu.tension_v = tension;
     verifier_silence(maintenant);
+    return lu;
 }
 
 QByteArray commande_enregistrement(int nbmesuresmax, int modevitesse)
 {
-    if (modevitesse < 0 || modevitesse > 2)
+    if (modevitesse < 0 || modevitesse >= std::ssize(modes_vitesse))
         return {};
-    return "WPE 1 " + texte_nombre(nbmesuresmax).toLatin1() + periodes[modevitesse].texte;
+    return "WPE 1 " + texte_nombre(nbmesuresmax).toLatin1() + modes_vitesse[modevitesse].commande;
 }
 
-void Liaison::programmer_enregistrement()
+std::optional<double> Liaison::programmer_enregistrement(int nbmesuresmax, int modevitesse)
 {
-    const QByteArray commande = commande_enregistrement(etat_.nbmesuresmax, etat_.modevitesse);
+    const QByteArray commande = commande_enregistrement(nbmesuresmax, modevitesse);
     if (commande.isEmpty())
-        return;
+        return {};
     ecrire(commande + retour);
-    etat_.periodemesure = periodes[etat_.modevitesse].periode_s;
+    return modes_vitesse[modevitesse].periode_s;
 }
 
 void Liaison::lancer_enregistrement()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/etat.h"
 #include "link/boucle.h"
 #include "link/com.h"
 #include "link/horloge.h"
@@ -13,14 +12,21 @@
 
 namespace optolink {
 
+// What one tick of the periodic EA0 reading read: the text that arrived (reponseorphy), and its
+// voltage unless the text was refused (then the last reading stands).
+struct LectureEa0 {
+    QString reponse;
+    std::optional<double> tension_v;
+};
+
 // Everything written to and read from the interface over its serial port.
 class Liaison {
 public:
-    Liaison(Com& com, Horloge& horloge, Etat& etat);
+    Liaison(Com& com, Horloge& horloge);
 
     // Opens the port numeroport at "9600,N,8,1" and initialises the interface.
     // False when the port cannot be opened: erreur() then says why, in French.
-    bool ouvrir_liaison();
+    bool ouvrir_liaison(int numeroport);
     void fermer_liaison();
     bool ouverte() const { return com_.portOpen(); }
     QString erreur() const { return com_.erreur(); }
@@ -32,12 +38,12 @@ public:
     void allumer_laser_rapide();
     void eteindre_laser_rapide();
 
-    // One tick of the periodic EA0 reading: request, read what has arrived, tensionlue.
-    void Minuterie_Timer();
+    // One tick of the periodic EA0 reading: request, read what has arrived.
+    LectureEa0 Minuterie_Timer();
 
-    // Programs a recording of nbmesuresmax samples at the period chosen by modevitesse
-    // (periodemesure follows), then starts it.
-    void programmer_enregistrement();
+    // Programs a recording of nbmesuresmax samples at the period chosen by modevitesse, and gives
+    // that period (periodemesure); nothing for a mode other than 0, 1 or 2. Then starts it.
+    std::optional<double> programmer_enregistrement(int nbmesuresmax, int modevitesse);
     void lancer_enregistrement();
 
     // Reads what has arrived, subject to the input length; empty when nothing.
@@ -62,8 +68,6 @@ public:
     double echeance_silence_s() const;
     static constexpr double delai_silence_s = 2.0;
 
-    // Time one character occupies the 9600-baud line (start, 8 data bits, stop).
-    static constexpr double duree_caractere_s = 10.0 / 9600.0;
     // A level asserted again and again is sent again at most this often.
     static constexpr double rappel_signal_s = 0.05;
 
@@ -73,7 +77,6 @@ private:
 
     Com& com_;
     Horloge& horloge_;
-    Etat& etat_;
     double ligne_occupee_jusqua_s_ = 0;
     QByteArray dernier_ecrit_;
     double dernier_ecrit_a_s_ = 0;

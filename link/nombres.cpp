@@ -1,6 +1,9 @@
 #include "link/nombres.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace optolink {
 
@@ -53,6 +56,19 @@ long long arrondi_pair(double x)
 QString texte_nombre(long long n)
 {
     return n < 0 ? QString::number(n) : u' ' + QString::number(n);
+}
+
+double borne16(double x)
+{
+    if (std::isnan(x))
+        return 0;
+    return std::clamp(x, double(std::numeric_limits<std::int16_t>::min()),
+                      double(std::numeric_limits<std::int16_t>::max()));
+}
+
+int valeur_mesure(QStringView texte, bool blancs_ignores)
+{
+    return static_cast<int>(arrondi_pair(borne16(nombre_en_tete(texte, blancs_ignores))));
 }
 
 } // namespace optolink

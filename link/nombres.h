@@ -17,4 +17,13 @@ long long arrondi_pair(double x);
 // (6400 gives " 6400"), a minus sign otherwise.
 QString texte_nombre(long long n);
 
+// Junk text or a wild voltage can give a number far beyond any sample: it saturates to the 16-bit
+// range of a sample instead of overflowing (NaN gives 0).
+double borne16(double x);
+
+// The value of a stored sample text: the number at its head, rounded to the nearest integer
+// (a half to the even neighbour) and held to the 16-bit range; an empty text reads 0.
+// With blancs_ignores, blanks inside the number are skipped ("3 7" reads 37).
+int valeur_mesure(QStringView texte, bool blancs_ignores = false);
+
 } // namespace optolink

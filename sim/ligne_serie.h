@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/interface.h"
 #include "sim/ordonnanceur.h"
 
 #include <QByteArray>
@@ -12,7 +13,7 @@ namespace optolink::sim {
 // those queued before it. A pseudo-terminal carries bytes at once; this puts the pace back.
 class LigneSerie {
 public:
-    static constexpr double duree_caractere_s = 10.0 / 9600.0;
+    static constexpr double duree_caractere_s = optolink::duree_caractere_s;
 
     LigneSerie(Ordonnanceur& temps, std::function<void(char)> arrivee);
     LigneSerie(const LigneSerie&) = delete;
@@ -21,7 +22,6 @@ public:
     // Queues the bytes; each one is handed to the far end when its last bit has arrived.
     void envoyer(const QByteArray& octets);
     // When the last queued character will have arrived (now, or earlier, when the line is idle).
-    double libre_a_s() const { return libre_a_s_; }
 
 private:
     Ordonnanceur& temps_;

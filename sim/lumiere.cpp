@@ -1,5 +1,7 @@
 #include "sim/lumiere.h"
 
+#include "link/interface.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -25,7 +27,8 @@ double Photodiode::tension_v(double instant_s, bool eclairee)
 
 int brut_ea(double tension_v)
 {
-    return static_cast<int>(std::clamp(std::floor(tension_v * 255.0 / 20.0), 0.0, 255.0));
+    return static_cast<int>(std::clamp(std::floor(tension_v * pleine_echelle_brute / pleine_echelle_v), 0.0,
+                                             double(pleine_echelle_brute)));
 }
 
 } // namespace optolink::sim

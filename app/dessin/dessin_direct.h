@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/signaux.h"
+#include "app/poste/signaux.h"
 
 #include <QFont>
 #include <QImage>

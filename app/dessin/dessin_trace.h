@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/dessin/cadrage.h"
-#include "fast/trace.h"
+#include "app/poste/trace.h"
 
 #include <QRectF>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/boites.h"
+#include "app/poste/boites.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -3,6 +3,8 @@
 #include "app/dessin/image_trace.h"
 #include "app/qt/vue_direct.h"
 #include "app/qt/vue_trace.h"
+#include "fast/trace_reception.h"
+#include "link/interface.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,23 +25,10 @@ namespace optolink {
 
 namespace {
 
-struct Periode {
-    const char* libelle;
-    double periode_s;
-};
-constexpr Periode periodes[] = {{"1,3 ms (vitesse x 1)", 0.0013}, {"0,8 ms (vitesse x 2)", 0.0008},
-                                {"0,5 ms (vitesse x 3)", 0.0005}};
-
 constexpr int onglet_enregistrement = 0;
 constexpr int onglet_direct = 1;
 
-int index_periode(double periode_s)
-{
-    for (int i = 0; i < 3; ++i)
-        if (std::abs(periodes[i].periode_s - periode_s) < 1e-6)
-            return i;
-    return 0;
-}
+int index_periode(double periode_s) { return std::max(0, mode_de_periode(periode_s)); }
 
 const QString aucun_enregistrement = QStringLiteral(
     "Aucun enregistrement rapide n'a encore été reçu.\n\nLe signal s'affiche ici après une réception en morse "
@@ -67,7 +56,7 @@ FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     codage_->setObjectName(QStringLiteral("codage_signal"));
     codage_->addItems({QStringLiteral("morse rapide"), QStringLiteral("binaire rapide")});
     periode_->setObjectName(QStringLiteral("periode_signal"));
-    for (const Periode& p : periodes)
+    for (const ModeVitesse& p : modes_vitesse)
         periode_->addItem(QString::fromUtf8(p.libelle));
     barre->addWidget(new QLabel(QStringLiteral("Décoder comme :")));
     barre->addWidget(codage_);
@@ -99,12 +88,7 @@ FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     connect(ajuster, &QPushButton::clicked, vue_trace_, &VueTrace::ajuster);
     connect(png, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("png")); });
     connect(svg, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("svg")); });
-    poste_.signaux.surReception = [this] { reception_terminee(); };
-}
-
-FenetreSignal::~FenetreSignal()
-{
-    poste_.signaux.surReception = nullptr;
+    reception_ = poste_.signaux.surReception.brancher([this] { reception_terminee(); });
 }
 
 void FenetreSignal::remplir_menu(QMenu* menu)
@@ -144,7 +128,7 @@ void FenetreSignal::afficher_dernier_enregistrement()
 
 bool FenetreSignal::codage_lent() const
 {
-    return poste_.etat.typecodage != u"mr" && poste_.etat.typecodage != u"br";
+    return poste_.etat.typecodage != code_morse_rapide && poste_.etat.typecodage != code_binaire_rapide;
 }
 
 void FenetreSignal::choisir_fichier()
@@ -164,7 +148,7 @@ void FenetreSignal::afficher_fichier(const QString& chemin)
 {
     fichier_ = chemin;
     // A file does not say how it was recorded: start from the coding and the speed chosen now.
-    codage_->setCurrentIndex(poste_.etat.typecodage == u"br" ? 1 : 0);
+    codage_->setCurrentIndex(poste_.etat.typecodage == code_binaire_rapide ? 1 : 0);
     periode_->setCurrentIndex(index_periode(poste_.etat.periodemesure));
     codage_->setEnabled(true);
     periode_->setEnabled(true);
@@ -182,7 +166,7 @@ void FenetreSignal::relire_fichier()
         return;
     }
     Trace trace = trace_fichier(fichier, codage_->currentIndex() == 0 ? CodageRapide::morse : CodageRapide::binaire,
-                                periodes[std::max(0, periode_->currentIndex())].periode_s);
+                                modes_vitesse[std::max(0, periode_->currentIndex())].periode_s);
     trace.origine = fichier_;
     vue_trace_->montrer(std::move(trace), {});
 }

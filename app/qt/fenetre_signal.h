@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/poste.h"
+#include "app/poste/poste.h"
 
 #include <QWidget>
 
@@ -19,7 +19,6 @@ class VueTrace;
 class FenetreSignal final : public QWidget {
 public:
     FenetreSignal(Poste& poste, QWidget* parent);
-    ~FenetreSignal() override;
 
     // The entries of the "Signal" menu, added to menu.
     void remplir_menu(QMenu* menu);
@@ -43,6 +42,7 @@ private:
     QComboBox* periode_;
     QAction* apres_reception_ = nullptr;
     QString fichier_; // the recording shown, when it came from a file
+    Crochet<>::Branchement reception_;
 };
 
 } // namespace optolink

@@ -104,7 +104,7 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
 
     // A routine shows the window while a box may be up (a send or a reception begun under an
     // information box): the box stays in front of its window, with the keyboard.
-    f.surMontrer = [this] {
+    montrer_ = f.surMontrer.brancher([this] {
         synchroniser();
         show();
         QWidget* devant = QApplication::activeModalWidget();
@@ -113,12 +113,12 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
         devant->raise();
         devant->activateWindow();
         repaint();
-    };
-    f.surRafraichir = [this] {
+    });
+    rafraichir_ = f.surRafraichir.brancher([this] {
         synchroniser();
         repaint();
-    };
-    fournir_dialogues_fichiers(poste_, this);
+    });
+    dialogues_ = fournir_dialogues_fichiers(poste_, this);
     synchroniser();
     setFixedSize(sizeHint());
 }

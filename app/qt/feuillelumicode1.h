@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/poste.h"
+#include "app/poste/poste.h"
+#include "files/qt/dialogues_fichiers.h"
 
 #include <QMainWindow>
 
@@ -63,6 +64,9 @@ private:
     std::unique_ptr<FenetreSignal> signal_;
     // One synchronisation per control, each remembering what it applied last.
     std::vector<std::function<void()>> liens_;
+    Crochet<>::Branchement montrer_;
+    Crochet<>::Branchement rafraichir_;
+    DialoguesFournis dialogues_;
 };
 
 } // namespace optolink

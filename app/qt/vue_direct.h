@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/dessin/dessin_direct.h"
-#include "app/poste.h"
+#include "app/poste/poste.h"
 
 #include <QTimer>
 #include <QWidget>

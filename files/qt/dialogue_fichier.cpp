@@ -1,5 +1,6 @@
 #include "files/qt/dialogue_fichier.h"
 
+#include "fast/decodage_fichier.h"
 #include "files/affichage_repertoire.h"
 #include "files/confirmation.h"
 #include "files/contenu_repertoire.h"

@@ -24,10 +24,11 @@ std::function<void(const QString&)> ouvreur(Poste& poste, QWidget* fenetre, Dial
 
 } // namespace
 
-void fournir_dialogues_fichiers(Poste& poste, QWidget* fenetre)
+DialoguesFournis fournir_dialogues_fichiers(Poste& poste, QWidget* fenetre)
 {
-    poste.fenetre.surOuvrirLecturefichier = ouvreur(poste, fenetre, DialogueFichier::Sorte::lecture);
-    poste.fenetre.surOuvrirEnregistrefichier = ouvreur(poste, fenetre, DialogueFichier::Sorte::enregistrement);
+    return {poste.fenetre.surOuvrirLecturefichier.brancher(ouvreur(poste, fenetre, DialogueFichier::Sorte::lecture)),
+            poste.fenetre.surOuvrirEnregistrefichier.brancher(
+                ouvreur(poste, fenetre, DialogueFichier::Sorte::enregistrement))};
 }
 
 } // namespace optolink

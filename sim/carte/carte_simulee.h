@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/interface.h"
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -26,7 +28,7 @@ class CarteSimulee {
 public:
     static constexpr double frequence_hz = 16e6;
     // What the computer's UART takes for one character: 10 bits at 9600 baud.
-    static constexpr double duree_caractere_s = 10.0 / 9600.0;
+    static constexpr double duree_caractere_s = optolink::duree_caractere_s;
 
     // tension_a0_v gives the voltage on A0 at an instant of the chip's time (0 to 5 V). The chip has
     // started when the constructor returns: 100 µs after power-up, its port is set.

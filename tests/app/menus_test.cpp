@@ -325,7 +325,7 @@ TEST_F(Menus, OpenFileEntriesChooseTheDecoderAndShowTheDialog)
     menu_decodage_fichiermorserap_Click(p); // no dialog yet: only the decoder is chosen
     EXPECT_EQ(p.etat.typedecodage, "mr");
     std::vector<QString> captions;
-    p.fenetre.surOuvrirLecturefichier = [&](const QString& c) { captions.push_back(c); };
+    const auto ouvreur = p.fenetre.surOuvrirLecturefichier.brancher([&](const QString& c) { captions.push_back(c); });
     menu_typemorse_Click(p);
     menu_decodage_fichierbinrap_Click(p);
     EXPECT_EQ(p.etat.typedecodage, "br");

@@ -80,7 +80,7 @@ struct Pannes : ::testing::TestWithParam<std::tuple<Etape, SortePanne>> {
         const Codage codage = e.codage();
         minuterie.surTic([&] {
             suivi.tics.push_back(suivi.acteur->instant_s());
-            en_panne.liaison.Minuterie_Timer();
+            en_panne.Minuterie_Timer();
         });
         postes.temps.programmer(e.panne_s, [&] { suivi.compter(postes.temps, e.panne_s, e.fin_s, suivi.passages()); });
         auto station = [&](Poste* poste, sim::TempsVirtuel::Acteur* acteur, bool emettrice) {

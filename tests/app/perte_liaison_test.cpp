@@ -15,7 +15,7 @@ TEST_F(PerteLiaison, TheUserIsToldOnceWithTheDevice)
     surveiller_liaison(poste);
 
     poste.etat.numeroport = 1;
-    ASSERT_TRUE(poste.liaison.ouvrir_liaison());
+    ASSERT_TRUE(poste.liaison.ouvrir_liaison(poste.etat.numeroport));
     com.debrancher();
     com.debrancher();
     ASSERT_EQ(boites.vues.size(), 1u);
@@ -30,7 +30,7 @@ TEST_F(PerteLiaison, ASilentInterfaceIsToldOnceAndAgainOnlyAfterItHasAnswered)
 {
     surveiller_liaison(poste);
     poste.etat.numeroport = 1;
-    ASSERT_TRUE(poste.liaison.ouvrir_liaison());
+    ASSERT_TRUE(poste.liaison.ouvrir_liaison(poste.etat.numeroport));
     poste.minuterie.setInterval(30);
     poste.minuterie.setEnabled(true);
     auto jusqua = [this](double t) {

@@ -16,8 +16,9 @@ QStringList sortes(const Signaux& s)
 }
 
 struct Receptions {
-    explicit Receptions(Poste& p) { p.signaux.surReception = [this] { ++nombre; }; }
+    explicit Receptions(Poste& p) : branchement(p.signaux.surReception.brancher([this] { ++nombre; })) {}
     int nombre = 0;
+    Crochet<>::Branchement branchement;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/poste.h"
+#include "app/poste/poste.h"
 #include "sim/banc.h"
 #include "sim/com_simule.h"
 #include "sim/temps_virtuel.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/poste.h"
+#include "app/poste/poste.h"
 #include "sim/temps_virtuel.h"
 #include "tests/app/boites_scriptees.h"
 #include "tests/app/com_factice.h"

@@ -29,7 +29,7 @@ void demarrer(Poste& poste, const QString& typecodage, double dureebit, int inte
 {
     Etat& etat = poste.etat;
     etat.numeroport = 1;
-    poste.liaison.ouvrir_liaison();
+    poste.liaison.ouvrir_liaison(poste.etat.numeroport);
     poste.minuterie.setInterval(intervalle_ms);
     poste.minuterie.setEnabled(true);
     const double debut = poste.horloge.maintenant_s();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/boites.h"
-#include "app/poste.h"
+#include "app/poste/boites.h"
+#include "app/poste/poste.h"
 #include "sim/banc.h"
 #include "sim/com_simule.h"
 #include "sim/temps_virtuel.h"

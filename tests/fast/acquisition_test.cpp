@@ -81,9 +81,9 @@ TEST(Acquisition, LaLimiteSuitLeDebitDeLaLigne)
     e.periodemesure = 0.0013;
     e.nbmesuresmax = 6400;
     // 6400 samples of up to four characters at 960 characters a second, and 2 s more.
-    EXPECT_NEAR(limite_telechargement_s(e), 6400 * 4 / 960.0 + 2, 1e-9);
+    EXPECT_NEAR(limite_telechargement_s(e.nbmesuresmax, e.periodemesure), 6400 * 4 / 960.0 + 2, 1e-9);
     e.periodemesure = 0.1; // a recording longer than its line time keeps the announced limit
-    EXPECT_NEAR(limite_telechargement_s(e), 640 + 8, 1e-9);
+    EXPECT_NEAR(limite_telechargement_s(e.nbmesuresmax, e.periodemesure), 640 + 8, 1e-9);
 }
 
 TEST(Acquisition, LeCompteAtteintArreteLeTelechargement)

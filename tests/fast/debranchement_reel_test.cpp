@@ -79,10 +79,10 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
     QObject::connect(&limite, &QTimer::timeout, arreter);
     limite.start(60000);
     double fin_reception = 0;
-    b.poste.fenetre.surOuvrirEnregistrefichier = [&](const QString&) {
+    const auto sauvegarde = b.poste.fenetre.surOuvrirEnregistrefichier.brancher([&](const QString&) {
         fin_reception = b.horloge.maintenant_s();
         QTimer::singleShot(2000, arreter);
-    };
+    });
     b.poste.etat.enregistremorse = QStringLiteral("oui");
     b.poste.liaison.surSilence([] { ADD_FAILURE() << "a vanished interface is told as lost, not as silent"; });
     const double debut = b.horloge.maintenant_s();

@@ -32,6 +32,7 @@ protected:
         int taille;
     };
     std::vector<Image> images; // the window each time it is repainted while the file is read
+    Crochet<>::Branchement rafraichi;
 
     DecodageFenetre()
     {
@@ -45,9 +46,9 @@ protected:
         f.Etiquette2.Caption = "état d'avant";
         f.Btonenvoiemorse.Enabled = f.Btonenvoiebinaire.Enabled = f.Btonefface.Enabled = false;
         poste.minuterie.setEnabled(true);
-        f.surRafraichir = [this] {
+        rafraichi = f.surRafraichir.brancher([this] {
             images.push_back({f.Texte1.Text, poste.minuterie.enabled(), f.Texte2.FontSize});
-        };
+        });
     }
 
     // The signal saved to a file, decoded there by the file decoder alone (what is expected),
@@ -175,11 +176,12 @@ TEST_F(DecodageFenetre, UnFichierVideOuSupprimeEnCoursDeLectureDonneCeQuiAEteLu)
         for (const auto& panne : pannes) {
             poste.etat.nomfichier = synthese::fichier_rrr(dossier.path(), "essai.rrr", d.signal.echantillons(6400));
             images.clear();
-            f.surRafraichir = [&] {
+            rafraichi.debrancher();
+            rafraichi = f.surRafraichir.brancher([&] {
                 if (images.empty())
                     panne.faire(poste.etat.nomfichier);
                 images.push_back({f.Texte1.Text, poste.minuterie.enabled(), f.Texte2.FontSize});
-            };
+            });
             d.decodeur(poste);
             const QString recu = synthese::sans_blancs_de_fin(poste.etat.message);
             if (panne.tout_lu)

@@ -25,7 +25,8 @@ EchangeRapide echanger_rapide(const Codage& codage, const QString& texte, const 
         p->etat.periodemesure = r.periodemesure;
         p->etat.nbmesuresmax = r.nbmesuresmax;
     }
-    postes.posteB.fenetre.surOuvrirEnregistrefichier = [&](const QString& caption) { e.sauvegardes << caption; };
+    const auto sauvegarde
+        = postes.posteB.fenetre.surOuvrirEnregistrefichier.brancher([&](const QString& caption) { e.sauvegardes << caption; });
     if (preparer)
         preparer(postes);
     e.complet = postes.echanger(codage, texte, r.dureebit, 30).complet;

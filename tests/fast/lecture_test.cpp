@@ -1,6 +1,6 @@
 #include "fast/binaire_rapide.h"
 #include "fast/morse_rapide.h"
-#include "fast/trace.h"
+#include "fast/trace_reception.h"
 
 #include "synthese.h"
 

@@ -20,13 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 {
     ComScriptee com;
     HorlogeArretee horloge;
-    Etat etat;
-    Liaison liaison(com, horloge, etat);
+    Liaison liaison(com, horloge);
     com.setPortOpen(true);
-    etat.tensionlue = 1.5;
     com.a_lire = QByteArray(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
-    liaison.Minuterie_Timer();
-    if (!std::isfinite(etat.tensionlue))
+    const LectureEa0 lu = liaison.Minuterie_Timer();
+    if (lu.tension_v && !std::isfinite(*lu.tension_v))
         std::abort();
     return 0;
 }

@@ -54,7 +54,7 @@ struct ComQtSurBanc : ::testing::Test {
         com.surPerte([this](const QString& raison) { pertes.push_back(raison); });
         minuterie.setInterval(30);
         minuterie.surTic([this] {
-            liaison.Minuterie_Timer();
+            poste.lire_ea0();
             lectures.push_back(etat.tensionlue);
         });
     }
@@ -78,7 +78,7 @@ constexpr double eclaire_v = 51 * 20.0 / 255;
 
 TEST_F(ComQtSurBanc, OuvertureEtLecturesPeriodiques)
 {
-    ASSERT_TRUE(liaison.ouvrir_liaison()) << liaison.erreur().toStdString();
+    ASSERT_TRUE(liaison.ouvrir_liaison(etat.numeroport)) << liaison.erreur().toStdString();
     EXPECT_TRUE(com.peripherique().endsWith(QStringLiteral("/COM61")));
     minuterie.setEnabled(true);
     ASSERT_TRUE(attendre([&] { return lectures.size() >= 5 && etat.tensionlue == noir_v; }));
@@ -106,7 +106,7 @@ TEST_F(ComQtSurBanc, OuvertureEtLecturesPeriodiques)
 
 TEST_F(ComQtSurBanc, LesSignauxLaserAgissentSurLeBanc)
 {
-    ASSERT_TRUE(liaison.ouvrir_liaison());
+    ASSERT_TRUE(liaison.ouvrir_liaison(etat.numeroport));
     liaison.allumer_laser();
     ASSERT_TRUE(attendre([&] { return banc->interface(0).laser_allume(); }));
     liaison.eteindre_laser_rapide();
@@ -118,7 +118,7 @@ TEST_F(ComQtSurBanc, LesSignauxLaserAgissentSurLeBanc)
 // waking only for its own events, not for a stream of errors.
 TEST_F(ComQtSurBanc, DebrancherEnCoursDeRoute)
 {
-    ASSERT_TRUE(liaison.ouvrir_liaison());
+    ASSERT_TRUE(liaison.ouvrir_liaison(etat.numeroport));
     minuterie.setEnabled(true);
     ASSERT_TRUE(attendre([&] { return lectures.size() >= 3; }));
     banc.reset();

@@ -12,7 +12,7 @@ using namespace optolink::sim;
 
 namespace {
 
-constexpr double d = Liaison::duree_caractere_s;
+constexpr double d = duree_caractere_s;
 
 // Station A on the simulated bench, in virtual time, with its periodic EA0 reading.
 struct LiaisonBanc : ::testing::Test {
@@ -20,18 +20,17 @@ struct LiaisonBanc : ::testing::Test {
     TempsVirtuel::Acteur& poste = temps.acteur("A");
     Banc banc{temps, ReglagesLumiere{}};
     ComSimule com{banc.interface(0), temps};
-    Etat etat;
-    Liaison liaison{com, poste, etat};
+    Liaison liaison{com, poste};
+    double tensionlue = 0;
     std::unique_ptr<Minuterie> minuterie = poste.nouvelle_minuterie();
     std::vector<std::pair<double, double>> lectures; // (tick instant, tensionlue)
 
     void SetUp() override
     {
-        etat.numeroport = 1;
         minuterie->setInterval(30);
         minuterie->surTic([this] {
-            liaison.Minuterie_Timer();
-            lectures.emplace_back(poste.instant_s(), etat.tensionlue);
+            tensionlue = liaison.Minuterie_Timer().tension_v.value_or(tensionlue);
+            lectures.emplace_back(poste.instant_s(), tensionlue);
         });
     }
     InterfaceSimulee& interface() { return banc.interface(0); }
@@ -50,7 +49,7 @@ constexpr double eclaire_v = 51 * 20.0 / 255; // raw 51
 
 TEST_F(LiaisonBanc, LInitialisationArriveEnUneLigne)
 {
-    ASSERT_TRUE(liaison.ouvrir_liaison());
+    ASSERT_TRUE(liaison.ouvrir_liaison(1));
     attendre_jusqua(0.1);
     EXPECT_EQ(interface().octets_recus(), "WFORMAT 1WASCWBAUDS 0 \r");
     EXPECT_EQ(interface().commandes_recues(), (QList<QByteArray>{"WFORMAT 1", "WASC", "WBAUDS 0 "}));
@@ -61,7 +60,7 @@ TEST_F(LiaisonBanc, LInitialisationArriveEnUneLigne)
 // The text read at a tick answers the previous tick's request: the reading lags one interval.
 TEST_F(LiaisonBanc, LaLectureRetardeDUnTic)
 {
-    ASSERT_TRUE(liaison.ouvrir_liaison());
+    ASSERT_TRUE(liaison.ouvrir_liaison(1));
     minuterie->setEnabled(true);
     attendre_jusqua(0.1);
     laser_en_face(true); // lights A's photodiode at 0.1 + d
@@ -78,17 +77,17 @@ TEST_F(LiaisonBanc, LaLectureRetardeDUnTic)
 
 TEST_F(LiaisonBanc, LaTensionNeBougePasMinuterieArretee)
 {
-    ASSERT_TRUE(liaison.ouvrir_liaison());
+    ASSERT_TRUE(liaison.ouvrir_liaison(1));
     laser_en_face(true);
     minuterie->setEnabled(true);
     attendre_jusqua(0.2);
-    EXPECT_DOUBLE_EQ(etat.tensionlue, eclaire_v);
+    EXPECT_DOUBLE_EQ(tensionlue, eclaire_v);
     minuterie->setEnabled(false);
     const auto nb = lectures.size();
     laser_en_face(false);
     attendre_jusqua(2.0);
     EXPECT_EQ(lectures.size(), nb);
-    EXPECT_DOUBLE_EQ(etat.tensionlue, eclaire_v);
+    EXPECT_DOUBLE_EQ(tensionlue, eclaire_v);
     // Back on: the first tick reads the answer left over from before the stop, then the dark.
     minuterie->setEnabled(true);
     attendre_jusqua(2.07);
@@ -108,7 +107,7 @@ TEST_F(LiaisonBanc, LaTensionNeBougePasMinuterieArretee)
 // interface one character time after its write, never held up by the repeats.
 TEST_F(LiaisonBanc, UnChangementDeNiveauPasseSansAttendreLesRepetitions)
 {
-    ASSERT_TRUE(liaison.ouvrir_liaison());
+    ASSERT_TRUE(liaison.ouvrir_liaison(1));
     attendre_jusqua(0.1);
     std::vector<std::pair<double, bool>> ecrits; // changes of level as written
     std::vector<double> effets;
@@ -140,7 +139,7 @@ TEST_F(LiaisonBanc, UnChangementDeNiveauPasseSansAttendreLesRepetitions)
 
 TEST_F(LiaisonBanc, SignauxLentsTerminesEtRapidesNus)
 {
-    ASSERT_TRUE(liaison.ouvrir_liaison());
+    ASSERT_TRUE(liaison.ouvrir_liaison(1));
     attendre_jusqua(0.1);
     liaison.allumer_laser();
     attendre_jusqua(0.2);
@@ -163,16 +162,13 @@ TEST_F(LiaisonBanc, SignauxLentsTerminesEtRapidesNus)
 // A download as the fast receivers make it: discard, program, one character per read, start.
 TEST_F(LiaisonBanc, TelechargementDUnEnregistrement)
 {
-    ASSERT_TRUE(liaison.ouvrir_liaison());
+    ASSERT_TRUE(liaison.ouvrir_liaison(1));
     minuterie->setEnabled(true);
     attendre_jusqua(0.1);
     minuterie->setEnabled(false);
     attendre_jusqua(0.2);
     liaison.lire();
-    etat.nbmesuresmax = 50;
-    etat.modevitesse = 2;
-    liaison.programmer_enregistrement();
-    EXPECT_DOUBLE_EQ(etat.periodemesure, 0.0005);
+    EXPECT_DOUBLE_EQ(liaison.programmer_enregistrement(50, 2).value_or(0), 0.0005);
     liaison.definir_longueur_entree(1);
     liaison.lancer_enregistrement();
     laser_en_face(true);

@@ -16,21 +16,23 @@ struct HorlogeFixe final : Horloge {
 struct LiaisonScriptee : ::testing::Test {
     ComScriptee com;
     HorlogeFixe horloge;
-    Etat etat;
-    Liaison liaison{com, horloge, etat};
+    Liaison liaison{com, horloge};
+    QString reponseorphy;
+    double tensionlue = 0;
 
     void SetUp() override
     {
-        etat.numeroport = 3;
-        ASSERT_TRUE(liaison.ouvrir_liaison());
+        ASSERT_TRUE(liaison.ouvrir_liaison(3));
         com.ecrits.clear();
     }
-    // One tick with this text waiting on the port.
+    // One tick with this text waiting on the port, as the station keeps its reading.
     double tic(const QByteArray& reponse)
     {
         com.a_lire += reponse;
-        liaison.Minuterie_Timer();
-        return etat.tensionlue;
+        const LectureEa0 lu = liaison.Minuterie_Timer();
+        reponseorphy = lu.reponse;
+        tensionlue = lu.tension_v.value_or(tensionlue);
+        return tensionlue;
     }
 };
 
@@ -40,11 +42,9 @@ TEST(Liaison, OuvertureEtInitialisation)
 {
     ComScriptee com;
     HorlogeFixe horloge;
-    Etat etat;
-    etat.numeroport = 3;
-    Liaison liaison(com, horloge, etat);
+    Liaison liaison(com, horloge);
     EXPECT_FALSE(liaison.ouverte());
-    ASSERT_TRUE(liaison.ouvrir_liaison());
+    ASSERT_TRUE(liaison.ouvrir_liaison(3));
     EXPECT_EQ(com.commPort(), 3);
     EXPECT_EQ(com.reglages, "9600,N,8,1");
     EXPECT_EQ(com.ecrits.join(), QByteArray("WFORMAT 1WASCWBAUDS 0 \r"));
@@ -63,7 +63,7 @@ TEST_F(LiaisonScriptee, ValeursDesReponses)
     EXPECT_NEAR(tic("12\r\n"), 0.9412, 1e-4);
     EXPECT_NEAR(tic("  12abc"), 0.9412, 1e-4);
     EXPECT_DOUBLE_EQ(tic("x12"), 0.0);
-    EXPECT_EQ(etat.reponseorphy, "x12");
+    EXPECT_EQ(reponseorphy, "x12");
 }
 
 TEST_F(LiaisonScriptee, ChaqueTicDemandeEA0PuisLitSansAttendre)
@@ -88,7 +88,7 @@ TEST_F(LiaisonScriptee, NombreTropLongRefuse)
     const QByteArray reponse = '-' + QByteArray(56, '7') + "5555555" + QByteArray(114, '7') + "5555555"
         + QByteArray(134, '7') + "\x18" "7777777555845435" + QByteArray(1, '\0');
     EXPECT_DOUBLE_EQ(tic(reponse), 37 * 20.0 / 255);
-    EXPECT_EQ(etat.reponseorphy, QString::fromLatin1(reponse));
+    EXPECT_EQ(reponseorphy, QString::fromLatin1(reponse));
     EXPECT_DOUBLE_EQ(tic(QByteArray(400, '9')), 37 * 20.0 / 255);
     EXPECT_DOUBLE_EQ(tic("12"), 12 * 20.0 / 255);
 }
@@ -110,13 +110,10 @@ TEST_F(LiaisonScriptee, CommandesDEnregistrement)
     for (const Cas& cas : {Cas{6400, 0, "WPE 1  6400 1300 1 0\r", 0.0013}, Cas{12800, 0, "WPE 1  12800 1300 1 0\r", 0.0013},
                            Cas{6400, 1, "WPE 1  6400 800 1 0\r", 0.0008}, Cas{12800, 2, "WPE 1  12800 500 1 0\r", 0.0005}}) {
         com.ecrits.clear();
-        etat.nbmesuresmax = static_cast<std::int16_t>(cas.nb);
-        etat.modevitesse = static_cast<std::int16_t>(cas.mode);
-        etat.periodemesure = 0;
-        liaison.programmer_enregistrement();
+        const auto periode_s = liaison.programmer_enregistrement(cas.nb, cas.mode);
         liaison.lancer_enregistrement();
         EXPECT_EQ(com.ecrits, (QByteArrayList{cas.commande, "WGOR\r"}));
-        EXPECT_DOUBLE_EQ(etat.periodemesure, cas.periode_s);
+        EXPECT_DOUBLE_EQ(periode_s.value_or(0), cas.periode_s);
     }
     EXPECT_EQ(commande_enregistrement(6400, 0), "WPE 1  6400 1300 1 0");
     EXPECT_EQ(commande_enregistrement(6400, 3), "");
@@ -184,8 +181,6 @@ TEST_F(LiaisonScriptee, PortFermeRienNePart)
     liaison.fermer_liaison();
     liaison.allumer_laser();
     liaison.lancer_enregistrement();
-    com.a_lire = "51\r\n";
-    liaison.Minuterie_Timer();
+    EXPECT_EQ(tic("51\r\n"), 0.0);
     EXPECT_TRUE(com.ecrits.isEmpty());
-    EXPECT_EQ(etat.tensionlue, 0.0);
 }

@@ -114,7 +114,7 @@ void mesurer(PosteReel& poste, const Variante& v, double duree_s, Effets& effets
 bool mesurer_delai(int numeroport, double duree_s, BancEnFil& banc)
 {
     PosteReel poste(numeroport);
-    if (!poste.liaison.ouvrir_liaison()) {
+    if (!poste.liaison.ouvrir_liaison(poste.etat.numeroport)) {
         std::printf("  %s\n", qPrintable(poste.liaison.erreur()));
         return false;
     }
@@ -130,7 +130,7 @@ bool mesurer_delai(int numeroport, double duree_s, BancEnFil& banc)
                 " %.1f s par variante\n",
                 duree_s);
     std::printf("   (plancher physique : un caractère à 9600 bauds, %.3f ms ; le délai compte aussi le retard du banc)\n",
-                1000 * Liaison::duree_caractere_s);
+                1000 * duree_caractere_s);
     for (const Variante& v : variantes)
         mesurer(poste, v, duree_s, effets, banc);
     banc.dans_le_fil([](sim::BancReel& b) { b.interface(0).surChangementLaser(nullptr); });

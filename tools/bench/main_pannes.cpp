@@ -51,6 +51,7 @@ Mesure mesurer(SortePanne sorte, bool telechargement)
 
     // The timers of this measure go with it.
     QObject contexte;
+    Crochet<const QString&>::Branchement sauvegarde;
     double panne_s = -1, avis_s = -1, processeur_panne = 0;
     auto provoquer = [&] {
         banc.dans_le_fil([sorte](sim::BancReel& r) { r.interface(1).provoquer({.sorte = sorte, .debut_s = r.temps().maintenant_s()}); });
@@ -65,7 +66,8 @@ Mesure mesurer(SortePanne sorte, bool telechargement)
         QTimer::singleShot(200, &contexte, [&] { laser(true); });
         QTimer::singleShot(1200, &contexte, [&] { laser(false); });
         QTimer::singleShot(5000, &contexte, provoquer);
-        b.poste.fenetre.surOuvrirEnregistrefichier = [&](const QString&) { QTimer::singleShot(3000, &contexte, arreter); };
+        sauvegarde = b.poste.fenetre.surOuvrirEnregistrefichier.brancher(
+            [&](const QString&) { QTimer::singleShot(3000, &contexte, arreter); });
         QTimer::singleShot(40000, &contexte, arreter);
     } else {
         QTimer::singleShot(500, &contexte, provoquer);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/etat.h"
+#include "app/poste/etat.h"
 #include "link/liaison.h"
 #include "link/qt/boucle_qt.h"
 #include "link/qt/com_qt.h"
@@ -17,13 +17,14 @@ struct PosteReel {
     MinuterieQt minuterie;
     ComQt com;
     Etat etat;
-    Liaison liaison{com, horloge, etat};
+    Liaison liaison{com, horloge};
 
     explicit PosteReel(int numeroport)
     {
         etat.numeroport = static_cast<std::int16_t>(numeroport);
-        minuterie.surTic([this] { liaison.Minuterie_Timer(); });
+        minuterie.surTic([this] { lire_ea0(); });
     }
+    void lire_ea0() { etat.tensionlue = liaison.Minuterie_Timer().tension_v.value_or(etat.tensionlue); }
 };
 
 } // namespace optolink::mesures

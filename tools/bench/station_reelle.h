@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/poste.h"
+#include "app/poste/poste.h"
 #include "link/qt/boucle_qt.h"
 #include "link/qt/com_qt.h"
 #include "link/qt/horloge_qt.h"
@@ -26,7 +26,7 @@ struct StationReelle {
     bool demarrer(int numeroport, const QString& typecodage)
     {
         poste.etat.numeroport = static_cast<std::int16_t>(numeroport);
-        if (!poste.liaison.ouvrir_liaison())
+        if (!poste.liaison.ouvrir_liaison(poste.etat.numeroport))
             return false;
         poste.minuterie.setInterval(30);
         poste.minuterie.setEnabled(true);

@@ -3,6 +3,7 @@
 #include "station_reelle.h"
 
 #include "fast/recepteur_morse_rapide.h"
+#include "link/interface.h"
 
 #include <QTimer>
 
@@ -61,12 +62,12 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
         points.push_back({b.horloge.maintenant_s(), etat.nbmesures});
     });
     double fin_reception = 0;
-    b.poste.fenetre.surOuvrirEnregistrefichier = [&](const QString&) {
+    const auto sauvegarde = b.poste.fenetre.surOuvrirEnregistrefichier.brancher([&](const QString&) {
         fin_reception = b.horloge.maintenant_s();
         laser(banc, false);
         // Two seconds more of waiting, as the program does: a sample left on the line would show.
         QTimer::singleShot(2000, [&] { etat.typecodage = QStringLiteral("fin"); });
-    };
+    });
     QTimer::singleShot(300, [&] { laser(banc, true); });
     QTimer::singleShot(1300, [&] { laser(banc, false); });
     if (eclaire)
@@ -79,7 +80,7 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
         return;
     }
     const double debut = points.front().t;
-    const double limite = r.nbmesuresmax * r.periode_s + 8 + (r.nbmesuresmax == 12800 ? 6 : 0);
+    const double limite = limite_annoncee_s(r.nbmesuresmax, r.periode_s);
     int a_la_limite = 0;
     double dernier_echantillon = debut;
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -93,7 +94,7 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
     qsizetype caracteres = 0;
     for (int i = 0; i < etat.nbmesures; ++i)
         caracteres += etat.tabmesures[i].trimmed().size() + 1;
-    const double ligne = caracteres * 10.0 / 9600;
+    const double ligne = caracteres * duree_caractere_s;
     std::printf("  %5d × %4.0f µs %-8s ligne %5.2f s  dernier échantillon %5.2f s  réception %5.2f s (%4.3f × la ligne)"
                 "  rangés %5d  (à la limite de %5.2f s : %5d, %4d restés sur la ligne)  CPU %4.1f %%  enregistrements %d\n",
                 r.nbmesuresmax, r.periode_s * 1e6, eclaire ? "éclairé" : "sombre", ligne, dernier_echantillon - debut,

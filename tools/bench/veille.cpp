@@ -25,7 +25,7 @@ Veille mesurer(PosteReel& poste, double duree_s, const std::function<void()>& ce
 {
     std::vector<double> tics;
     poste.minuterie.surTic([&] {
-        poste.liaison.Minuterie_Timer();
+        poste.lire_ea0();
         tics.push_back(poste.horloge.maintenant_s());
     });
     poste.minuterie.setEnabled(true);
@@ -65,7 +65,7 @@ bool mesurer_veille(int numeroport, double duree_s)
 {
     PosteReel poste(numeroport);
     poste.etat.tensionseuil = 0.66;
-    if (!poste.liaison.ouvrir_liaison()) {
+    if (!poste.liaison.ouvrir_liaison(poste.etat.numeroport)) {
         std::printf("  %s\n", qPrintable(poste.liaison.erreur()));
         return false;
     }

@@ -6,6 +6,7 @@
 #include "app/dessin/dessin_direct.h"
 #include "app/dessin/dessin_trace.h"
 #include "app/dessin/image_trace.h"
+#include "fast/trace_reception.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -2,9 +2,9 @@
 
 #include "app/dessin/dessin_trace.h"
 #include "app/dessin/image_trace.h"
-#include "app/etat.h"
+#include "app/poste/etat.h"
 #include "fast/echantillons.h"
-#include "fast/trace.h"
+#include "fast/trace_reception.h"
 #include "files/rrr.h"
 #include "tools/decode/lecture_json.h"
 #include "link/nombres.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fast/lecture.h"
+#include "app/poste/lecture.h"
 
 #include <QJsonObject>
 

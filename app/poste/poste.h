@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/boites.h"
-#include "app/conception.h"
-#include "app/etat.h"
-#include "app/fenetre.h"
-#include "app/signaux.h"
+#include "app/poste/boites.h"
+#include "app/poste/conception.h"
+#include "app/poste/etat.h"
+#include "app/poste/fenetre.h"
+#include "app/poste/signaux.h"
 #include "link/boucle.h"
 #include "link/com.h"
 #include "link/horloge.h"
@@ -19,14 +19,21 @@ namespace optolink {
 // platform it runs on (a real one in the program, virtual time in the tests).
 struct Poste {
     Poste(Horloge& h, Boucle& b, Minuterie& m, Com& c, Boites& bo)
-        : fenetre(fenetre_conception()), horloge(h), boucle(b), minuterie(m), com(c), boites(bo), liaison(c, h, etat)
+        : fenetre(fenetre_conception()), horloge(h), boucle(b), minuterie(m), com(c), boites(bo), liaison(c, h)
     {
-        minuterie.surTic([this] {
-            liaison.Minuterie_Timer();
-            signaux.noter_tension(horloge.maintenant_s(), etat.tensionlue);
-        });
+        minuterie.surTic([this] { Minuterie_Timer(); });
     }
     Poste(const Poste&) = delete;
+    // The timer's tick: EA0 read, what came kept as reponseorphy and tensionlue, the reading
+    // noted for the signal window.
+    void Minuterie_Timer()
+    {
+        const LectureEa0 lu = liaison.Minuterie_Timer();
+        etat.reponseorphy = lu.reponse;
+        if (lu.tension_v)
+            etat.tensionlue = *lu.tension_v;
+        signaux.noter_tension(horloge.maintenant_s(), etat.tensionlue);
+    }
     Poste& operator=(const Poste&) = delete;
 
     Etat etat;

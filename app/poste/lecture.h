@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codings/caractere_code.h"
+#include "app/poste/caractere_code.h"
 
 #include <QString>
 

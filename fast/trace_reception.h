@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fast/lecture.h"
+#include "app/poste/trace.h"
 
 #include <QIODevice>
 #include <QString>
@@ -9,24 +9,6 @@
 #include <vector>
 
 namespace optolink {
-
-enum class CodageRapide { morse, binaire };
-
-// A recording as the signal view draws it: the samples, their period and what the decoder made
-// of them.
-struct Trace {
-    CodageRapide codage = CodageRapide::morse;
-    double periode_s = 0.0013;
-    std::vector<int> niveaux; // raw levels, from index 0
-    Lecture lecture;
-    QString code;    // codemorse or chainebits
-    QString message; // as Texte2 shows it
-    QString texte1;  // as Texte1 shows it at the end
-    QString origine; // the file it was read from; empty for the last reception
-};
-
-// Raw units to volts: 255 raw units stand for 20 V.
-inline double volts(double niveau) { return niveau * 20 / 255; }
 
 // The last live reception: tabmesures(0) to tabmesures(nbmesuresmax) as downloaded.
 std::vector<int> niveaux_table(std::span<const QString> tabmesures, int nbmesuresmax);

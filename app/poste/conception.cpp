@@ -1,4 +1,4 @@
-#include "app/conception.h"
+#include "app/poste/conception.h"
 
 namespace optolink {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fenetre.h"
+#include "app/poste/fenetre.h"
 
 namespace optolink {
 

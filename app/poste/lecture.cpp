@@ -1,4 +1,4 @@
-#include "fast/lecture.h"
+#include "app/poste/lecture.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "fast/trace.h"
+#include "fast/trace_reception.h"
 
 #include "fast/binaire_rapide.h"
 #include "fast/morse_rapide.h"

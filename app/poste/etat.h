@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/poste/codes.h"
+#include "link/interface.h"
+
 #include <QString>
 
 #include <array>
@@ -17,12 +20,12 @@ struct Etat {
     double tensionlue = 0;       // V, written only by the timer tick
     double tensionseuil = 0;     // V, light while tensionlue > tensionseuil
     double dureebit = 1;         // s, 1 / emission speed factor
-    double periodemesure = 0.0013;  // s, sampling period of a fast recording
+    double periodemesure = modes_vitesse[0].periode_s; // s, sampling period of a fast recording
     std::int16_t modevitesse = 0;   // 0: 1300 µs, 1: 800 µs, 2: 500 µs
     std::int16_t nbmesuresmax = 6400;
     std::int16_t taillepolice = 16;
-    QString enregistremorse = "oui";
-    QString enregistrebin = "oui";
+    QString enregistremorse = oui;
+    QString enregistrebin = oui;
     double instantdepart = 0;    // clock value (s) at the start of the element being emitted
     QString message;
     int nbsilences = 0;

@@ -1,4 +1,4 @@
-#include "app/signaux.h"
+#include "app/poste/signaux.h"
 
 namespace optolink {
 
@@ -17,8 +17,7 @@ void Signaux::noter_impulsion(double debut_s, double fin_s, const QString& sorte
 
 void Signaux::reception_terminee()
 {
-    if (surReception)
-        surReception();
+    surReception();
 }
 
 void Signaux::oublier_avant(double t_s)

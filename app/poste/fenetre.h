@@ -1,9 +1,10 @@
 #pragma once
 
+#include "app/poste/crochet.h"
+
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 
 namespace optolink {
 
@@ -81,28 +82,23 @@ struct FenetrePrincipale {
 
     // Shows the open dialog lecturefichier (modeless) with this caption; nothing until a window
     // provides the dialog.
-    std::function<void(const QString& caption)> surOuvrirLecturefichier;
+    Crochet<const QString&> surOuvrirLecturefichier;
     // Shows the save dialog enregistrefichier (modeless) with this caption, at the end of a fast
     // reception when its save prompt is on; it writes tabmesures when the user confirms.
-    std::function<void(const QString& caption)> surOuvrirEnregistrefichier;
+    Crochet<const QString&> surOuvrirEnregistrefichier;
 
     // "Show the main window": make it visible, bring it forward and paint it now.
-    std::function<void()> surMontrer;
+    Crochet<> surMontrer;
     void montrer()
     {
         Visible = true;
-        if (surMontrer)
-            surMontrer();
+        surMontrer();
     }
 
     // "Repaint now": the window shows the model at once without running any event, so that a
     // long routine that does not yield still shows its progress.
-    std::function<void()> surRafraichir;
-    void rafraichir()
-    {
-        if (surRafraichir)
-            surRafraichir();
-    }
+    Crochet<> surRafraichir;
+    void rafraichir() { surRafraichir(); }
 };
 
 } // namespace optolink

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "fast/trace.h"
+#include "app/poste/crochet.h"
+#include "app/poste/trace.h"
 
 #include <QString>
 
@@ -43,7 +44,7 @@ public:
     // Changes with every new reading or pulse, so that a view repaints only when needed.
     std::uint64_t version() const { return version_; }
 
-    std::function<void()> surReception;
+    Crochet<> surReception;
 
 private:
     void oublier_avant(double t_s);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+
+namespace optolink {
+
+// What the program relies on of the interface at the end of its serial line, in one place: the
+// line, the scale of its analogue input, its recording speeds and how long a download may last.
+
+// The line: 9600 baud, no parity, 8 data bits, 1 stop bit; a character occupies it for 10 bits.
+inline constexpr const char* reglages_ligne = "9600,N,8,1";
+inline constexpr double duree_caractere_s = 10.0 / 9600.0;
+
+// EA0 answers in raw units from 0 to 255; 255 stands for 20 V.
+inline constexpr double pleine_echelle_v = 20;
+inline constexpr int pleine_echelle_brute = 255;
+inline constexpr double volts(double niveau) { return niveau * pleine_echelle_v / pleine_echelle_brute; }
+// The raw level of a voltage, Int(v × 255 / 20), held to the 16-bit range of a sample.
+int seuil_brut(double tension_v);
+
+// The three speeds of a fast recording, by modevitesse: the sampling period, the end of the
+// recording command after its sample count ("WPE 1  6400 1300 1 0"), and how the signal window
+// names it.
+struct ModeVitesse {
+    double periode_s;
+    const char* commande;
+    const char* libelle;
+};
+inline constexpr std::array<ModeVitesse, 3> modes_vitesse{{
+    {0.0013, " 1300 1 0", "1,3 ms (vitesse x 1)"},
+    {0.0008, " 800 1 0", "0,8 ms (vitesse x 2)"},
+    {0.0005, " 500 1 0", "0,5 ms (vitesse x 3)"},
+}};
+// The mode of a sampling period; -1 for none of the three.
+int mode_de_periode(double periode_s);
+
+// A downloaded sample is at most four characters on the line ("255,").
+inline constexpr int caracteres_par_echantillon_max = 4;
+// The longest a download was announced to last: the recording time and 8 s, 6 s more for 12800
+// samples.
+double limite_annoncee_s(int nbmesuresmax, double periode_s);
+// The longest a download can last: the recording, or nbmesuresmax samples of four characters on the
+// line, whichever is longer, with a margin; never shorter than the announced limit.
+double limite_telechargement_s(int nbmesuresmax, double periode_s);
+
+} // namespace optolink
