@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Demarrage, Ports,
     ::testing::Values(ReponsePort{"Trois", "3", 3}, ReponsePort{"BlancsPuisTrois", "  3", 3},
         ReponsePort{"DeuxEtDemi", "2.5", 2}, ReponsePort{"TroisEtDemi", "3.5", 4},
         ReponsePort{"SeptPuisTexte", "7 (USB)", 7}),
-    [](const ::testing::TestParamInfo<ReponsePort>& info) { return std::string(info.param.nom); });
+    [](const ::testing::TestParamInfo<ReponsePort>& cas) { return std::string(cas.param.nom); });
 
 TEST_F(Banc, DesLettresEnTeteDonnentLePortZeroQuiNeSOuvrePas)
 {

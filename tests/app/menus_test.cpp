@@ -406,10 +406,10 @@ TEST_F(Menus, UnBoutonDEnvoiNeFaitRienPendantUnEnvoiOuUneReception)
         const char* quoi;
         std::function<void(Poste&)> debut, fin;
     } cas[] = {
-        {"envoi", [](Poste& p) { preparer_envoi(p, &F::Btonenvoiebinaire, " ENVOI"); },
-         [](Poste& p) { terminer_envoi(p, &F::Btonenvoiebinaire, "consigne"); }},
-        {"réception", [](Poste& p) { commencer_reception(p, &F::Btonenvoiebinaire, "RECEPTION", "EN COURS"); },
-         [](Poste& p) { afficher_reception(p, &F::Btonenvoiebinaire, "ok", "consigne", {}); }},
+        {"envoi", [](Poste& q) { preparer_envoi(q, &F::Btonenvoiebinaire, " ENVOI"); },
+         [](Poste& q) { terminer_envoi(q, &F::Btonenvoiebinaire, "consigne"); }},
+        {"réception", [](Poste& q) { commencer_reception(q, &F::Btonenvoiebinaire, "RECEPTION", "EN COURS"); },
+         [](Poste& q) { afficher_reception(q, &F::Btonenvoiebinaire, "ok", "consigne", {}); }},
     };
     for (const auto& c : cas) {
         envois = 0;
