@@ -1,5 +1,7 @@
 #include "app/menus.h"
 
+#include "optolink/version.h"
+
 namespace optolink {
 
 namespace {
@@ -25,7 +27,7 @@ void menu_apropos_Click(Poste& p)
 {
     p.boites.message("A propos ...",
         "Programme de communication par la lumière, écrit pour les travaux pratiques de sciences physiques "
-        "du lycée (version 2.1, 2026)\n"
+        "du lycée (version " OPTOLINK_VERSION ", 2026)\n"
         "Remerciements à l'équipe technique\n"
         "(Programme pour Orphy GTS II série ou USB)",
         false);

@@ -2,8 +2,8 @@
 
 #include "codings/attente.h"
 #include "fast/avancement.h"
+#include "fast/decoupeur_mesures.h"
 #include "link/interface.h"
-#include "link/nombres.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,23 +18,6 @@ constexpr double marge_ligne_s = 2.0;
 constexpr double silence_vidage_s = 0.1;
 // The progress of a download is brought up to date every so many samples, about twice a second.
 constexpr int echantillons_par_avancement = 200;
-
-// The stored text of a downloaded value: its number, with the leading blank of a non-negative one.
-QString texte_mesure(const QString& chainemesure)
-{
-    const double valeur = nombre_en_tete(chainemesure);
-    if (valeur == std::floor(valeur))
-        return texte_nombre(static_cast<long long>(valeur));
-    return (valeur < 0 ? QString() : QStringLiteral(" ")) + QString::number(valeur);
-}
-
-void stocker(Etat& etat)
-{
-    if (etat.chainemesure.size() == 1 || etat.chainemesure.size() == 2)
-        if (etat.nbmesures < Etat::taille_tabmesures)
-            etat.tabmesures[etat.nbmesures++] = texte_mesure(etat.chainemesure);
-    etat.chainemesure.clear();
-}
 
 // Samples received, and the time the rest takes at the line's rate with the characters a sample
 // has taken so far.
@@ -93,6 +76,7 @@ Telechargement acquisition_rapide(Poste& poste)
 
     double dernier = debut;
     qsizetype caracteres = 0;
+    DecoupeurMesures decoupeur;
     Telechargement t{FinTelechargement::limite, 0};
     montrer_telechargement(poste, caracteres);
     for (;;) {
@@ -102,13 +86,16 @@ Telechargement acquisition_rapide(Poste& poste)
         if (recu) {
             dernier = maintenant;
             ++caracteres;
-            if (etat.reponseorphy == u',') {
-                stocker(etat);
+            for (const QChar c : etat.reponseorphy) { // a single byte: the input length is 1
+                const DecoupeurMesures::Octet lu = decoupeur.octet(c.toLatin1());
+                if (lu == DecoupeurMesures::Octet::valeur)
+                    continue;
+                if (lu == DecoupeurMesures::Octet::mesure && etat.nbmesures < Etat::taille_tabmesures)
+                    etat.tabmesures[etat.nbmesures++] = decoupeur.mesure();
                 if (etat.nbmesures % echantillons_par_avancement == 0)
                     montrer_telechargement(poste, caracteres);
-            } else {
-                etat.chainemesure += etat.reponseorphy;
             }
+            etat.chainemesure = decoupeur.en_cours();
         } else if (maintenant < debut + enregistrement) {
             liaison.noter_demande(maintenant); // the interface owes the samples it is taking
         }

@@ -2,6 +2,7 @@
 // reachable from the program by their port numbers.
 
 #include "link/qt/ports_systeme.h"
+#include "optolink/version.h"
 #include "sim/bench/arret_propre.h"
 #include "sim/bench/banc_reel.h"
 

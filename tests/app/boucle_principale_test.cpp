@@ -39,7 +39,7 @@ Routines routines_tracees(Trace& trace)
     return r;
 }
 
-TEST(BouclePrincipale, AThousandCodingSwitchesLeaveTheCallDepthUnchanged)
+TEST(BouclePrincipale, MilleChangementsDeCodageLaissentLaProfondeurDAppelsInchangee)
 {
     StationFactice s;
     s.poste.etat.typecodage = "m";
@@ -61,7 +61,7 @@ TEST(BouclePrincipale, AThousandCodingSwitchesLeaveTheCallDepthUnchanged)
     EXPECT_EQ(trace.profondeurs.size(), 1u);
 }
 
-TEST(BouclePrincipale, ChoosingTheCurrentCodingKeepsTheRunningRoutine)
+TEST(BouclePrincipale, ChoisirLeCodageEnCoursGardeLaRoutineQuiTourne)
 {
     StationFactice s;
     s.poste.etat.typecodage = "b";

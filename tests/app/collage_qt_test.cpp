@@ -91,7 +91,7 @@ void coller_partout(QWidget* fenetre, const QString& ou)
     EXPECT_GT(essayes, 0) << qPrintable(ou);
 }
 
-TEST_F(Ecran, PastingWhateverTheClipboardHoldsIntoEveryTextField)
+TEST_F(Ecran, CollerCeQueContientLePressePapiersDansChaqueChampDeTexte)
 {
     StationFactice s;
     Feuillelumicode1 fenetre(s.poste, Envois{});

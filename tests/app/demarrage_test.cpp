@@ -49,7 +49,7 @@ struct Banc : ::testing::Test, StationBanc<BoitesScriptees> {
     void laser_b(bool allume) { banc.interface(1).envoyer(QByteArray(1, allume ? '\0' : ' ')); }
 };
 
-TEST_F(Banc, MorseWithoutTestAsksInOrderAndLeavesTheDefaults)
+TEST_F(Banc, MorseSansTestDemandeDansLOrdreEtLaisseLesValeursParDefaut)
 {
     boites.saisies = {"3"};
     boites.reponses[titre_question_test] = {Reponse::Annuler};
@@ -115,7 +115,7 @@ TEST_F(Banc, MorseWithoutTestAsksInOrderAndLeavesTheDefaults)
     EXPECT_FALSE(banc.interface(0).laser_allume());
 }
 
-TEST_F(Banc, CancelAtTheFirstQuestionChoosesSlowBinary)
+TEST_F(Banc, AnnulerALaPremiereQuestionChoisitLeBinaireLent)
 {
     boites.reponses[titre_codage] = {Reponse::Annuler};
     boites.reponses[titre_question_test] = {Reponse::Annuler};
@@ -135,7 +135,7 @@ TEST_F(Banc, CancelAtTheFirstQuestionChoosesSlowBinary)
     EXPECT_EQ(f.Texte1.Text, "");
 }
 
-TEST_F(Banc, BoxTextsWithTheirLineBreaks)
+TEST_F(Banc, TextesDesBoitesAvecLeursRetoursALaLigne)
 {
     boites.saisies = {"3"};
     boites.reponses[titre_question_test] = {Reponse::Annuler};
@@ -177,7 +177,7 @@ struct ReponsePort {
 
 class Ports : public Banc, public ::testing::WithParamInterface<ReponsePort> {};
 
-TEST_P(Ports, LeadingNumberRoundedToEven)
+TEST_P(Ports, NombreEnTeteArrondiAuPair)
 {
     boites.saisies = {GetParam().saisie};
     boites.reponses[titre_question_test] = {Reponse::Annuler};
@@ -190,9 +190,9 @@ INSTANTIATE_TEST_SUITE_P(Demarrage, Ports,
     ::testing::Values(ReponsePort{"Trois", "3", 3}, ReponsePort{"BlancsPuisTrois", "  3", 3},
         ReponsePort{"DeuxEtDemi", "2.5", 2}, ReponsePort{"TroisEtDemi", "3.5", 4},
         ReponsePort{"SeptPuisTexte", "7 (USB)", 7}),
-    [](const ::testing::TestParamInfo<ReponsePort>& info) { return std::string(info.param.nom); });
+    [](const ::testing::TestParamInfo<ReponsePort>& cas) { return std::string(cas.param.nom); });
 
-TEST_F(Banc, LettersFirstGivePortZeroWhichDoesNotOpen)
+TEST_F(Banc, DesLettresEnTeteDonnentLePortZeroQuiNeSOuvrePas)
 {
     boites.saisies = {"COM3", "3"};
     boites.reponses[titre_question_test] = {Reponse::Annuler};
@@ -213,7 +213,7 @@ TEST_F(Banc, LettersFirstGivePortZeroWhichDoesNotOpen)
     EXPECT_TRUE(com.portOpen());
 }
 
-TEST_F(Banc, EmptyAnswerOrCancelledWiringEndsBeforeOpeningThePort)
+TEST_F(Banc, ReponseVideOuCablageAnnuleFinitAvantDOuvrirLePort)
 {
     ASSERT_FALSE(demarrer());
     EXPECT_EQ(terminaisons, 1);
@@ -229,7 +229,7 @@ TEST_F(Banc, EmptyAnswerOrCancelledWiringEndsBeforeOpeningThePort)
     EXPECT_TRUE(banc.interface(0).octets_recus().isEmpty());
 }
 
-TEST_F(Banc, PortNumbersOutsideSixteenBitsAreRefusedAndAskedAgain)
+TEST_F(Banc, LesNumerosDePortHorsDeSeizeBitsSontRefusesEtRedemandes)
 {
     boites.saisies = {"40000", "-32769", "32767.5", "3"};
     boites.reponses[titre_question_test] = {Reponse::Annuler};
@@ -247,7 +247,7 @@ TEST_F(Banc, PortNumbersOutsideSixteenBitsAreRefusedAndAskedAgain)
     EXPECT_EQ(poste.etat.numeroport, 3);
 }
 
-TEST_F(Banc, ReceiverTestPassesWhenTheFacingLaserLightsThePhotodiode)
+TEST_F(Banc, LeTestDuRecepteurReussitQuandLeLaserDEnFaceEclaireLaPhotodiode)
 {
     boites.saisies = {"1"};
     boites.pendant = [&](const BoiteVue& v) {
@@ -307,7 +307,7 @@ struct Factice : ::testing::Test {
     }
 };
 
-TEST_F(Factice, ARiseOfExactlyOneVoltIsIncorrectAndCancelEndsTheProgram)
+TEST_F(Factice, UneHausseDExactementUnVoltEstIncorrecteEtAnnulerTermineLeProgramme)
 {
     // 19.125 × 20 / 255 = 1.5 V: exactly 1 V above the 0.5 V threshold.
     repondre("0\r\n", "19.125\r\n", "0\r\n");
@@ -325,7 +325,7 @@ TEST_F(Factice, ARiseOfExactlyOneVoltIsIncorrectAndCancelEndsTheProgram)
     EXPECT_FALSE(s.com.portOpen());
 }
 
-TEST_F(Factice, OkAfterAnIncorrectTestContinuesWithTheThresholdMeasuredLast)
+TEST_F(Factice, OkApresUnTestIncorrectContinueAvecLeDernierSeuilMesure)
 {
     repondre("10\r\n", "25\r\n", "20\r\n");
     ASSERT_TRUE(demarrer());
@@ -335,7 +335,7 @@ TEST_F(Factice, OkAfterAnIncorrectTestContinuesWithTheThresholdMeasuredLast)
     EXPECT_DOUBLE_EQ(s.poste.etat.tensionseuil, 20 * 20.0 / 255 + 0.5);
 }
 
-TEST_F(Factice, ASilentInterfaceGivesHalfAVoltAndAnIncorrectTest)
+TEST_F(Factice, UneInterfaceMuetteDonneUnDemiVoltEtUnTestIncorrect)
 {
     ASSERT_TRUE(demarrer());
     EXPECT_EQ(s.poste.etat.tensionseuil, 0.5);
@@ -343,7 +343,7 @@ TEST_F(Factice, ASilentInterfaceGivesHalfAVoltAndAnIncorrectTest)
         "La tension mesurée = 00,00 V  soit une hausse de -00,50 V  < 1V"));
 }
 
-TEST_F(Factice, SettlingWaitsLetTheTimerRefreshTheReading)
+TEST_F(Factice, LesAttentesDeStabilisationLaissentLaMinuterieRafraichirLaLecture)
 {
     repondre("10\r\n", "40\r\n", "20\r\n");
     std::vector<double> lectures;
@@ -359,7 +359,7 @@ TEST_F(Factice, SettlingWaitsLetTheTimerRefreshTheReading)
     EXPECT_EQ(s.boites.vues[7].titre, titre_correct);
 }
 
-TEST_F(Factice, APortInUseIsReportedWithTheDeviceAndAskedAgain)
+TEST_F(Factice, UnPortOccupeEstSignaleAvecLePeripheriqueEtRedemande)
 {
     s.com.ouverture_possible = false;
     s.boites.saisies = {"2", "5"};
@@ -376,7 +376,7 @@ TEST_F(Factice, APortInUseIsReportedWithTheDeviceAndAskedAgain)
     EXPECT_EQ(s.com.ouvertures, 1);
 }
 
-TEST_F(Factice, CancelAfterAPortFailureEndsTheProgram)
+TEST_F(Factice, AnnulerApresUnEchecDuPortTermineLeProgramme)
 {
     s.com.ouverture_possible = false;
     s.boites.reponses[titre_port_impossible] = {Reponse::Annuler};
@@ -385,7 +385,7 @@ TEST_F(Factice, CancelAfterAPortFailureEndsTheProgram)
     EXPECT_EQ(s.boites.vues.back().titre, titre_port_impossible);
 }
 
-TEST_F(Factice, LaserOffBurstIsBareSpacesForAFifthOfASecond)
+TEST_F(Factice, LaRafaleLaserEteintNEstQueDesEspacesPendantUnCinquiemeDeSeconde)
 {
     s.com.reponse_ea = "0\r\n";
     s.boites.reponses[titre_question_test] = {Reponse::Annuler};

@@ -23,7 +23,7 @@ using namespace optolink::essai;
 
 namespace {
 
-TEST_F(Ecran, MessageBoxesAnswerOkOrAnnulerInFrench)
+TEST_F(Ecran, LesBoitesDeMessageRepondentOkOuAnnulerEnFrancais)
 {
     BoitesQt boites;
     Repondeur r;
@@ -37,7 +37,7 @@ TEST_F(Ecran, MessageBoxesAnswerOkOrAnnulerInFrench)
     EXPECT_EQ(r.vues[2].boutons, QStringList{"OK"});
 }
 
-TEST_F(Ecran, InputBoxGivesTheTextOrNothingOnAnnuler)
+TEST_F(Ecran, LaBoiteDeSaisieDonneLeTexteOuRienSurAnnuler)
 {
     BoitesQt boites;
     Repondeur r;
@@ -53,7 +53,7 @@ TEST_F(Ecran, InputBoxGivesTheTextOrNothingOnAnnuler)
 // A box of a file dialog ("disque indisponible ! ") stands over that dialog and hands the
 // keyboard back to it, not to the main window's Texte1; a box of the main window, to the main
 // window.
-TEST_F(Ecran, AfterABoxTheKeyboardGoesBackToTheWindowItStoodOver)
+TEST_F(Ecran, ApresUneBoiteLeClavierRevientALaFenetreQuElleCouvrait)
 {
     QWidget principale;
     auto* texte1 = new QPlainTextEdit(&principale);
@@ -90,7 +90,7 @@ struct Fenetre : Ecran {
     }
 };
 
-TEST_F(Fenetre, ControlsAtTheirDesignedPlacesWithTheirCaptions)
+TEST_F(Fenetre, LesControlesAuxPlacesPrevuesAvecLeursLibelles)
 {
     auto* morse = controle<QPushButton>("Btonenvoiemorse");
     EXPECT_EQ(morse->text(), "E&nvoi du message en code morse");
@@ -128,7 +128,7 @@ TEST_F(Fenetre, ControlsAtTheirDesignedPlacesWithTheirCaptions)
     EXPECT_LE(fenetre.height(), 600);
 }
 
-TEST_F(Fenetre, MenuEntriesMirrorTheModelAndCallTheirHandlers)
+TEST_F(Fenetre, LesEntreesDeMenuRefletentLeModeleEtAppellentLeursRoutines)
 {
     EXPECT_EQ(controle<QAction>("menu_codes")->text(), "&Codes de messages prédéfinis");
     EXPECT_EQ(controle<QAction>("menu_vit_emission12")->text(), "x 1.2");
@@ -153,7 +153,7 @@ TEST_F(Fenetre, MenuEntriesMirrorTheModelAndCallTheirHandlers)
     EXPECT_TRUE(controle<QAction>("menu_morserap_17s")->isChecked());
 }
 
-TEST_F(Fenetre, TypingWritesTheModelAndTheModelReachesTheWidgets)
+TEST_F(Fenetre, LaFrappeEcritLeModeleEtLeModeleAtteintLesControles)
 {
     controle<QPlainTextEdit>("Texte1")->setPlainText("sos");
     EXPECT_EQ(s.poste.fenetre.Texte1.Text, "sos");
@@ -172,7 +172,7 @@ TEST_F(Fenetre, TypingWritesTheModelAndTheModelReachesTheWidgets)
     EXPECT_TRUE(fenetre.isVisible());
 }
 
-TEST_F(Fenetre, ClosingTheWindowClosesThePortAndEndsTheProgram)
+TEST_F(Fenetre, FermerLaFenetreFermeLePortEtTermineLeProgramme)
 {
     ASSERT_TRUE(s.com.setPortOpen(true));
     s.poste.fenetre.montrer();
@@ -184,7 +184,7 @@ TEST_F(Fenetre, ClosingTheWindowClosesThePortAndEndsTheProgram)
 // The real Qt boxes on screen, in front of the simulated interface.
 struct EcranEtBanc : Ecran, StationBanc<BoitesQt> {};
 
-TEST_F(EcranEtBanc, TheRealStartUpThroughTheFrenchBoxesAgainstTheSimulatedInterface)
+TEST_F(EcranEtBanc, LeVraiDemarrageParLesBoitesEnFrancaisFaceALInterfaceSimulee)
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 

@@ -93,7 +93,7 @@ struct Libelles : Ecran {
     }
 };
 
-TEST_F(Libelles, EveryCaptionOfTheWindowFitsItsControl)
+TEST_F(Libelles, ChaqueLibelleDeLaFenetreTientDansSonControle)
 {
     QStringList trop = debordements(); // as designed
     for (const char* code : {"m", "b", "mr", "br"}) {
@@ -108,7 +108,7 @@ TEST_F(Libelles, EveryCaptionOfTheWindowFitsItsControl)
     EXPECT_TRUE(trop.isEmpty()) << trop.join('\n').toStdString();
 }
 
-TEST_F(Libelles, EveryMenuBarEntryIsOnItsRow)
+TEST_F(Libelles, ChaqueEntreeDeLaBarreDeMenusEstSurSaLigne)
 {
     fenetre.show();
     const auto barres = fenetre.findChildren<QMenuBar*>();
@@ -124,7 +124,7 @@ TEST_F(Libelles, EveryMenuBarEntryIsOnItsRow)
 // information boxes of the menu.
 struct BoitesAEcran : Ecran, StationBanc<BoitesQt> {};
 
-TEST_F(BoitesAEcran, EveryBoxShowsItsWholeText)
+TEST_F(BoitesAEcran, ChaqueBoiteMontreToutSonTexte)
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     Repondeur repondeur;

@@ -124,7 +124,7 @@ struct Menus : ::testing::Test {
     }
 };
 
-TEST_F(Menus, EveryCodingToEveryCodingIncludingItself)
+TEST_F(Menus, DeChaqueCodageAChaqueCodageLuiMemeCompris)
 {
     for (const Codage& depart : codages)
         for (const Codage& arrivee : codages) {
@@ -145,7 +145,7 @@ TEST_F(Menus, EveryCodingToEveryCodingIncludingItself)
         }
 }
 
-TEST_F(Menus, TheSameFastEntryTwiceRewritesTheAdvice)
+TEST_F(Menus, LaMemeEntreeRapideDeuxFoisRecritLeConseil)
 {
     menu_morserap_34s_Click(p);
     p.fenetre.Texte1.Text = "sos";
@@ -163,7 +163,7 @@ struct Vitesse {
     double periodemesure; // 0: unchanged
 };
 
-TEST_F(Menus, EmissionSpeedsSetTheirThreeVariablesAndTheirMarkAlone)
+TEST_F(Menus, LesVitessesDEmissionFixentLeursTroisVariablesEtSeuleLeurCoche)
 {
     using F = FenetrePrincipale;
     const Vitesse vitesses[] = {
@@ -192,7 +192,7 @@ TEST_F(Menus, EmissionSpeedsSetTheirThreeVariablesAndTheirMarkAlone)
     }
 }
 
-TEST_F(Menus, FractionalSpeedsKeepThePeriodOfTheLastWholeSpeed)
+TEST_F(Menus, LesVitessesFractionnairesGardentLaPeriodeDeLaDerniereVitesseEntiere)
 {
     menu_vit_emission2_Click(p);
     menu_vit_emission11_Click(p);
@@ -210,7 +210,7 @@ TEST_F(Menus, FractionalSpeedsKeepThePeriodOfTheLastWholeSpeed)
     EXPECT_EQ(p.etat.periodemesure, 0.0013);
 }
 
-TEST_F(Menus, ReadingIntervalAndBackToSlowMorseAfterAFastCoding)
+TEST_F(Menus, IntervalleDeLectureEtRetourAuMorseLentApresUnCodageRapide)
 {
     menu_50ms_Click(p);
     EXPECT_TRUE(p.fenetre.menu_50ms.Checked);
@@ -230,7 +230,7 @@ TEST_F(Menus, ReadingIntervalAndBackToSlowMorseAfterAFastCoding)
     EXPECT_EQ(p.minuterie.interval(), 50);
 }
 
-TEST_F(Menus, FontEntriesChangeOnlyTheMarksAndTheSizeAndYieldOnce)
+TEST_F(Menus, LesEntreesDePoliceNeChangentQueLesCochesEtLaTailleEtCedentUneFois)
 {
     const FenetrePrincipale avant = p.fenetre;
     int tics = 0;
@@ -252,7 +252,7 @@ TEST_F(Menus, FontEntriesChangeOnlyTheMarksAndTheSizeAndYieldOnce)
     EXPECT_FALSE(p.fenetre.menu_police20.Checked);
 }
 
-TEST_F(Menus, SavePromptsToggle)
+TEST_F(Menus, LaDemandeDEnregistrementSeBascule)
 {
     cliquer(menu_autorise_enregistremorse_Click);
     EXPECT_FALSE(p.fenetre.menu_autorise_enregistremorse.Checked);
@@ -270,7 +270,7 @@ TEST_F(Menus, SavePromptsToggle)
     EXPECT_EQ(p.etat.enregistrebin, "oui");
 }
 
-TEST_F(Menus, QuizTextsDependOnTheFastCodingAndTheSlowOnesIgnoreThem)
+TEST_F(Menus, LesTextesDInterrogationDependentDuCodageRapideEtLesLentsLesIgnorent)
 {
     struct Cas {
         void (*clic)(Poste&);
@@ -304,7 +304,7 @@ TEST_F(Menus, QuizTextsDependOnTheFastCodingAndTheSlowOnesIgnoreThem)
     }
 }
 
-TEST_F(Menus, CannedMessagesAreTheTextsTheTransmittersAbbreviate)
+TEST_F(Menus, LesMessagesTypesSontLesTextesQueLesEmetteursAbregent)
 {
     menu_e1_Click(p);
     EXPECT_EQ(p.fenetre.Texte1.Text, "code e1 : les sciences physiques constituent de belles sciences utilisant les "
@@ -320,7 +320,7 @@ TEST_F(Menus, CannedMessagesAreTheTextsTheTransmittersAbbreviate)
                                      "et les énergies en vue de les utiliser");
 }
 
-TEST_F(Menus, OpenFileEntriesChooseTheDecoderAndShowTheDialog)
+TEST_F(Menus, LesEntreesDOuvertureChoisissentLeDecodeurEtMontrentLeDialogue)
 {
     menu_decodage_fichiermorserap_Click(p); // no dialog yet: only the decoder is chosen
     EXPECT_EQ(p.etat.typedecodage, "mr");
@@ -334,7 +334,7 @@ TEST_F(Menus, OpenFileEntriesChooseTheDecoderAndShowTheDialog)
     EXPECT_EQ(captions, (std::vector<QString>{"Ouverture fichier binaire *.rrr", "Ouverture fichier morse *.rrr"}));
 }
 
-TEST_F(Menus, InformationBoxes)
+TEST_F(Menus, BoitesDInformation)
 {
     menu_apropos_Click(p);
     menu_OrphyGTSII_Click(p);
@@ -354,7 +354,7 @@ TEST_F(Menus, InformationBoxes)
         "en mémoire\n (Programme pour Orphy GTS II série ou USB)");
 }
 
-TEST_F(Menus, EraseEmptiesTheMessageOnlyAndQuitClosesThePortFirst)
+TEST_F(Menus, EffacerNeVideQueLeMessageEtQuitterFermeDAbordLePort)
 {
     menu_morserap_17s_Click(p);
     p.fenetre.Texte1.Text = "bonjour";
@@ -372,7 +372,7 @@ TEST_F(Menus, EraseEmptiesTheMessageOnlyAndQuitClosesThePortFirst)
     EXPECT_TRUE(port_ferme_avant);
 }
 
-TEST(Conception, TheWindowAsDesigned)
+TEST(Conception, LaFenetreTelleQueConcue)
 {
     StationFactice s;
     const FenetrePrincipale& f = s.poste.fenetre;
@@ -396,7 +396,7 @@ TEST(Conception, TheWindowAsDesigned)
 
 // The coding menu enables the send button of the coding it chooses, even during a send or a
 // reception: pressed then, it must not start a second send inside the first one's waits.
-TEST_F(Menus, ASendButtonDoesNothingWhileASendOrAReceptionIsUnderWay)
+TEST_F(Menus, UnBoutonDEnvoiNeFaitRienPendantUnEnvoiOuUneReception)
 {
     static int envois;
     envois = 0;
@@ -406,10 +406,10 @@ TEST_F(Menus, ASendButtonDoesNothingWhileASendOrAReceptionIsUnderWay)
         const char* quoi;
         std::function<void(Poste&)> debut, fin;
     } cas[] = {
-        {"envoi", [](Poste& p) { preparer_envoi(p, &F::Btonenvoiebinaire, " ENVOI"); },
-         [](Poste& p) { terminer_envoi(p, &F::Btonenvoiebinaire, "consigne"); }},
-        {"réception", [](Poste& p) { commencer_reception(p, &F::Btonenvoiebinaire, "RECEPTION", "EN COURS"); },
-         [](Poste& p) { afficher_reception(p, &F::Btonenvoiebinaire, "ok", "consigne", {}); }},
+        {"envoi", [](Poste& q) { preparer_envoi(q, &F::Btonenvoiebinaire, " ENVOI"); },
+         [](Poste& q) { terminer_envoi(q, &F::Btonenvoiebinaire, "consigne"); }},
+        {"réception", [](Poste& q) { commencer_reception(q, &F::Btonenvoiebinaire, "RECEPTION", "EN COURS"); },
+         [](Poste& q) { afficher_reception(q, &F::Btonenvoiebinaire, "ok", "consigne", {}); }},
     };
     for (const auto& c : cas) {
         envois = 0;

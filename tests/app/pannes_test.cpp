@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(, Pannes,
     ::testing::Combine(::testing::ValuesIn(etapes),
                        ::testing::Values(SortePanne::mutisme, SortePanne::disparition, SortePanne::brouillage,
                                          SortePanne::decoupage, SortePanne::retard, SortePanne::reponse_de_trop)),
-    [](const auto& info) {
-        QString nom = QString::fromLatin1(std::get<0>(info.param).nom) + u'_' + sim::nom_panne(std::get<1>(info.param));
+    [](const auto& cas) {
+        QString nom = QString::fromLatin1(std::get<0>(cas.param).nom) + u'_' + sim::nom_panne(std::get<1>(cas.param));
         return nom.remove(u'-').toStdString();
     });

@@ -10,7 +10,7 @@ using namespace optolink::essai;
 
 struct PerteLiaison : ::testing::Test, StationBanc<BoitesScriptees> {};
 
-TEST_F(PerteLiaison, TheUserIsToldOnceWithTheDevice)
+TEST_F(PerteLiaison, LUtilisateurEstPrevenuUneFoisAvecLePeripherique)
 {
     surveiller_liaison(poste);
 
@@ -26,7 +26,7 @@ TEST_F(PerteLiaison, TheUserIsToldOnceWithTheDevice)
     EXPECT_TRUE(boites.vues[0].texte.endsWith("\n\nVérifier le branchement de l'interface, puis relancer le programme."));
 }
 
-TEST_F(PerteLiaison, ASilentInterfaceIsToldOnceAndAgainOnlyAfterItHasAnswered)
+TEST_F(PerteLiaison, UneInterfaceMuetteEstSignaleeUneFoisPuisSeulementApresAvoirRepondu)
 {
     surveiller_liaison(poste);
     poste.etat.numeroport = 1;

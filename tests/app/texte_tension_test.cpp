@@ -4,7 +4,7 @@
 
 using namespace optolink;
 
-TEST(TexteTension, TwoIntegerDigitsTwoDecimalsAndTheLocaleSeparator)
+TEST(TexteTension, DeuxChiffresEntiersDeuxDecimalesEtLeSeparateurDeLaLangue)
 {
     const QLocale fr(QLocale::French, QLocale::France);
     EXPECT_EQ(texte_tension(3.9, fr), "03,90");

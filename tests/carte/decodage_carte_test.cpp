@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                     cas.push_back({binaire, dureebit, periode_us, nombre});
         return cas;
     }()),
-    [](const testing::TestParamInfo<Cas>& info) {
-        const Cas& c = info.param;
+    [](const testing::TestParamInfo<Cas>& parametre) {
+        const Cas& c = parametre.param;
         return std::string(c.binaire ? "binaire_" : "morse_") + std::to_string(c.periode_us) + "us_"
                + std::to_string(c.nombre);
     });

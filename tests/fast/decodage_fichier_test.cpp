@@ -109,7 +109,7 @@ protected:
 TEST_F(DecodageFenetre, MorseRapideCommeLeDecodeurDeFichier)
 {
     const ReceptionMorse attendu = decoder(
-        synthese::emission_morse("le 42 ok"), [](QIODevice& f) { return decode_fichiermorserap(f); },
+        synthese::emission_morse("le 42 ok"), [](QIODevice& fichier) { return decode_fichiermorserap(fichier); },
         decode_fichiermorserap);
     ASSERT_EQ(synthese::sans_blancs_de_fin(attendu.message), "le 42 ok");
     verifier_fin(attendu.message, attendu.texte1, consigne_morse);
@@ -123,7 +123,7 @@ TEST_F(DecodageFenetre, BinaireRapideCommeLeDecodeurDeFichier)
 {
     poste.etat.chainebits = "ancien";
     const ReceptionBinaire attendu = decoder(
-        synthese::emission_binaire("Ça va"), [](QIODevice& f) { return decode_fichierbinrap(f); },
+        synthese::emission_binaire("Ça va"), [](QIODevice& fichier) { return decode_fichierbinrap(fichier); },
         decode_fichierbinrap);
     ASSERT_EQ(synthese::sans_blancs_de_fin(attendu.message), "Ça va");
     verifier_fin(attendu.message, attendu.textebits, consigne_binaire);

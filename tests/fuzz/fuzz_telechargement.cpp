@@ -1,5 +1,6 @@
 #include "fast/acquisition.h"
 #include "fast/binaire_rapide.h"
+#include "fast/decoupeur_mesures.h"
 #include "fast/morse_rapide.h"
 #include "reglages_telechargement.h"
 #include "sim/temps_virtuel.h"
@@ -13,7 +14,8 @@
 using namespace optolink;
 
 // Any bytes arriving during a fast download, in virtual time: the real download stores them,
-// then both live receivers decode the table it leaves, progress shown.
+// then both live receivers decode the table it leaves, progress shown. The sample parser alone
+// also reads them, whole and cut in two, and must find the same samples.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {
     const QByteArrayView entree(donnees, static_cast<qsizetype>(taille));
@@ -37,5 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const int seuil = seuil_brut(etat.tensionseuil);
     decoder_morse_rapide(etat.tabmesures, etat.nbmesuresmax, seuil, progression);
     decoder_binaire_rapide(etat.tabmesures, etat.nbmesuresmax, seuil, progression);
+
+    const QStringList entiere = DecoupeurMesures().octets(entree);
+    DecoupeurMesures decoupeur;
+    const qsizetype coupure = entree.size() / 2;
+    QStringList en_deux = decoupeur.octets(entree.first(coupure));
+    en_deux += decoupeur.octets(entree.sliced(coupure));
+    if (en_deux != entiere)
+        __builtin_trap();
     return 0;
 }

@@ -58,7 +58,7 @@ en_tant_que_compte() { # groups option of setpriv, then the test to run
         setpriv --reuid="$compte" --regid="$compte" "$1" "$travail/essai" --gtest_filter="AccesPort.$2"
 }
 
-en_tant_que_compte --clear-groups AnAccountOutsideTheGroupIsToldWhichGroupToJoinAndToLogInAgain
+en_tant_que_compte --clear-groups UnCompteHorsDuGroupeApprendQuelGroupeRejoindreEtDoitSeReconnecter
 usermod -a -G "$groupe" "$compte"
-en_tant_que_compte --clear-groups AnAccountAddedSinceItsSessionBeganIsToldToLogInAgain
-en_tant_que_compte --init-groups ANewSessionOfTheAddedAccountOpensThePort
+en_tant_que_compte --clear-groups UnCompteAjouteDepuisLeDebutDeSaSessionDoitSeReconnecter
+en_tant_que_compte --init-groups UneNouvelleSessionDuCompteAjouteOuvreLePort

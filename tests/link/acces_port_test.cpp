@@ -66,7 +66,7 @@ struct AccesPort : Ecran {
 };
 
 // The session has none of the device's groups, and the account is in none of them.
-TEST_F(AccesPort, AnAccountOutsideTheGroupIsToldWhichGroupToJoinAndToLogInAgain)
+TEST_F(AccesPort, UnCompteHorsDuGroupeApprendQuelGroupeRejoindreEtDoitSeReconnecter)
 {
     const std::string texte = refus();
     EXPECT_THAT(texte, HasSubstr(compte_dans_le_groupe()));
@@ -75,7 +75,7 @@ TEST_F(AccesPort, AnAccountOutsideTheGroupIsToldWhichGroupToJoinAndToLogInAgain)
 }
 
 // The account was added to the group, but the session began before.
-TEST_F(AccesPort, AnAccountAddedSinceItsSessionBeganIsToldToLogInAgain)
+TEST_F(AccesPort, UnCompteAjouteDepuisLeDebutDeSaSessionDoitSeReconnecter)
 {
     const std::string texte = refus();
     EXPECT_THAT(texte, HasSubstr(("a été ajouté au groupe « " + groupe + " »").toStdString()));
@@ -84,7 +84,7 @@ TEST_F(AccesPort, AnAccountAddedSinceItsSessionBeganIsToldToLogInAgain)
 }
 
 // A new session of the account, once added: the advice given was enough.
-TEST_F(AccesPort, ANewSessionOfTheAddedAccountOpensThePort)
+TEST_F(AccesPort, UneNouvelleSessionDuCompteAjouteOuvreLePort)
 {
     com.setCommPort(port.toInt());
     EXPECT_TRUE(com.setPortOpen(true)) << com.erreur().toStdString();

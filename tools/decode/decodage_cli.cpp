@@ -8,6 +8,7 @@
 #include "files/rrr.h"
 #include "tools/decode/lecture_json.h"
 #include "link/nombres.h"
+#include "optolink/version.h"
 
 #include <QCommandLineParser>
 #include <QFile>
