@@ -28,6 +28,12 @@ struct Vitesse {
     std::optional<double> periodemesure_s;
 };
 
+// x 1, x 2 and x 3: the speed of a fast recording mode.
+Vitesse vitesse_rapide(std::int16_t mode)
+{
+    return {modes_vitesse[mode].dureebit, mode, modes_vitesse[mode].periode_s};
+}
+
 constexpr std::array<Entree, 11> entrees_vitesse{&FenetrePrincipale::menu_vit_emission0875,
     &FenetrePrincipale::menu_vit_emission09, &FenetrePrincipale::menu_vit_emission0925,
     &FenetrePrincipale::menu_vit_emission095, &FenetrePrincipale::menu_vit_emission0975,
@@ -74,12 +80,12 @@ void menu_vit_emission09_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale
 void menu_vit_emission0925_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0925, {1 / 0.925, 0, {}}); }
 void menu_vit_emission095_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission095, {1 / 0.95, 0, {}}); }
 void menu_vit_emission0975_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0975, {1 / 0.975, 0, {}}); }
-void menu_vit_emission1_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission1, {1, 0, modes_vitesse[0].periode_s}); }
+void menu_vit_emission1_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission1, vitesse_rapide(0)); }
 void menu_vit_emission11_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission11, {1 / 1.1, 0, {}}); }
 void menu_vit_emission12_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission12, {1 / 1.2, 0, {}}); }
 void menu_vit_emission13_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission13, {1 / 1.3, 0, {}}); }
-void menu_vit_emission2_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission2, {0.5, 1, modes_vitesse[1].periode_s}); }
-void menu_vit_emission3_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission3, {1.0 / 3, 2, modes_vitesse[2].periode_s}); }
+void menu_vit_emission2_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission2, vitesse_rapide(1)); }
+void menu_vit_emission3_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission3, vitesse_rapide(2)); }
 
 void menu_30ms_Click(Poste& p) { choisir_intervalle(p, &FenetrePrincipale::menu_30ms, 30); }
 void menu_50ms_Click(Poste& p) { choisir_intervalle(p, &FenetrePrincipale::menu_50ms, 50); }

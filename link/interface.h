@@ -19,17 +19,18 @@ inline constexpr double volts(double niveau) { return niveau * pleine_echelle_v 
 int seuil_brut(double tension_v);
 
 // The three speeds of a fast recording, by modevitesse: the sampling period, the end of the
-// recording command after its sample count ("WPE 1  6400 1300 1 0"), and how the signal window
-// names it.
+// recording command after its sample count ("WPE 1  6400 1300 1 0"), how the signal window names
+// it, and the emission speed (dureebit) that goes with it.
 struct ModeVitesse {
     double periode_s;
     const char* commande;
     const char* libelle;
+    double dureebit;
 };
 inline constexpr std::array<ModeVitesse, 3> modes_vitesse{{
-    {0.0013, " 1300 1 0", "1,3 ms (vitesse x 1)"},
-    {0.0008, " 800 1 0", "0,8 ms (vitesse x 2)"},
-    {0.0005, " 500 1 0", "0,5 ms (vitesse x 3)"},
+    {0.0013, " 1300 1 0", "1,3 ms (vitesse x 1)", 1},
+    {0.0008, " 800 1 0", "0,8 ms (vitesse x 2)", 0.5},
+    {0.0005, " 500 1 0", "0,5 ms (vitesse x 3)", 1.0 / 3},
 }};
 // The mode of a sampling period; -1 for none of the three.
 int mode_de_periode(double periode_s);

@@ -1,5 +1,7 @@
 #include "link/nombres.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -56,6 +58,11 @@ long long arrondi_pair(double x)
 QString texte_nombre(long long n)
 {
     return n < 0 ? QString::number(n) : u' ' + QString::number(n);
+}
+
+QString nombre_fr(double x, int decimales)
+{
+    return QLocale(QLocale::French, QLocale::France).toString(x, 'f', decimales);
 }
 
 double borne16(double x)

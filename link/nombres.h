@@ -17,6 +17,9 @@ long long arrondi_pair(double x);
 // (6400 gives " 6400"), a minus sign otherwise.
 QString texte_nombre(long long n);
 
+// A number as the French read it: a decimal comma, decimales digits after it.
+QString nombre_fr(double x, int decimales);
+
 // Junk text or a wild voltage can give a number far beyond any sample: it saturates to the 16-bit
 // range of a sample instead of overflowing (NaN gives 0).
 double borne16(double x);

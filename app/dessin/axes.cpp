@@ -1,6 +1,5 @@
 #include "app/dessin/axes.h"
 
-#include <QLocale>
 #include <QPainter>
 
 #include <cmath>
@@ -23,11 +22,6 @@ std::vector<double> graduations(double min, double max, int nb_max)
     for (double v = std::ceil(min / pas) * pas; v <= max + pas * 1e-9; v += pas)
         g.push_back(std::abs(v) < pas * 1e-9 ? 0.0 : v);
     return g;
-}
-
-QString nombre_fr(double x, int decimales)
-{
-    return QLocale(QLocale::French, QLocale::France).toString(x, 'f', decimales);
 }
 
 QFont police_dessin()

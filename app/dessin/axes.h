@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/nombres.h"
+
 #include <QRectF>
 #include <QString>
 
@@ -21,8 +23,6 @@ struct Echelle {
 // Round values between min and max, 1, 2 or 5 times a power of ten apart, at most nb_max of them.
 std::vector<double> graduations(double min, double max, int nb_max);
 
-// A number as the French read it: a decimal comma, decimales digits after it.
-QString nombre_fr(double x, int decimales);
 
 // The font of every drawing, on screen and in the images alike.
 QFont police_dessin();

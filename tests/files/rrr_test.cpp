@@ -1,3 +1,4 @@
+#include "files/csv.h"
 #include "files/rrr.h"
 
 #include "fast/echantillons_fichier.h"
@@ -137,4 +138,19 @@ TEST(LecteurRrr, FinsDeLigneEtFinDeFichier)
     EXPECT_TRUE(lecteur.fin());
     lecteur.sauter(10);
     EXPECT_EQ(lecteur.ligne(), "");
+}
+
+// The spreadsheet's table reads back: its mark, the header, one line per sample with a decimal comma.
+TEST(Csv, UneLigneParEchantillonAvecLaVirguleDecimale)
+{
+    const QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("signal.csv");
+    ASSERT_EQ(ecrire_csv(chemin, std::vector<int>{0, 51, 255}, 0.0013), "");
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray texte = f.readAll();
+    ASSERT_TRUE(texte.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(QString::fromUtf8(texte.mid(3)).split(QStringLiteral("\r\n")),
+              (QStringList{"échantillon;t (s);U (V)", "0;0,0000;0,000", "1;0,0013;4,000", "2;0,0026;20,000", ""}));
+    EXPECT_NE(ecrire_csv(dossier.filePath("absent/signal.csv"), std::vector<int>{1}, 0.0013), "");
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <span>
+
+namespace optolink {
+
+// A recording as a French spreadsheet opens it directly: UTF-8 with its mark, ";" between columns,
+// a decimal comma, the header "échantillon;t (s);U (V)", then one line per sample (its index, its
+// instant from the first sample, its voltage).
+QByteArray texte_csv(std::span<const int> niveaux, double periode_s);
+
+// Writes it; the reason in French when it could not, empty on success.
+QString ecrire_csv(const QString& chemin, std::span<const int> niveaux, double periode_s);
+
+} // namespace optolink
