@@ -7,7 +7,7 @@ paquets=(
   qt6-base-dev libqt6serialport6-dev qt6-svg-dev libgl-dev libx11-dev
   qt6-translations-l10n qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool xclip
+  xvfb xauth xdotool xclip poppler-utils
   fonts-liberation
   dpkg-dev file desktop-file-utils appstream man-db
   gcc-avr avr-libc binutils-avr simavr libsimavr-dev

@@ -22,6 +22,7 @@ const QColor couleur_arret(240, 120, 120, 150);
 const QColor couleur_seuil(200, 30, 30);
 const QColor couleur_seuil_initial(230, 140, 0);
 const QColor couleur_rien(190, 40, 40);
+const QColor couleur_curseur(120, 30, 160);
 
 constexpr double marge = 8;
 
@@ -110,6 +111,33 @@ struct Repere {
     double periode_s;
     double x_de(int indice) const { return x.px(indice * periode_s); }
 };
+
+// Each cursor in view as a dashed line named at its top; the measure of both along the bottom of
+// the samples, on a white ground so that it reads over the trace.
+void dessiner_curseurs(QPainter& p, const Repere& r, const QRectF& trace, const Trace& t, const Curseurs& c)
+{
+    p.save();
+    p.setPen(QPen(couleur_curseur, 1.5, Qt::DashLine));
+    const QFontMetricsF fm(p.font());
+    for (const auto& [instant, nom] : {std::pair{c.t1_s, "t1"}, {c.t2_s, "t2"}}) {
+        if (!instant)
+            continue;
+        const double x = r.x.px(*instant);
+        if (x < trace.left() || x > trace.right())
+            continue;
+        p.drawLine(QPointF(x, trace.top()), QPointF(x, trace.bottom()));
+        p.drawText(QPointF(x + 3, trace.top() + fm.ascent()), QString::fromLatin1(nom));
+    }
+    if (const auto m = mesurer(c, t)) {
+        const QString texte = texte_mesure(*m);
+        const QRectF cadre(trace.left() + 4, trace.bottom() - fm.height() - 6, fm.horizontalAdvance(texte) + 8,
+                           fm.height() + 4);
+        p.fillRect(cadre, QColor(255, 255, 255, 230));
+        p.setPen(couleur_curseur);
+        p.drawText(cadre, Qt::AlignCenter, texte);
+    }
+    p.restore();
+}
 
 void ombrer(QPainter& p, const Repere& r, const QRectF& trace, const PalierLu& palier, const QColor& couleur)
 {
@@ -282,7 +310,8 @@ Cadreur cadreur(const Trace& trace)
     return Cadreur(total, 20 * trace.periode_s);
 }
 
-void dessiner_trace(QPainter& p, const QRectF& zone, const Trace& trace, const Cadrage& cadrage)
+void dessiner_trace(QPainter& p, const QRectF& zone, const Trace& trace, const Cadrage& cadrage,
+                    const Curseurs& curseurs)
 {
     p.save();
     p.fillRect(zone, Qt::white);
@@ -336,6 +365,7 @@ void dessiner_trace(QPainter& p, const QRectF& zone, const Trace& trace, const C
     dessiner_libelles(p, r, mesures, trace.lecture.calibration, true);
     dessiner_libelles(p, r, mesures, trace.lecture.paliers, false);
     dessiner_caracteres(p, r, mesures, trace.lecture.caracteres);
+    dessiner_curseurs(p, r, mesures, trace, curseurs);
     p.restore();
 }
 

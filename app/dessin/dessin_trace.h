@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dessin/cadrage.h"
+#include "app/dessin/curseurs.h"
 #include "app/poste/trace.h"
 
 #include <QRectF>
@@ -18,7 +19,9 @@ QRectF zone_des_mesures(const QFont& police, const QRectF& zone);
 // light and dark runs shaded and labelled with what the decoder made of them, the characters
 // under their runs, the calibration widths written out. The same drawing serves the window and
 // the exported images.
-void dessiner_trace(QPainter& p, const QRectF& zone, const Trace& trace, const Cadrage& cadrage);
+// The cursors placed are drawn as vertical lines, with their measure when both are.
+void dessiner_trace(QPainter& p, const QRectF& zone, const Trace& trace, const Cadrage& cadrage,
+                    const Curseurs& curseurs = {});
 
 // The trace's sampling period and duration at full width.
 Cadreur cadreur(const Trace& trace);

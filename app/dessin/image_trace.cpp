@@ -13,11 +13,11 @@ namespace optolink {
 
 namespace {
 
-void peindre(QPainter& p, const Trace& trace, const Cadrage& cadrage, QSize taille)
+void peindre(QPainter& p, const Trace& trace, const Cadrage& cadrage, QSize taille, const Curseurs& curseurs)
 {
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(police_dessin());
-    dessiner_trace(p, QRectF(QPointF(0, 0), taille), trace, cadrage);
+    dessiner_trace(p, QRectF(QPointF(0, 0), taille), trace, cadrage, curseurs);
 }
 
 QString impossible(const QString& chemin)
@@ -27,7 +27,8 @@ QString impossible(const QString& chemin)
 
 } // namespace
 
-QString exporter_image(const Trace& trace, const Cadrage& cadrage, const QString& chemin, QSize taille)
+QString exporter_image(const Trace& trace, const Cadrage& cadrage, const QString& chemin, QSize taille,
+                       const Curseurs& curseurs)
 {
     const QString suffixe = QFileInfo(chemin).suffix().toLower();
     if (suffixe != u"png" && suffixe != u"svg")
@@ -43,12 +44,12 @@ QString exporter_image(const Trace& trace, const Cadrage& cadrage, const QString
         svg.setViewBox(QRect(QPoint(0, 0), taille));
         svg.setTitle(QStringLiteral("Signal"));
         QPainter p(&svg);
-        peindre(p, trace, cadrage, taille);
+        peindre(p, trace, cadrage, taille, curseurs);
     } else {
         QImage image(taille, QImage::Format_RGB32);
         {
             QPainter p(&image);
-            peindre(p, trace, cadrage, taille);
+            peindre(p, trace, cadrage, taille, curseurs);
         }
         if (!image.save(&fichier, "PNG"))
             return impossible(chemin);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dessin/cadrage.h"
+#include "app/dessin/curseurs.h"
 #include "app/poste/trace.h"
 
 #include <QSize>
@@ -12,6 +13,7 @@ constexpr QSize taille_image{1600, 640};
 
 // Writes the view of trace as a PNG or an SVG image, chosen by the name's suffix (.png, .svg).
 // Returns the reason in French when it could not, empty on success.
-QString exporter_image(const Trace& trace, const Cadrage& cadrage, const QString& chemin, QSize taille = taille_image);
+QString exporter_image(const Trace& trace, const Cadrage& cadrage, const QString& chemin, QSize taille = taille_image,
+                       const Curseurs& curseurs = {});
 
 } // namespace optolink

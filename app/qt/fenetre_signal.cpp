@@ -1,6 +1,8 @@
 #include "app/qt/fenetre_signal.h"
 
 #include "app/dessin/image_trace.h"
+#include "app/dessin/texte_bilan.h"
+#include "files/csv.h"
 #include "app/qt/vue_direct.h"
 #include "app/qt/vue_trace.h"
 #include "fast/trace_reception.h"
@@ -8,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,6 +18,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -45,7 +51,7 @@ QPushButton* bouton(const QString& texte, QWidget* parent, const char* nom)
 
 FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     : QWidget(parent, Qt::Window), poste_(poste), onglets_(new QTabWidget(this)), vue_trace_(new VueTrace),
-      vue_direct_(new VueDirect(poste)), codage_(new QComboBox), periode_(new QComboBox)
+      vue_direct_(new VueDirect(poste)), codage_(new QComboBox), periode_(new QComboBox), bilan_(new QLabel)
 {
     setObjectName(QStringLiteral("fenetre_signal"));
     setWindowTitle(QStringLiteral("Signal"));
@@ -66,15 +72,22 @@ FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     QPushButton* ajuster = bouton(QStringLiteral("Tout voir (F)"), this, "ajuster_signal");
     QPushButton* png = bouton(QStringLiteral("Exporter en PNG…"), this, "exporter_png");
     QPushButton* svg = bouton(QStringLiteral("Exporter en SVG…"), this, "exporter_svg");
-    barre->addWidget(ajuster);
-    barre->addWidget(png);
-    barre->addWidget(svg);
+    QPushButton* csv = bouton(QStringLiteral("Exporter en CSV…"), this, "exporter_csv");
+    QPushButton* pdf = bouton(QStringLiteral("Compte rendu (PDF)…"), this, "compte_rendu_pdf");
+    QPushButton* impression = bouton(QStringLiteral("Imprimer…"), this, "imprimer_signal");
+    for (QPushButton* b : {ajuster, png, svg, csv, pdf, impression})
+        barre->addWidget(b);
     auto* colonne = new QVBoxLayout(enregistrement);
     colonne->addLayout(barre);
     colonne->addWidget(vue_trace_, 1);
+    bilan_->setObjectName(QStringLiteral("bilan_signal"));
+    bilan_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    colonne->addWidget(bilan_);
     colonne->addWidget(new QLabel(QStringLiteral(
         "Molette : zoom autour du pointeur · glisser : déplacer · F ou Origine : tout voir · + et − : zoom · "
-        "flèches : déplacer")));
+        "flèches : déplacer\nClic : placer un curseur (Maj : sur le front le plus proche) · glisser un curseur : "
+        "le déplacer · 1 ou 2 puis Ctrl+flèches : le régler d'un échantillon (Maj : dix) · E : sur le front · "
+        "Suppr : effacer les curseurs")));
     onglets_->addTab(enregistrement, QStringLiteral("Enregistrement rapide"));
     onglets_->addTab(vue_direct_, QStringLiteral("En direct (codages lents)"));
     auto* tout = new QVBoxLayout(this);
@@ -88,6 +101,10 @@ FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     connect(ajuster, &QPushButton::clicked, vue_trace_, &VueTrace::ajuster);
     connect(png, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("png")); });
     connect(svg, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("svg")); });
+    connect(csv, &QPushButton::clicked, this, [this] { exporter_csv(); });
+    connect(pdf, &QPushButton::clicked, this, [this] { compte_rendu_pdf(); });
+    connect(impression, &QPushButton::clicked, this, [this] { imprimer(); });
+    vue_trace_->surCurseurs = [this] { montrer_bilan(); };
     reception_ = poste_.signaux.surReception.brancher([this] { reception_terminee(); });
 }
 
@@ -171,7 +188,8 @@ void FenetreSignal::relire_fichier()
     vue_trace_->montrer(std::move(trace), {});
 }
 
-void FenetreSignal::exporter(const QString& suffixe)
+void FenetreSignal::enregistrer_sous(const QString& titre, const QString& suffixe, const QString& filtre,
+                                     std::function<QString(const QString& chemin)> ecrire)
 {
     if (!vue_trace_->trace())
         return;
@@ -179,21 +197,81 @@ void FenetreSignal::exporter(const QString& suffixe)
     const QString nom = origine.isEmpty() ? QDir::home().filePath(QStringLiteral("signal.") + suffixe)
                                           : QFileInfo(origine).path() + u'/' + QFileInfo(origine).completeBaseName()
                                                 + u'.' + suffixe;
-    auto* dialogue = new QFileDialog(this, QStringLiteral("Exporter le signal en %1").arg(suffixe.toUpper()), nom,
-                                     QStringLiteral("Image %1 (*.%2)").arg(suffixe.toUpper(), suffixe));
+    auto* dialogue = new QFileDialog(this, titre, nom, filtre);
     dialogue->setOption(QFileDialog::DontUseNativeDialog);
     dialogue->setAcceptMode(QFileDialog::AcceptSave);
     dialogue->setDefaultSuffix(suffixe);
     dialogue->selectFile(nom);
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialogue, &QFileDialog::fileSelected, this, [this](const QString& chemin) {
+    connect(dialogue, &QFileDialog::fileSelected, this, [this, ecrire = std::move(ecrire)](const QString& chemin) {
         if (!vue_trace_->trace())
             return;
-        const QString raison = exporter_image(*vue_trace_->trace(), vue_trace_->cadrage(), chemin);
-        if (!raison.isEmpty())
+        if (const QString raison = ecrire(chemin); !raison.isEmpty())
             poste_.boites.message(QStringLiteral("Exportation impossible"), raison, false);
     });
     dialogue->open();
+}
+
+void FenetreSignal::exporter(const QString& suffixe)
+{
+    enregistrer_sous(QStringLiteral("Exporter le signal en %1").arg(suffixe.toUpper()), suffixe,
+                     QStringLiteral("Image %1 (*.%2)").arg(suffixe.toUpper(), suffixe), [this](const QString& chemin) {
+                         return exporter_image(*vue_trace_->trace(), vue_trace_->cadrage(), chemin, taille_image,
+                                               vue_trace_->curseurs());
+                     });
+}
+
+void FenetreSignal::exporter_csv()
+{
+    enregistrer_sous(QStringLiteral("Exporter les mesures en CSV"), QStringLiteral("csv"),
+                     QStringLiteral("Tableau CSV (*.csv)"), [this](const QString& chemin) {
+                         const Trace& t = *vue_trace_->trace();
+                         return ecrire_csv(chemin, t.niveaux, t.periode_s);
+                     });
+}
+
+CompteRendu FenetreSignal::compte_rendu() const
+{
+    return {*vue_trace_->trace(), vue_trace_->curseurs(), QDateTime::currentDateTime()};
+}
+
+void FenetreSignal::compte_rendu_pdf()
+{
+    enregistrer_sous(QStringLiteral("Compte rendu en PDF"), QStringLiteral("pdf"),
+                     QStringLiteral("Document PDF (*.pdf)"),
+                     [this](const QString& chemin) { return ecrire_compte_rendu_pdf(chemin, compte_rendu()); });
+}
+
+void FenetreSignal::imprimer()
+{
+    if (!vue_trace_->trace())
+        return;
+    auto* imprimante = new QPrinter(QPrinter::HighResolution);
+    imprimante->setPageSize(QPageSize(QPageSize::A4));
+    imprimante->setFullPage(true);
+    auto* dialogue = new QPrintDialog(imprimante, this);
+    dialogue->setWindowTitle(QStringLiteral("Imprimer le compte rendu"));
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogue, &QDialog::accepted, this, [this, imprimante] {
+        if (vue_trace_->trace()) {
+            QPainter p(imprimante);
+            dessiner_compte_rendu(p, imprimante->paperRect(QPrinter::DevicePixel), compte_rendu());
+        }
+    });
+    connect(dialogue, &QObject::destroyed, this, [imprimante] { delete imprimante; });
+    dialogue->open();
+}
+
+void FenetreSignal::montrer_bilan()
+{
+    QStringList lignes;
+    if (const auto& trace = vue_trace_->trace()) {
+        if (const auto b = bilan(*trace))
+            lignes = lignes_bilan(*b);
+        if (const auto m = mesurer(vue_trace_->curseurs(), *trace))
+            lignes << QStringLiteral("Curseurs : ") + texte_mesure(*m);
+    }
+    bilan_->setText(lignes.join(u'\n'));
 }
 
 void FenetreSignal::reception_terminee()

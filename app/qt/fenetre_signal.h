@@ -1,11 +1,15 @@
 #pragma once
 
+#include "app/dessin/compte_rendu.h"
 #include "app/poste/poste.h"
 
 #include <QWidget>
 
+#include <functional>
+
 class QAction;
 class QComboBox;
+class QLabel;
 class QMenu;
 class QTabWidget;
 
@@ -27,12 +31,21 @@ public:
     void choisir_fichier();
     void afficher_fichier(const QString& chemin);
     void exporter(const QString& suffixe);
+    void exporter_csv();
+    void compte_rendu_pdf();
+    void imprimer();
 
 private:
     void relire_fichier();
     void montrer_onglet(int onglet);
     bool codage_lent() const;
     void reception_terminee();
+    void montrer_bilan();
+    // A save dialog beside the window, named after the recording, that calls ecrire on the path chosen
+    // and tells in a box what went wrong.
+    void enregistrer_sous(const QString& titre, const QString& suffixe, const QString& filtre,
+                          std::function<QString(const QString& chemin)> ecrire);
+    CompteRendu compte_rendu() const;
 
     Poste& poste_;
     QTabWidget* onglets_;
@@ -40,6 +53,7 @@ private:
     VueDirect* vue_direct_;
     QComboBox* codage_;
     QComboBox* periode_;
+    QLabel* bilan_;
     QAction* apres_reception_ = nullptr;
     QString fichier_; // the recording shown, when it came from a file
     Crochet<>::Branchement reception_;

@@ -1,6 +1,7 @@
 #include "app/qt/feuillelumicode1.h"
 
 #include "app/boutons.h"
+#include "app/capacite.h"
 #include "app/menus.h"
 #include "app/qt/fenetre_signal.h"
 #include "app/qt/bouton_qt.h"
@@ -92,6 +93,17 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
     // Texte1 is what the user types: the routines read it from the model.
     connect(texte1, &QPlainTextEdit::textChanged, this, [this, texte1] {
         poste_.fenetre.Texte1.Text = texte1->toPlainText();
+    });
+    // In a fast coding, how much of the message the recording will hold, brought up to date only when
+    // what it depends on changes: the window is synchronised on every yield of a timed send.
+    liens_.push_back([this, texte1, avant = QString()]() mutable {
+        const Etat& e = poste_.etat;
+        const QString cle = poste_.fenetre.Texte1.Text + u'\n' + e.typecodage + u'\n' + QString::number(e.dureebit)
+                            + u' ' + QString::number(e.periodemesure) + u' ' + QString::number(e.nbmesuresmax);
+        if (cle != avant) {
+            avant = cle;
+            texte1->setToolTip(capacite_enregistrement(e, poste_.fenetre.Texte1.Text));
+        }
     });
 
     construire_menus();

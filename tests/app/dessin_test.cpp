@@ -1,4 +1,6 @@
 #include "app/dessin/axes.h"
+#include "app/dessin/compte_rendu.h"
+#include "app/dessin/curseurs.h"
 #include "app/dessin/dessin_trace.h"
 #include "app/dessin/image_trace.h"
 #include "fast/trace_reception.h"
@@ -8,6 +10,7 @@
 #include "ecran_qt.h"
 #include "tests/fast/synthese.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFont>
 #include <QImage>
@@ -15,6 +18,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointingDevice>
+#include <QProcess>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QTemporaryDir>
@@ -177,4 +181,56 @@ TEST_F(Dessin, LaLigneDeCommandeDonneLaLectureEtLImage)
     EXPECT_EQ(decoder_fichiers({"optolink-decode", "--morse", "--lecture", fichier}, so, se), 2);
     EXPECT_EQ(decoder_fichiers({"optolink-decode", "--morse", "--image", dossier.filePath("x.gif"), fichier}, so, se), 1);
     EXPECT_TRUE(erreurs.contains(".png ou .svg"));
+}
+
+// Two cursors a bit apart measure it, in samples and in bits; Shift puts a cursor on an edge.
+TEST(Curseurs, IntervalleEchantillonsEtUnitesApprises)
+{
+    Trace t;
+    t.codage = CodageRapide::binaire;
+    t.periode_s = 0.0013;
+    t.niveaux = {0, 0, 0, 99, 99, 99, 0, 0};
+    t.lecture.seuil = 49;
+    t.lecture.largeurs = {{"bit", 54}};
+    const auto m = mesurer({0.0013 * 10, 0.0013 * 64}, t);
+    ASSERT_TRUE(m);
+    EXPECT_NEAR(m->dt_s, 0.0702, 1e-12);
+    EXPECT_NEAR(m->inverse_hz, 1 / 0.0702, 1e-9);
+    EXPECT_NEAR(m->echantillons, 54, 1e-9);
+    EXPECT_NEAR(m->unites, 1, 1e-9);
+    EXPECT_EQ(texte_mesure(*m), "t1 = 0,0130 s   t2 = 0,0832 s   Δt = 70,2 ms   1/Δt = 14,2 Hz   54 échantillons = 1,00 bits");
+    EXPECT_FALSE(mesurer({0.1, std::nullopt}, t));
+    EXPECT_NEAR(front_le_plus_proche(t, 0.0013 * 2.2), 0.0013 * 3, 1e-12);
+    EXPECT_NEAR(front_le_plus_proche(t, 0.0013 * 5.8), 0.0013 * 6, 1e-12);
+}
+
+// The lab report's page holds the message, the rate and the cursors' measure, as text a PDF
+// reader finds; the command line writes it and the spreadsheet's table.
+TEST_F(Dessin, LeCompteRenduPdfPorteLeMessageEtLeDebit)
+{
+    const QString pdf = dossier.filePath("compte_rendu.pdf");
+    const Trace t = trace();
+    ASSERT_EQ(ecrire_compte_rendu_pdf(pdf, {t, {0.1, 0.2}, QDateTime(QDate(2026, 12, 8), QTime(14, 5))}), "");
+    QProcess texte;
+    texte.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(texte.waitForFinished(30000));
+    const QString contenu = QString::fromUtf8(texte.readAllStandardOutput());
+    for (const char* attendu : {"Message décodé : « sos »", "Le 08/12/2026 à 14h05", "bauds", "Débit utile", "morse lent",
+                                "binaire rapide", "Δt = 100,0 ms"})
+        EXPECT_TRUE(contenu.contains(QString::fromUtf8(attendu))) << attendu << "\n" << contenu.toStdString();
+
+    QString sortie, erreurs;
+    QTextStream so(&sortie), se(&erreurs);
+    const QString csv = dossier.filePath("sos.csv");
+    ASSERT_EQ(decoder_fichiers({"optolink-decode", "--json", "--lecture", "--morse", "--csv", csv, "--pdf", pdf, fichier},
+                               so, se),
+              0)
+        << erreurs.toStdString();
+    const QJsonObject bilan = QJsonDocument::fromJson(sortie.toUtf8()).object()["bilan"].toObject();
+    EXPECT_EQ(bilan["caracteres"].toInt(), 3);
+    for (const char* cle : {"duree_s", "unite_s", "debit_bauds", "debit_caracteres_s"})
+        EXPECT_GT(bilan[cle].toDouble(), 0) << cle;
+    QFile tableau(csv);
+    ASSERT_TRUE(tableau.open(QIODevice::ReadOnly));
+    EXPECT_EQ(tableau.readAll().count('\n'), 6402);
 }

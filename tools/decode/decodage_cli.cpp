@@ -1,10 +1,13 @@
 #include "tools/decode/decodage_cli.h"
 
+#include "app/dessin/compte_rendu.h"
 #include "app/dessin/dessin_trace.h"
 #include "app/dessin/image_trace.h"
 #include "app/poste/etat.h"
 #include "fast/echantillons.h"
 #include "fast/trace_reception.h"
+#include "fast/bilan.h"
+#include "files/csv.h"
 #include "files/rrr.h"
 #include "tools/decode/lecture_json.h"
 #include "link/nombres.h"
@@ -25,7 +28,8 @@ namespace {
 
 const char* const aide =
     "Usage : optolink-decode [--json [--lecture]] (--morse | --binaire) [--live SEUIL_VOLTS]\n"
-    "                        [--periode MS] [--image IMAGE.png|IMAGE.svg] FICHIER...\n"
+    "                        [--periode MS] [--image IMAGE.png|IMAGE.svg] [--csv TABLEAU.csv]\n"
+    "                        [--pdf COMPTE_RENDU.pdf] FICHIER...\n"
     "\n"
     "Décode des enregistrements de morse rapide ou de binaire rapide sauvegardés en fichiers\n"
     "Regressi (*.rrr) et écrit le message reçu de chaque fichier, un par ligne.\n"
@@ -39,17 +43,23 @@ const char* const aide =
     "                       \"texte1\" et \"code\"\n"
     "  --lecture            avec --json, ajoute la clé \"lecture\" : les seuils, les largeurs\n"
     "                       apprises à l'étalonnage, chaque palier lu et ce qu'il est devenu,\n"
-    "                       et les mesures de chaque caractère\n"
+    "                       et les mesures de chaque caractère ; et la clé \"bilan\" : caractères\n"
+    "                       reçus, durée du signal, unité apprise, rapidité de modulation et\n"
+    "                       débits, et les mêmes chiffres en théorie pour les quatre codages\n"
     "  --image IMAGE        dessine le signal d'un seul fichier avec sa lecture, en PNG ou en\n"
     "                       SVG selon le suffixe de IMAGE ; aucun écran n'est nécessaire\n"
+    "  --csv TABLEAU        écrit les mesures d'un seul fichier pour un tableur : « ; » entre\n"
+    "                       les colonnes, virgule décimale, en-tête « échantillon;t (s);U (V) »\n"
+    "  --pdf COMPTE_RENDU   écrit le compte rendu d'un seul fichier sur une page A4 : le signal\n"
+    "                       et sa lecture, le message décodé et le bilan de la réception\n"
     "  --periode MS         période d'échantillonnage de l'enregistrement en millisecondes,\n"
-    "                       pour l'axe des temps de l'image (1.3 par défaut, 0.8 en x 2,\n"
-    "                       0.5 en x 3) ; le fichier ne la contient pas\n"
+    "                       pour l'axe des temps, le bilan et les tableaux (1.3 par défaut,\n"
+    "                       0.8 en x 2, 0.5 en x 3) ; le fichier ne la contient pas\n"
     "  --version            affiche la version\n"
     "  -h, --help           affiche cette aide\n"
     "\n"
     "Code de sortie : 0 si tous les fichiers ont été décodés, 1 si un fichier n'a pas pu être\n"
-    "lu ou l'image écrite, 2 si la ligne de commande est incorrecte.\n";
+    "lu ou l'image, le tableau ou le compte rendu écrit, 2 si la ligne de commande est incorrecte.\n";
 
 struct Reglages {
     bool morse = false;
@@ -58,6 +68,8 @@ struct Reglages {
     std::optional<double> seuil_v; // live decoding when set
     double periode_s = 0.0013;
     QString image;
+    QString csv;
+    QString pdf;
 };
 
 // The live receivers work on the downloaded table: fill it from the data lines, in order.
@@ -88,8 +100,11 @@ QString ligne(const Trace& t, const Reglages& r)
     if (!r.json)
         return t.message;
     QJsonObject objet{{"file", t.origine}, {"message", t.message}, {"texte1", t.texte1}, {"code", t.code}};
-    if (r.lecture)
+    if (r.lecture) {
         objet.insert("lecture", lecture_json(t.lecture));
+        if (const auto b = bilan(t))
+            objet.insert("bilan", bilan_json(*b));
+    }
     return QString::fromUtf8(QJsonDocument(objet).toJson(QJsonDocument::Compact));
 }
 
@@ -113,9 +128,11 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
     const QCommandLineOption lecture("lecture");
     const QCommandLineOption image("image", {}, "IMAGE");
     const QCommandLineOption periode("periode", {}, "MS");
+    const QCommandLineOption csv("csv", {}, "TABLEAU");
+    const QCommandLineOption pdf("pdf", {}, "COMPTE_RENDU");
     const QCommandLineOption aide_option(QStringList{"h", "help"});
     const QCommandLineOption version("version");
-    analyse.addOptions({morse, binaire, live, json, lecture, image, periode, aide_option, version});
+    analyse.addOptions({morse, binaire, live, json, lecture, image, periode, csv, pdf, aide_option, version});
     if (!analyse.parse(arguments))
         return erreur_usage(erreurs, analyse.errorText());
     if (analyse.isSet(aide_option)) {
@@ -145,6 +162,8 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
         r.periode_s = ms / 1000;
     }
     r.image = analyse.value(image);
+    r.csv = analyse.value(csv);
+    r.pdf = analyse.value(pdf);
     if (analyse.isSet(live)) {
         bool ok = false;
         const double seuil = analyse.value(live).toDouble(&ok);
@@ -158,6 +177,8 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
         return erreur_usage(erreurs, "aucun fichier à décoder.");
     if (!r.image.isEmpty() && noms.size() != 1)
         return erreur_usage(erreurs, "--image dessine un seul fichier.");
+    if ((!r.csv.isEmpty() || !r.pdf.isEmpty()) && noms.size() != 1)
+        return erreur_usage(erreurs, "--csv et --pdf écrivent un seul fichier.");
 
     int statut = 0;
     for (const QString& nom : noms) {
@@ -172,13 +193,19 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
         const Trace trace = decoder(fichier, nom, r);
         sortie << ligne(trace, r) << "\n";
         sortie.flush();
-        if (!r.image.isEmpty()) {
-            if (const QString raison = exporter_image(trace, cadreur(trace).ajuste(), r.image); !raison.isEmpty()) {
-                erreurs << "optolink-decode : " << raison << "\n";
-                erreurs.flush();
-                statut = 1;
-            }
-        }
+        const auto signaler = [&](const QString& raison) {
+            if (raison.isEmpty())
+                return;
+            erreurs << "optolink-decode : " << raison << "\n";
+            erreurs.flush();
+            statut = 1;
+        };
+        if (!r.image.isEmpty())
+            signaler(exporter_image(trace, cadreur(trace).ajuste(), r.image));
+        if (!r.csv.isEmpty())
+            signaler(ecrire_csv(r.csv, trace.niveaux, trace.periode_s));
+        if (!r.pdf.isEmpty())
+            signaler(ecrire_compte_rendu_pdf(r.pdf, {trace, {}, QDateTime::currentDateTime()}));
     }
     return statut;
 }

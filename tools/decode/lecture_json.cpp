@@ -42,4 +42,27 @@ QJsonObject lecture_json(const Lecture& lecture)
             {"caracteres", caracteres}};
 }
 
+QJsonObject bilan_json(const Bilan& b)
+{
+    QJsonArray theorique;
+    for (std::size_t i = 0; i < codages.size(); ++i) {
+        const EmissionPrevue& e = b.theorique[i];
+        theorique.append(QJsonObject{{"codage", nom_codage(codages[i])},
+                                     {"duree_s", e.duree_s()},
+                                     {"unite_s", e.unite_s},
+                                     {"debit_bauds", e.debit_bauds()},
+                                     {"debit_caracteres_s", e.debit_caracteres_s()}});
+    }
+    return {{"caracteres", b.caracteres},
+            {"bits", b.bits},
+            {"elements", b.elements},
+            {"points", b.points},
+            {"duree_s", b.duree_s},
+            {"unite_s", b.unite_s},
+            {"debit_bauds", b.debit_bauds},
+            {"debit_caracteres_s", b.debit_caracteres_s},
+            {"debit_bits_s", b.debit_bits_s},
+            {"theorique", theorique}};
+}
+
 } // namespace optolink

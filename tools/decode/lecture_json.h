@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/poste/lecture.h"
+#include "fast/bilan.h"
 
 #include <QJsonObject>
 
@@ -10,5 +11,10 @@ namespace optolink {
 // "etalonnage" and "paliers" (runs: "debut", "longueur", "lumiere", and for the decoding scan
 // "lu" and "arret" when it stopped there), "caracteres" ("texte", "debut", "fin").
 QJsonObject lecture_json(const Lecture& lecture);
+
+// The reception's report: "caracteres", "bits", "elements", "points", "duree_s", "unite_s",
+// "debit_bauds", "debit_caracteres_s", "debit_bits_s", and "theorique" (for each coding: "codage",
+// "duree_s", "unite_s", "debit_bauds", "debit_caracteres_s").
+QJsonObject bilan_json(const Bilan& bilan);
 
 } // namespace optolink

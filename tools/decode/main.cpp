@@ -7,12 +7,14 @@
 #include <memory>
 
 namespace {
-// Drawing an image needs fonts, hence a GUI application, but never a display.
+// Drawing an image or a report needs fonts, hence a GUI application, but never a display.
 bool dessine(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--image") == 0 || std::strncmp(argv[i], "--image=", 8) == 0)
-            return true;
+        for (const char* option : {"--image", "--pdf"})
+            if (std::strcmp(argv[i], option) == 0
+                || (std::strncmp(argv[i], option, std::strlen(option)) == 0 && argv[i][std::strlen(option)] == '='))
+                return true;
     return false;
 }
 } // namespace
