@@ -7,9 +7,11 @@
 namespace optolink {
 
 namespace {
+// Quoted: a spreadsheet that also splits on commas (LibreOffice's import does by default) keeps the
+// number whole, and reads it as a number all the same.
 QByteArray decimal(double x, int decimales)
 {
-    return QByteArray::number(x, 'f', decimales).replace('.', ',');
+    return '"' + QByteArray::number(x, 'f', decimales).replace('.', ',') + '"';
 }
 } // namespace
 

@@ -8,8 +8,8 @@
 namespace optolink {
 
 // A recording as a French spreadsheet opens it directly: UTF-8 with its mark, ";" between columns,
-// a decimal comma, the header "échantillon;t (s);U (V)", then one line per sample (its index, its
-// instant from the first sample, its voltage).
+// a decimal comma (the decimals quoted), the header "échantillon;t (s);U (V)", then one line per
+// sample (its index, its instant from the first sample, its voltage).
 QByteArray texte_csv(std::span<const int> niveaux, double periode_s);
 
 // Writes it; the reason in French when it could not, empty on success.

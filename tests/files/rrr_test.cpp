@@ -151,6 +151,7 @@ TEST(Csv, UneLigneParEchantillonAvecLaVirguleDecimale)
     const QByteArray texte = f.readAll();
     ASSERT_TRUE(texte.startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(QString::fromUtf8(texte.mid(3)).split(QStringLiteral("\r\n")),
-              (QStringList{"échantillon;t (s);U (V)", "0;0,0000;0,000", "1;0,0013;4,000", "2;0,0026;20,000", ""}));
+              (QStringList{"échantillon;t (s);U (V)", R"(0;"0,0000";"0,000")", R"(1;"0,0013";"4,000")",
+                           R"(2;"0,0026";"20,000")", ""}));
     EXPECT_NE(ecrire_csv(dossier.filePath("absent/signal.csv"), std::vector<int>{1}, 0.0013), "");
 }
