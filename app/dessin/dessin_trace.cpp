@@ -116,6 +116,8 @@ struct Repere {
 // the samples, on a white ground so that it reads over the trace.
 void dessiner_curseurs(QPainter& p, const Repere& r, const QRectF& trace, const Trace& t, const Curseurs& c)
 {
+    if (!c.t1_s && !c.t2_s)
+        return;
     p.save();
     p.setPen(QPen(couleur_curseur, 1.5, Qt::DashLine));
     const QFontMetricsF fm(p.font());
