@@ -1,9 +1,9 @@
+#include "app/decodage/decodage_cli.h"
 #include "app/dessin/axes.h"
 #include "app/dessin/dessin_trace.h"
 #include "app/dessin/image_trace.h"
 #include "fast/trace_reception.h"
 #include "app/qt/vue_trace.h"
-#include "tools/decode/decodage_cli.h"
 
 #include "ecran_qt.h"
 #include "tests/fast/synthese.h"
