@@ -4,7 +4,8 @@
 
 #include "app/perte_liaison.h"
 #include "fast/recepteur_morse_rapide.h"
-#include "tools/bench/station_reelle.h"
+#include "sim/postes/reels/processeur.h"
+#include "sim/postes/reels/station_reelle.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

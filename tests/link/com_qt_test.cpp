@@ -1,6 +1,6 @@
 #include "link/qt/ports_systeme.h"
 #include "sim/bench/banc_reel.h"
-#include "tools/bench/poste_reel.h"
+#include "sim/postes/reels/poste_reel.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
