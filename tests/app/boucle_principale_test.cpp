@@ -1,7 +1,7 @@
 #include "app/boucle_principale.h"
 #include "app/menus.h"
 
-#include "tests/app/station_factice.h"
+#include "sim/postes/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "app/qt/feuillelumicode1.h"
 #include "files/qt/dialogue_fichier.h"
 
+#include "sim/postes/station_virtuelle.h"
 #include "tests/app/ecran_qt.h"
-#include "tests/app/station_factice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,6 @@
 #include "app/demarrage.h"
 
-#include "tests/app/boites_scriptees.h"
-#include "tests/app/station_banc.h"
-#include "tests/app/station_factice.h"
+#include "sim/postes/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 

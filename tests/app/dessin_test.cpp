@@ -1,3 +1,4 @@
+#include "app/decodage/decodage_cli.h"
 #include "app/dessin/axes.h"
 #include "app/dessin/compte_rendu.h"
 #include "app/dessin/curseurs.h"
@@ -5,7 +6,6 @@
 #include "app/dessin/image_trace.h"
 #include "fast/trace_reception.h"
 #include "app/qt/vue_trace.h"
-#include "tools/decode/decodage_cli.h"
 
 #include "ecran_qt.h"
 #include "tests/fast/synthese.h"

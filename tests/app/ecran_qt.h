@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/application_qt.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -16,20 +18,9 @@
 
 namespace optolink::essai {
 
-// Tests with widgets: one application for the whole test program, on the platform it is given
-// (offscreen under ctest).
+// Tests with widgets.
 struct Ecran : ::testing::Test {
-    static void SetUpTestSuite()
-    {
-        // The application lives until the process ends: destroyed among the statics at exit, it
-        // would outlive the devices of simulated keys and clicks and the thread storage of Qt that
-        // its last windows need.
-        static int argc = 1;
-        static char nom[] = "test_qt";
-        static char* argv[] = {nom, nullptr};
-        static QApplication* application = new QApplication(argc, argv);
-        (void)application;
-    }
+    static void SetUpTestSuite() { application_de_test<QApplication>(); }
 };
 
 inline QString taille_px(QSize s) { return QString("%1 × %2 px").arg(s.width()).arg(s.height()); }

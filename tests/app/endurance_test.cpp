@@ -4,7 +4,7 @@
 
 #include "app/boucle_principale.h"
 #include "app/menus.h"
-#include "postes_simules.h"
+#include "sim/postes/postes_simules.h"
 
 #include <gtest/gtest.h>
 

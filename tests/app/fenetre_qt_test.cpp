@@ -4,9 +4,8 @@
 #include "app/qt/boites_qt.h"
 #include "app/qt/feuillelumicode1.h"
 
+#include "sim/postes/station_virtuelle.h"
 #include "tests/app/ecran_qt.h"
-#include "tests/app/station_banc.h"
-#include "tests/app/station_factice.h"
 
 #include <gtest/gtest.h>
 

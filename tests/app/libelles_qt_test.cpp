@@ -10,9 +10,8 @@
 #include "app/qt/bouton_qt.h"
 #include "app/qt/feuillelumicode1.h"
 
+#include "sim/postes/station_virtuelle.h"
 #include "tests/app/ecran_qt.h"
-#include "tests/app/station_banc.h"
-#include "tests/app/station_factice.h"
 
 #include <QFontInfo>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "codings/envoi_lent.h"
 #include "codings/reception_lente.h"
-#include "tests/app/station_factice.h"
+#include "sim/postes/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 

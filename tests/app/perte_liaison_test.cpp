@@ -1,7 +1,6 @@
 #include "app/perte_liaison.h"
 
-#include "tests/app/boites_scriptees.h"
-#include "tests/app/station_banc.h"
+#include "sim/postes/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "postes_simules.h"
+#include "sim/postes/postes_simules.h"
 
 #include <gtest/gtest.h>
 

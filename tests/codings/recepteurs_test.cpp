@@ -1,4 +1,4 @@
-#include "postes_simules.h"
+#include "sim/postes/postes_simules.h"
 #include "verifications.h"
 
 #include "codings/recepteur_binaire.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "impression.h"
-#include "postes_simules.h"
+#include "sim/postes/postes_simules.h"
 
 #include <gtest/gtest.h>
 

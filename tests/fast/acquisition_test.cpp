@@ -1,8 +1,7 @@
 #include "fast/acquisition.h"
 
-#include "postes_simules.h"
-#include "sim/temps_virtuel.h"
-#include "tests/link/com_scriptee.h"
+#include "sim/postes/com_scriptee.h"
+#include "sim/postes/station_virtuelle.h"
 
 #include "synthese.h"
 
@@ -14,20 +13,11 @@ using namespace optolink::essai;
 namespace {
 
 // One station on a port whose replies the test writes, in virtual time.
-struct StationScriptee {
-    sim::TempsVirtuel temps;
-    sim::TempsVirtuel::Acteur& acteur = temps.acteur("B");
-    std::unique_ptr<Minuterie> minuterie = acteur.nouvelle_minuterie();
-    ComScriptee com;
-    BoitesMuettes boites;
-    Poste poste{acteur, acteur, *minuterie, com, boites};
+struct StationScriptee : StationVirtuelle<ComScriptee> {
     Telechargement t{};
 
     StationScriptee() { com.setPortOpen(true); }
-    void telecharger()
-    {
-        ASSERT_TRUE(temps.executer({{&acteur, [this] { t = acquisition_rapide(poste); }}}, 100));
-    }
+    void telecharger() { ASSERT_TRUE(executer([this] { t = acquisition_rapide(poste); }, 100)); }
 };
 
 } // namespace

@@ -4,9 +4,10 @@
 
 #include "app/perte_liaison.h"
 #include "fast/recepteur_morse_rapide.h"
-#include "tools/bench/station_reelle.h"
+#include "sim/postes/reels/processeur.h"
+#include "sim/postes/reels/station_reelle.h"
+#include "tests/application_qt.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -23,16 +24,7 @@ namespace {
 constexpr int port_a = 87;
 constexpr int port_b = 88;
 
-struct DebranchementReel : ::testing::Test {
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char nom[] = "test_debranchement_reel";
-        static char* argv[] = {nom, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
-    }
-
+struct DebranchementReel : essai::ApplicationQt {
     QTemporaryDir dossier;
     QProcess banc;
 

@@ -2,8 +2,8 @@
 
 #include "fast/binaire_rapide.h"
 #include "fast/morse_rapide.h"
+#include "sim/postes/station_virtuelle.h"
 #include "synthese.h"
-#include "tests/app/station_factice.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "postes_simules.h"
+#include "sim/postes/postes_simules.h"
 
 #include "fast/emetteur_binaire_rapide.h"
 #include "app/menus.h"
@@ -17,26 +17,19 @@ namespace {
 
 // A sender alone on the bench, on a clock whose every reading takes pas_lecture_s: the
 // calibration loop counts 1 / pas_lecture_s passes in its second.
-struct Emetteur {
-    sim::TempsVirtuel temps;
-    sim::Banc banc{temps, {}};
-    sim::ComSimule com{banc.interface(0), temps};
-    sim::TempsVirtuel::Acteur& acteur = temps.acteur("A");
-    std::unique_ptr<Minuterie> minuterie = acteur.nouvelle_minuterie();
-    BoitesMuettes boites;
-    Poste poste{acteur, acteur, *minuterie, com, boites};
-
-    explicit Emetteur(double pas_lecture_s) : temps(pas_lecture_s) {}
+struct Emetteur : StationVirtuelle<> {
+    explicit Emetteur(double pas_lecture_s) : StationVirtuelle({.pas_lecture_s = pas_lecture_s}) {}
 
     // Lengths of the light and dark periods after the start mark and its gap.
     std::vector<double> envoyer(const Routine& envoi, const QString& texte)
     {
-        EXPECT_TRUE(temps.executer({{&acteur, [&] {
-                                        demarrer(poste, "mr", 1, 30);
-                                        poste.fenetre.Texte1.Text = texte;
-                                        envoi(poste);
-                                    }}},
-                                   100));
+        EXPECT_TRUE(executer(
+            [&] {
+                demarrer(poste, "mr", 1, 30);
+                poste.fenetre.Texte1.Text = texte;
+                envoi(poste);
+            },
+            100));
         std::vector<double> durees = durees_laser(banc.interface(0));
         return {durees.begin() + 2, durees.end()};
     }

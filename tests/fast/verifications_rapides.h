@@ -1,6 +1,6 @@
 #pragma once
 
-#include "echange_rapide.h"
+#include "sim/postes/echange_rapide.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "files/qt/dialogue_fichier.h"
+#include "sim/postes/station_virtuelle.h"
 #include "tests/app/ecran_qt.h"
-#include "tests/app/station_factice.h"
 #include "tests/fast/synthese.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "link/liaison.h"
-#include "tests/link/com_scriptee.h"
+#include "sim/postes/com_scriptee.h"
 
 #include <cmath>
 #include <cstddef>
@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 using namespace optolink;
+using essai::ComScriptee;
 
 namespace {
 struct HorlogeArretee final : Horloge {

@@ -3,9 +3,8 @@
 #include "fast/decoupeur_mesures.h"
 #include "fast/morse_rapide.h"
 #include "reglages_telechargement.h"
-#include "sim/temps_virtuel.h"
-#include "tests/codings/postes_simules.h"
-#include "tests/link/com_scriptee.h"
+#include "sim/postes/com_scriptee.h"
+#include "sim/postes/station_virtuelle.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -21,12 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const QByteArrayView entree(donnees, static_cast<qsizetype>(taille));
     const ReglagesTelechargement reglages = ReglagesTelechargement::lire(entree);
 
-    sim::TempsVirtuel temps;
-    sim::TempsVirtuel::Acteur& acteur = temps.acteur("B");
-    const std::unique_ptr<Minuterie> minuterie = acteur.nouvelle_minuterie();
-    ComScriptee com;
-    essai::BoitesMuettes boites;
-    Poste poste{acteur, acteur, *minuterie, com, boites};
+    essai::StationVirtuelle<essai::ComScriptee> station;
+    essai::ComScriptee& com = station.com;
+    Poste& poste = station.poste;
     Etat& etat = poste.etat;
     etat.nbmesuresmax = reglages.nbmesuresmax;
     etat.modevitesse = reglages.modevitesse;

@@ -1,8 +1,8 @@
 #include "link/qt/ports_systeme.h"
 #include "sim/bench/banc_reel.h"
-#include "tools/bench/poste_reel.h"
+#include "sim/postes/reels/poste_reel.h"
+#include "tests/application_qt.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,16 +22,7 @@ constexpr int port_a = 61;
 constexpr int port_b = 62;
 
 // A station on the real event loop, its interface on the bench served in the same process.
-struct ComQtSurBanc : ::testing::Test {
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char nom[] = "test_com_qt";
-        static char* argv[] = {nom, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
-    }
-
+struct ComQtSurBanc : essai::ApplicationQt {
     QTemporaryDir dossier;
     std::unique_ptr<BancReel> banc;
     mesures::PosteReel poste{port_a};

@@ -1,9 +1,10 @@
-#include "com_scriptee.h"
 #include "link/liaison.h"
+#include "sim/postes/com_scriptee.h"
 
 #include <gtest/gtest.h>
 
 using namespace optolink;
+using essai::ComScriptee;
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include <QCoreApplication>
+#include "tests/application_qt.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -12,16 +13,7 @@ namespace {
 
 // optolink-bench as the user runs it: it publishes its ports, says which numbers to type,
 // and removes its ports when told to stop.
-struct BancProgramme : ::testing::Test {
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char nom[] = "test_banc_programme";
-        static char* argv[] = {nom, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
-    }
-
+struct BancProgramme : optolink::essai::ApplicationQt {
     QTemporaryDir dossier;
     QProcess banc;
 

@@ -9,7 +9,8 @@
 #include "banc_en_fil.h"
 #include "fast/recepteur_morse_rapide.h"
 #include "link/qt/ports_systeme.h"
-#include "station_reelle.h"
+#include "sim/postes/reels/processeur.h"
+#include "sim/postes/reels/station_reelle.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 #include "banc_en_fil.h"
 #include "mesures_rapides.h"
-#include "station_reelle.h"
+#include "sim/postes/reels/processeur.h"
+#include "sim/postes/reels/station_reelle.h"
 
 #include "fast/recepteur_morse_rapide.h"
 #include "link/interface.h"

@@ -1,6 +1,6 @@
 #include "mesures.h"
-#include "poste_reel.h"
-#include "processeur.h"
+#include "sim/postes/reels/processeur.h"
+#include "sim/postes/reels/poste_reel.h"
 
 #include <QCoreApplication>
 

@@ -4,8 +4,8 @@
 //
 // optolink-bench-lent [messages per cell, 10 by default] [--details: each failure on stderr]
 
-#include "deux_fils.h"
-#include "postes_simules.h"
+#include "sim/postes/postes_simules.h"
+#include "tools/deux_fils.h"
 
 #include <QStringList>
 

@@ -8,9 +8,9 @@
 // optolink-bench-rapide [messages per cell, 10 by default] [--echanges | --enregistrements]
 //                       [--details: each failure on stderr]
 
-#include "deux_fils.h"
-#include "echange_rapide.h"
-#include "synthese.h"
+#include "sim/postes/echange_rapide.h"
+#include "sim/postes/synthese.h"
+#include "tools/deux_fils.h"
 
 #include "fast/binaire_rapide.h"
 #include "fast/morse_rapide.h"

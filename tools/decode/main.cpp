@@ -1,4 +1,4 @@
-#include "tools/decode/decodage_cli.h"
+#include "app/decodage/decodage_cli.h"
 
 #include <QGuiApplication>
 

@@ -4,7 +4,7 @@
 //
 // optolink-exemples DOSSIER
 
-#include "echange_rapide.h"
+#include "sim/postes/echange_rapide.h"
 
 #include "files/rrr.h"
 

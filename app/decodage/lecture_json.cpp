@@ -1,4 +1,4 @@
-#include "tools/decode/lecture_json.h"
+#include "app/decodage/lecture_json.h"
 
 #include <QJsonArray>
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/poste/boites.h"
 #include "app/poste/poste.h"
 #include "sim/banc.h"
 #include "sim/com_simule.h"
+#include "sim/postes/boites_muettes.h"
+#include "sim/postes/station_virtuelle.h"
 #include "sim/temps_virtuel.h"
 
 #include <QString>
@@ -15,18 +16,6 @@
 #include <vector>
 
 namespace optolink::essai {
-
-// No box is shown by the codings; any that were would be answered OK, and are kept (title, text).
-class BoitesMuettes final : public Boites {
-public:
-    Reponse message(const QString& titre, const QString& texte, bool) override
-    {
-        montrees.emplace_back(titre, texte);
-        return Reponse::OK;
-    }
-    QString saisie(const QString&, const QString&, const QString&) override { return {}; }
-    std::vector<std::pair<QString, QString>> montrees;
-};
 
 using Routine = std::function<void(Poste&)>;
 
@@ -90,9 +79,9 @@ std::vector<double> durees_laser(const sim::InterfaceSimulee& interface);
 // after more than 1 s, Texte1 empty, Texte2 locked, font 16, the given coding and speed.
 void demarrer(Poste& poste, const QString& typecodage, double dureebit, int intervalle_ms);
 
-// One station whose reading is scripted exactly (clock reads take no time, the timer reads
-// nothing): light is 5 V, dark 0 V, the threshold 1 V.
-class PosteScripte {
+// Station B of a bench, whose reading is scripted exactly (clock reads take no time, the timer
+// reads nothing): light is 5 V, dark 0 V, the threshold 1 V.
+class PosteScripte : public StationVirtuelle<sim::ComSimule> {
 public:
     static constexpr double noir_v = 0;
     static constexpr double seuil_v = 1;
@@ -106,15 +95,6 @@ public:
     double signal(double debut_s, std::initializer_list<double> durees);
     // Runs the receive-wait routine until fin_s.
     void recevoir(const Routine& attendre, double fin_s);
-
-    sim::TempsVirtuel temps{0.0};
-    sim::ReglagesLumiere reglages;
-    sim::Banc banc{temps, reglages};
-    sim::ComSimule com{banc.interface(1), temps};
-    sim::TempsVirtuel::Acteur& acteur;
-    std::unique_ptr<Minuterie> minuterie;
-    BoitesMuettes boites;
-    Poste poste;
 };
 
 } // namespace optolink::essai

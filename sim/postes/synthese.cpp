@@ -1,4 +1,4 @@
-#include "synthese.h"
+#include "sim/postes/synthese.h"
 
 #include "codings/abreviations.h"
 #include "codings/morse.h"
@@ -88,26 +88,6 @@ std::vector<int> SignalTemps::echantillons(double periode_s, int nbmesuresmax, d
 int Reglage::echantillons(double duree_s) const
 {
     return static_cast<int>(std::lround(duree_s / periode_s));
-}
-
-Reglage Cas::reglage() const
-{
-    Reglage r;
-    r.periode_s = periode_s;
-    r.dureebit = dureebit;
-    return r;
-}
-
-std::vector<Cas> cas_courants()
-{
-    return {{0.0013, 1, 6400, {}}, {0.0008, 0.5, 6400, {10, 45, 3}}, {0.0005, 1.0 / 3, 12800, {0, 99, 0}},
-            {0.0013, 1, 12800, {20, 70, 2}}};
-}
-
-std::string nom_cas(const testing::TestParamInfo<Cas>& info)
-{
-    const Cas& c = info.param;
-    return "Periode" + std::to_string(std::lround(c.periode_s * 1e6)) + "us_" + std::to_string(c.nbmesuresmax) + "Mesures";
 }
 
 namespace {

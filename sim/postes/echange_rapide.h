@@ -1,6 +1,6 @@
 #pragma once
 
-#include "postes_simules.h"
+#include "sim/postes/postes_simules.h"
 
 #include <QString>
 

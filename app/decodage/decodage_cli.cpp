@@ -1,15 +1,15 @@
-#include "tools/decode/decodage_cli.h"
+#include "app/decodage/decodage_cli.h"
 
+#include "app/decodage/lecture_json.h"
 #include "app/dessin/compte_rendu.h"
 #include "app/dessin/dessin_trace.h"
 #include "app/dessin/image_trace.h"
 #include "app/poste/etat.h"
+#include "fast/bilan.h"
 #include "fast/echantillons.h"
 #include "fast/trace_reception.h"
-#include "fast/bilan.h"
 #include "files/csv.h"
 #include "files/rrr.h"
-#include "tools/decode/lecture_json.h"
 #include "link/nombres.h"
 #include "optolink/version.h"
 

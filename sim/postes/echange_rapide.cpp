@@ -1,4 +1,4 @@
-#include "echange_rapide.h"
+#include "sim/postes/echange_rapide.h"
 
 #include "codings/morse.h"
 

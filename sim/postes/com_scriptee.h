@@ -4,9 +4,13 @@
 
 #include <QByteArrayList>
 
+#include <algorithm>
+
+namespace optolink::essai {
+
 // A serial port whose replies the test writes itself: it keeps every write and hands out
 // the text given to it, subject to the input length.
-class ComScriptee final : public optolink::Com {
+class ComScriptee final : public Com {
 public:
     void setCommPort(int numero) override { numero_ = numero; }
     int commPort() const override { return numero_; }
@@ -39,3 +43,5 @@ private:
     bool ouvert_ = false;
     int longueur_ = 0;
 };
+
+} // namespace optolink::essai

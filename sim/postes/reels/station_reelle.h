@@ -5,9 +5,7 @@
 #include "link/qt/com_qt.h"
 #include "link/qt/horloge_qt.h"
 #include "link/qt/minuterie_qt.h"
-#include "postes_simules.h"
-#include "processeur.h"
-
+#include "sim/postes/boites_muettes.h"
 
 namespace optolink::mesures {
 

@@ -1,4 +1,4 @@
-#include "postes_simules.h"
+#include "sim/postes/postes_simules.h"
 
 #include "codings/emetteur_binaire.h"
 #include "codings/emetteur_morse.h"
@@ -100,9 +100,7 @@ DeuxPostes::Echange DeuxPostes::echanger(const Codage& codage, const QString& te
 }
 
 PosteScripte::PosteScripte(const QString& typecodage, double dureebit)
-    : acteur(temps.acteur("B")),
-      minuterie(acteur.nouvelle_minuterie()),
-      poste(acteur, acteur, *minuterie, com, boites)
+    : StationVirtuelle({.pas_lecture_s = 0.0, .interface = 1})
 {
     minuterie->surTic([] {});
     poste.etat.typecodage = typecodage;
