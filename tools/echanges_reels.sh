@@ -2,11 +2,12 @@
 # Real-time exchanges between two program processes over optolink-bench, under Xvfb, as the
 # end-to-end test runs them, repeated: prints how many arrive exactly, for each coding.
 #
-# usage: tools/echanges_reels.sh [-n FOIS] [--charge] [--usb] [--programme DOSSIER] [--journaux DOSSIER]
-#                               [CODAGE…]
+# usage: tools/echanges_reels.sh [-n FOIS] [--charge] [--usb] [--carte A|B|AB] [--programme DOSSIER]
+#                               [--journaux DOSSIER] [CODAGE…]
 #   -n FOIS            exchanges per coding (10 by default)
 #   --charge           two processes keep both cores busy at normal priority meanwhile
 #   --usb              the bench models USB links (optolink-bench --usb)
+#   --carte X          simulated boards in place of the interfaces A, B or both (optolink-bench --carte)
 #   --programme DOSSIER  where optolink and optolink-bench are (build/default/bin by default)
 #   --journaux DOSSIER   keeps, for each exchange that failed, its output with the bench's journal
 #                        and a picture of the receiver's signal window
@@ -19,13 +20,15 @@ while [ $# -gt 0 ]; do
     case $1 in
     -n) fois=$2; shift ;;
     --charge) charge=1 ;;
-    --usb) BANC_OPTIONS="--usb" ;;
+    --usb) BANC_OPTIONS="$BANC_OPTIONS --usb" ;;
+    --carte) BANC_OPTIONS="$BANC_OPTIONS --carte $2"; shift ;;
     --programme) bin=$2; shift ;;
     --journaux) journaux=$2; shift; mkdir -p "$journaux" ;;
     *) codages+=("$1") ;;
     esac
     shift
 done
+BANC_OPTIONS=${BANC_OPTIONS# }
 [ ${#codages[@]} -gt 0 ] || codages=(morse-rapide binaire-rapide)
 
 charges=()

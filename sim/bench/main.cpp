@@ -1,13 +1,17 @@
-// optolink-bench: two simulated interfaces facing each other, served on pseudo-terminals and
-// reachable from the program by their port numbers.
+// optolink-bench: two simulated interfaces (or boards) facing each other, served on
+// pseudo-terminals and reachable from the program by their port numbers.
 
 #include "link/qt/ports_systeme.h"
 #include "optolink/version.h"
 #include "sim/bench/arret_propre.h"
 #include "sim/bench/banc_reel.h"
+#ifdef OPTOLINK_BANC_CARTE
+#include "sim/carte/interface_carte.h"
+#endif
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <optional>
@@ -33,6 +37,15 @@ const char* const aide =
     "  --derive V             lumière ambiante : amplitude d'une lente variation (par défaut 0)\n"
     "  --periode-derive S     période de cette variation en secondes (0 : décalage fixe de V)\n"
     "  --graine N             graine du bruit et des pannes, pour les rejouer (par défaut 1)\n"
+    "\n"
+    "Carte Arduino simulée, sur demande :\n"
+    "  --carte X              A, B ou AB : une carte Arduino Mega 2560 remplace l'interface A, B\n"
+    "                         ou les deux. Son micrologiciel (share/optolink/carte) tourne sur un\n"
+    "                         ATmega2560 simulé à 16 MHz ; la lumière, le journal et --usb (le port\n"
+    "                         USB de la carte) restent ceux du banc. La carte simulée est celle\n"
+    "                         dont la remise à zéro automatique est neutralisée (condensateur de\n"
+    "                         10 µF ou stty -hupcl, voir carte-arduino.md) : l'ouverture du port\n"
+    "                         ne la relance pas. Les pannes ne s'appliquent qu'aux interfaces.\n"
     "\n"
     "Liaison USB (interface USB, ou adaptateur USB-série), sur demande :\n"
     "  --usb                  les octets de l'ordinateur atteignent l'interface au début d'une\n"
@@ -106,6 +119,36 @@ bool lire_usb(const QCommandLineParser& p, std::optional<ReglagesUsb>& usb)
     return true;
 }
 
+// The ends that are boards: --carte A, B or AB; false with a message on stderr when the option is wrong.
+bool lire_cartes(const QCommandLineParser& p, std::array<bool, 2>& cartes)
+{
+    cartes = {false, false};
+    if (!p.isSet(QStringLiteral("carte")))
+        return true;
+    const QString valeur = p.value(QStringLiteral("carte")).toUpper();
+    if (valeur != u"A" && valeur != u"B" && valeur != u"AB" && valeur != u"BA") {
+        std::fprintf(stderr, "--carte attend A, B ou AB\n");
+        return false;
+    }
+    cartes = {valeur.contains(u'A'), valeur.contains(u'B')};
+#ifndef OPTOLINK_BANC_CARTE
+    std::fprintf(stderr, "--carte : ce banc a été construit sans carte simulée (avr-gcc ou simavr absent)\n");
+    return false;
+#else
+    return true;
+#endif
+}
+
+#ifdef OPTOLINK_BANC_CARTE
+// The firmware installed beside the bench, or the one of the build it comes from.
+std::string micrologiciel()
+{
+    const QString installe =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/optolink/carte/optolink-carte.elf");
+    return QFileInfo::exists(installe) ? installe.toStdString() : std::string(OPTOLINK_CARTE_ELF);
+}
+#endif
+
 // The fault asked for on the command line, and the interfaces it strikes; false with a message on
 // stderr when an option is wrong.
 bool lire_panne(const QCommandLineParser& p, std::optional<Panne>& panne, std::array<bool, 2>& frappees)
@@ -147,7 +190,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser p;
-    for (const char* nom : {"ports", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine", "panne",
+    for (const char* nom : {"ports", "carte", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine", "panne",
                             "usb-latence", "usb-hote", "panne-interface", "panne-debut", "panne-apres-octets", "panne-taux", "panne-delai"})
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
@@ -196,9 +239,33 @@ int main(int argc, char** argv)
     std::optional<ReglagesUsb> usb;
     if (!lire_usb(p, usb))
         return 2;
+    std::array<bool, 2> cartes{};
+    if (!lire_cartes(p, cartes))
+        return 2;
+    if (panne && ((frappees[0] && cartes[0]) || (frappees[1] && cartes[1]))) {
+        std::fprintf(stderr, "--panne ne s'applique qu'aux interfaces simulées, pas aux cartes : "
+                             "choisir l'interface avec --panne-interface\n");
+        return 2;
+    }
 
+    std::array<BancReel::FabriqueCarte, 2> fabriques;
+#ifdef OPTOLINK_BANC_CARTE
+    for (int rang = 0; rang < 2; ++rang) {
+        if (cartes[rang])
+            fabriques[rang] = [](Ordonnanceur& temps, const QString& nom, std::function<double(double)> tension_v) {
+                return std::make_unique<InterfaceCarte>(temps, nom, micrologiciel(), std::move(tension_v));
+            };
+    }
+#endif
     quitter_sur_signal();
-    BancReel banc(reglages, numeros, dossier_banc());
+    std::unique_ptr<BancReel> cree;
+    try {
+        cree = std::make_unique<BancReel>(reglages, numeros, dossier_banc(), fabriques);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Banc impossible à démarrer. Carte simulée : %s\n", e.what());
+        return 1;
+    }
+    BancReel& banc = *cree;
     if (!banc.erreur().isEmpty()) {
         std::fprintf(stderr, "Banc impossible à démarrer. %s\n", qPrintable(banc.erreur()));
         return 1;
@@ -206,8 +273,9 @@ int main(int argc, char** argv)
     const char* const noms[] = {"A", "B"};
     ecrire(QStringLiteral("Banc optique simulé prêt : le laser de A éclaire la photodiode de B, et inversement.\n"));
     for (int rang = 0; rang < 2; ++rang) {
-        ecrire(QStringLiteral("  Interface %1 : répondre %2 au numéro de port (%3 -> %4)\n")
-                   .arg(QLatin1String(noms[rang]))
+        ecrire(QStringLiteral("  %1 %2 : répondre %3 au numéro de port (%4 -> %5)\n")
+                   .arg(banc.carte(rang) ? QStringLiteral("Carte") : QStringLiteral("Interface"),
+                        QLatin1String(noms[rang]))
                    .arg(banc.port(rang).numero())
                    .arg(banc.port(rang).lien(), banc.port(rang).chemin_pseudo_terminal()));
     }
@@ -215,7 +283,7 @@ int main(int argc, char** argv)
         for (int rang = 0; rang < 2; ++rang) {
             ReglagesUsb r = *usb;
             r.graine = reglages.graine + static_cast<std::uint32_t>(rang);
-            banc.interface(rang).regler_usb(r);
+            banc.extremite(rang).regler_usb(r);
         }
         ecrire(QStringLiteral("  Liaison USB : trames de 1 ms, délai de l'ordinateur de %1 à %2 ms, latence %3 ms\n")
                    .arg(usb->delai_hote_min_s * 1000)
@@ -235,11 +303,14 @@ int main(int argc, char** argv)
                        .arg(panne->apres_octets));
         }
     }
+    if (cartes[0] || cartes[1])
+        ecrire(QStringLiteral("  Carte Arduino Mega 2560 simulée (ATmega2560 à 16 MHz), remise à zéro automatique "
+                              "neutralisée : l'ouverture du port ne la relance pas\n"));
     ecrire(QStringLiteral("Ctrl-C pour arrêter.\n"));
     if (p.isSet(QStringLiteral("journal"))) {
         for (int rang = 0; rang < 2; ++rang) {
             const QString nom = QLatin1String(noms[rang]);
-            banc.interface(rang).surChangementLaser([nom](const ChangementLaser& c) {
+            banc.extremite(rang).surChangementLaser([nom](const ChangementLaser& c) {
                 ecrire(QStringLiteral("%1 s  laser %2 %3\n")
                            .arg(c.instant_s, 12, 'f', 6)
                            .arg(nom, c.allume ? QStringLiteral("allumé") : QStringLiteral("éteint")));

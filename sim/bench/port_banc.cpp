@@ -11,7 +11,7 @@
 
 namespace optolink::sim {
 
-PortBanc::PortBanc(InterfaceSimulee& interface, int numero, const QString& dossier)
+PortBanc::PortBanc(Extremite& interface, int numero, const QString& dossier)
     : interface_(interface), numero_(numero)
 {
     if (!pty_.ouvert()) {

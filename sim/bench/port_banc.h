@@ -1,7 +1,7 @@
 #pragma once
 
 #include "sim/bench/pseudo_terminal.h"
-#include "sim/interface_simulee.h"
+#include "sim/extremite.h"
 
 #include <QSocketNotifier>
 #include <QString>
@@ -10,12 +10,13 @@
 
 namespace optolink::sim {
 
-// One simulated interface served on a pseudo-terminal and published as port number n: the link
-// <dossier>/COM<n> points to the pseudo-terminal for as long as this object lives, or until the
-// interface vanishes by a fault: the port is then withdrawn as an unplugged device is.
+// One end of the bench (a simulated interface or board) served on a pseudo-terminal and published as
+// port number n: the link <dossier>/COM<n> points to the pseudo-terminal for as long as this object
+// lives, or until the interface vanishes by a fault: the port is then withdrawn as an unplugged
+// device is.
 class PortBanc {
 public:
-    PortBanc(InterfaceSimulee& interface, int numero, const QString& dossier);
+    PortBanc(Extremite& interface, int numero, const QString& dossier);
     ~PortBanc();
     PortBanc(const PortBanc&) = delete;
     PortBanc& operator=(const PortBanc&) = delete;
@@ -31,7 +32,7 @@ private:
     void lire();
     void retirer();
 
-    InterfaceSimulee& interface_;
+    Extremite& interface_;
     int numero_;
     PseudoTerminal pty_;
     QString lien_;

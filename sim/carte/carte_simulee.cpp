@@ -191,6 +191,8 @@ void CarteSimulee::sur_octet_sortant(avr_irq_t*, std::uint32_t valeur, void* moi
     const std::uint64_t fin = debut + carte->cycles_par_octet();
     carte->libre_montante_ = fin;
     const char octet = static_cast<char>(valeur);
+    if (carte->depart_)
+        carte->depart_(carte->instant_s(fin), octet);
     carte->programmer(fin, [carte, fin, octet] {
         if (carte->octet_)
             carte->octet_(carte->instant_s(fin), octet);

@@ -57,6 +57,10 @@ public:
 
     // Each byte the chip sends, when its last bit reaches the computer.
     void surOctet(std::function<void(double instant_s, char octet)> action) { octet_ = std::move(action); }
+    // Each byte the moment the chip starts sending it, with the instant its last bit will reach the
+    // computer: a caller that lets the chip run up to a character behind the clock still hands the
+    // byte over at its own instant.
+    void surDepart(std::function<void(double arrivee_s, char octet)> action) { depart_ = std::move(action); }
     // Each change of the laser pin.
     void surLaser(std::function<void(double instant_s, bool allume)> action) { laser_ = std::move(action); }
     // Each conversion of A0, at the instant the converter takes the voltage.
@@ -88,6 +92,7 @@ private:
     avr_irq_t* entree_uart_ = nullptr;
     avr_irq_t* entree_a0_ = nullptr;
     std::function<void(double, char)> octet_;
+    std::function<void(double, char)> depart_;
     std::function<void(double, bool)> laser_;
     std::function<void(double, double)> conversion_;
     bool laser_allume_ = false;

@@ -47,6 +47,25 @@ decode() { optolink-decode "$1" "$exemples/$2" | sed 's/ *$//'; }
 [ "$(decode --morse morse-rapide-30s.rrr)" = "bonjour la classe" ] || echec "exemple morse-rapide-30s.rrr"
 [ "$(decode --binaire binaire-rapide-ete.rrr)" = "Été 25 €" ] || echec "exemple binaire-rapide-ete.rrr"
 
+# The board's firmware, when the build made it (avr-gcc present): avrdude's file, the page that goes
+# with it, and the bench's simulated board starting from the installed ELF.
+if [ -f "$construction/firmware/optolink-carte.hex" ]; then
+    carte=/usr/share/optolink/carte
+    for fichier in optolink-carte.hex optolink-carte.elf carte-arduino.md carte-arduino-branchement.svg; do
+        [ -s "$carte/$fichier" ] || echec "$carte/$fichier absent du paquet"
+    done
+    cmp -s "$carte/optolink-carte.hex" "$construction/firmware/optolink-carte.hex" \
+        || echec "$carte/optolink-carte.hex n'est pas le micrologiciel construit"
+    head -1 "$carte/optolink-carte.hex" | grep -q '^:' || echec "$carte/optolink-carte.hex n'est pas au format Intel hex"
+    if grep -q '^SIMAVR_LIBRARY:FILEPATH=/' "$construction/CMakeCache.txt"; then
+        TMPDIR="$travail" optolink-bench --carte AB --ports 41001,41002 >"$travail/banc.log" 2>&1 &
+        banc=$!
+        for _ in $(seq 100); do grep -q "Ctrl-C" "$travail/banc.log" && break; sleep 0.1; done
+        kill "$banc"; wait "$banc" || true
+        grep -q "Carte B" "$travail/banc.log" || { cat "$travail/banc.log"; echec "optolink-bench --carte AB n'a pas démarré"; }
+    fi
+fi
+
 entree=/usr/share/applications/fr.optolink.optolink.desktop
 desktop-file-validate "$entree" || echec "desktop-file-validate $entree"
 icone=$(sed -n 's/^Icon=//p' "$entree")

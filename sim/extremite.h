@@ -1,0 +1,34 @@
+#pragma once
+
+#include "sim/adaptateur_usb.h"
+#include "sim/interface_simulee.h"
+
+#include <QByteArray>
+
+#include <functional>
+
+namespace optolink::sim {
+
+// One end of the bench as its port and the facing photodiode see it: a simulated interface, or a
+// board running its firmware, at the end of its line to the computer.
+class Extremite {
+public:
+    virtual ~Extremite() = default;
+
+    // What the computer writes.
+    virtual void envoyer(const QByteArray& octets) = 0;
+    // Receives each byte once it has crossed the line back to the computer.
+    virtual void surReponse(std::function<void(char)> action) = 0;
+    // Told when the end vanishes like an unplugged device; an end that cannot vanish never tells.
+    virtual void surDisparition(std::function<void()>) {}
+    // From now on the computer reaches the end through a USB link.
+    virtual void regler_usb(const ReglagesUsb& reglages) = 0;
+
+    // The laser at an instant of the world's time no later than now: what the facing photodiode
+    // received then. An end whose own time runs behind the world's catches up first.
+    virtual bool laser_allume_a(double instant_s) = 0;
+    // Every change of the laser's level.
+    virtual void surChangementLaser(std::function<void(const ChangementLaser&)> action) = 0;
+};
+
+} // namespace optolink::sim
