@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -108,11 +109,16 @@ TEST_F(Ecran, CollerCeQueContientLePressePapiersDansChaqueChampDeTexte)
         coller_partout(&dialogue, dialogue.objectName());
     }
 
-    // The signal window's own file dialogs, for a file to show.
-    FenetreSignal signal(s.poste, nullptr);
-    signal.show();
-    signal.choisir_fichier();
-    auto* choix = signal.findChild<QFileDialog*>();
+    // The signal window's own file dialogs, for a file to show: the main window's signal window,
+    // the only one a station has (it holds the station's reception hook).
+    FenetreSignal* signal = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = dynamic_cast<FenetreSignal*>(w))
+            signal = f;
+    ASSERT_NE(signal, nullptr);
+    signal->show();
+    signal->choisir_fichier();
+    auto* choix = signal->findChild<QFileDialog*>();
     ASSERT_NE(choix, nullptr);
     coller_partout(choix, "choix d'un fichier *.rrr");
     choix->reject();
