@@ -63,4 +63,49 @@ std::optional<Bilan> bilan(const Trace& trace)
     return b;
 }
 
+std::optional<Bilan> bilan_lent(std::span<const ImpulsionLente> impulsions, const QString& message, Codage codage,
+                                double dureebit, double periodemesure)
+{
+    const auto fin = std::ranges::find(impulsions, QStringLiteral("fin"), &ImpulsionLente::sorte);
+    const QString texte = message.trimmed();
+    if (impulsions.empty() || impulsions.front().sorte != u"début" || fin == impulsions.end() || texte.isEmpty())
+        return std::nullopt;
+    // In binary the end marker is first read as a run of nine ones, just before its "fin".
+    auto dernier = fin;
+    if (codage == Codage::binaire && dernier != impulsions.begin() + 1 && std::prev(dernier)->sorte.size() >= 9)
+        --dernier;
+    Bilan b;
+    double lumiere_s = 0;
+    double unites = 0; // dots or slots of light
+
+    double fin_s = -1;
+    for (auto i = impulsions.begin() + 1; i != dernier; ++i) {
+        const bool point = i->sorte == u".";
+        const bool uns = !i->sorte.isEmpty() && i->sorte.count(u'1') == i->sorte.size();
+        if (codage == Codage::morse ? !point && i->sorte != u"-" : !uns)
+            continue;
+        if (codage == Codage::morse) {
+            ++b.elements;
+            b.points += point ? 1 : 0;
+        }
+        // A slow dash lights 1 u where a dot lights 0.3 u.
+        lumiere_s += i->fin_s - i->debut_s;
+        unites += point ? 1 : uns ? static_cast<double>(i->sorte.size()) : 1 / 0.3;
+        fin_s = i->fin_s;
+    }
+    if (fin_s < 0 || unites == 0)
+        return std::nullopt;
+    b.caracteres = static_cast<int>(texte.size());
+    if (codage == Codage::binaire)
+        b.bits = 9 * static_cast<int>(std::ranges::count_if(texte, [](QChar c) { return c != u' '; }));
+    b.duree_s = fin_s - impulsions.front().debut_s;
+    b.unite_s = lumiere_s / unites;
+    b.debit_bauds = 1 / b.unite_s;
+    b.debit_caracteres_s = b.caracteres / b.duree_s;
+    b.debit_bits_s = 8 * b.debit_caracteres_s;
+    for (std::size_t i = 0; i < codages.size(); ++i)
+        b.theorique[i] = emission_prevue(codages[i], texte, dureebit, periodemesure);
+    return b;
+}
+
 } // namespace optolink

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/poste/signaux.h"
 #include "app/poste/trace.h"
 #include "fast/emission_prevue.h"
 
 #include <array>
 #include <optional>
+#include <span>
 
 namespace optolink {
 
@@ -30,5 +32,12 @@ double unite_apprise(const Trace& trace);
 
 // Nothing when the decoder learnt no unit or read no character.
 std::optional<Bilan> bilan(const Trace& trace);
+
+// The report of a slow reception from the pulses its receiver classified, from the start marker to
+// the end marker, and the message it showed: the duration runs from the start marker's rise to the
+// last light of the message, the unit is the mean light of a dot (Morse) or of a slot (binary), all
+// to the timer's tick. Nothing for a reception that did not reach its end marker.
+std::optional<Bilan> bilan_lent(std::span<const ImpulsionLente> impulsions, const QString& message, Codage codage,
+                                double dureebit, double periodemesure);
 
 } // namespace optolink

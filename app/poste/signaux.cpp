@@ -12,6 +12,9 @@ void Signaux::noter_tension(double t_s, double tension_v)
 void Signaux::noter_impulsion(double debut_s, double fin_s, const QString& sorte)
 {
     impulsions_.push_back({debut_s, fin_s, sorte});
+    if (sorte == u"début")
+        reception_lente_.clear();
+    reception_lente_.push_back({debut_s, fin_s, sorte});
     ++version_;
 }
 

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace optolink {
 
@@ -40,6 +41,8 @@ public:
 
     const std::deque<TensionLue>& tensions() const { return tensions_; }
     const std::deque<ImpulsionLente>& impulsions() const { return impulsions_; }
+    // Every pulse from the last start marker on, however old: the slow reception's report reads them.
+    const std::vector<ImpulsionLente>& derniere_reception_lente() const { return reception_lente_; }
     const std::optional<Trace>& dernier_enregistrement() const { return dernier_; }
     // Changes with every new reading or pulse, so that a view repaints only when needed.
     std::uint64_t version() const { return version_; }
@@ -51,6 +54,7 @@ private:
 
     std::deque<TensionLue> tensions_;
     std::deque<ImpulsionLente> impulsions_;
+    std::vector<ImpulsionLente> reception_lente_;
     std::optional<Trace> dernier_;
     std::uint64_t version_ = 0;
 };

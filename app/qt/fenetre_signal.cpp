@@ -51,7 +51,8 @@ QPushButton* bouton(const QString& texte, QWidget* parent, const char* nom)
 
 FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     : QWidget(parent, Qt::Window), poste_(poste), onglets_(new QTabWidget(this)), vue_trace_(new VueTrace),
-      vue_direct_(new VueDirect(poste)), codage_(new QComboBox), periode_(new QComboBox), bilan_(new QLabel)
+      vue_direct_(new VueDirect(poste)), codage_(new QComboBox), periode_(new QComboBox), bilan_(new QLabel),
+      bilan_lent_(new QLabel)
 {
     setObjectName(QStringLiteral("fenetre_signal"));
     setWindowTitle(QStringLiteral("Signal"));
@@ -89,7 +90,13 @@ FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
         "le déplacer · 1 ou 2 puis Ctrl+flèches : le régler d'un échantillon (Maj : dix) · E : sur le front · "
         "Suppr : effacer les curseurs")));
     onglets_->addTab(enregistrement, QStringLiteral("Enregistrement rapide"));
-    onglets_->addTab(vue_direct_, QStringLiteral("En direct (codages lents)"));
+    auto* direct = new QWidget;
+    auto* colonne_direct = new QVBoxLayout(direct);
+    colonne_direct->addWidget(vue_direct_, 1);
+    bilan_lent_->setObjectName(QStringLiteral("bilan_lent_signal"));
+    bilan_lent_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    colonne_direct->addWidget(bilan_lent_);
+    onglets_->addTab(direct, QStringLiteral("En direct (codages lents)"));
     auto* tout = new QVBoxLayout(this);
     tout->addWidget(onglets_);
 
@@ -140,6 +147,7 @@ void FenetreSignal::afficher_dernier_enregistrement()
     }
     vue_trace_->montrer(dernier, aucun_enregistrement);
     // In a slow coding nothing is recorded: what the light did is the live chart.
+    montrer_bilan_lent();
     montrer_onglet(codage_lent() ? onglet_direct : onglet_enregistrement);
 }
 
@@ -274,8 +282,22 @@ void FenetreSignal::montrer_bilan()
     bilan_->setText(lignes.join(u'\n'));
 }
 
+void FenetreSignal::montrer_bilan_lent()
+{
+    const Etat& e = poste_.etat;
+    const std::optional<Bilan> b
+        = codage_lent() ? bilan_lent(poste_.signaux.derniere_reception_lente(), e.message,
+                                     e.typecodage == code_morse ? Codage::morse : Codage::binaire, e.dureebit,
+                                     e.periodemesure)
+                        : std::nullopt;
+    bilan_lent_->setText(b ? QStringLiteral("Dernière réception, au tic de la minuterie près :\n")
+                                 + lignes_bilan(*b).join(u'\n')
+                           : QString());
+}
+
 void FenetreSignal::reception_terminee()
 {
+    montrer_bilan_lent();
     if (apres_reception_ && apres_reception_->isChecked())
         afficher_dernier_enregistrement();
 }

@@ -41,6 +41,7 @@ private:
     bool codage_lent() const;
     void reception_terminee();
     void montrer_bilan();
+    void montrer_bilan_lent();
     // A save dialog beside the window, named after the recording, that calls ecrire on the path chosen
     // and tells in a box what went wrong.
     void enregistrer_sous(const QString& titre, const QString& suffixe, const QString& filtre,
@@ -54,6 +55,7 @@ private:
     QComboBox* codage_;
     QComboBox* periode_;
     QLabel* bilan_;
+    QLabel* bilan_lent_;
     QAction* apres_reception_ = nullptr;
     QString fichier_; // the recording shown, when it came from a file
     Crochet<>::Branchement reception_;

@@ -1,3 +1,4 @@
+#include "fast/bilan.h"
 #include "sim/postes/postes_simules.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,17 @@ TEST(Signaux, MorseLentChaqueImpulsionClasseeEtUnPointParTic)
         EXPECT_NEAR(tensions[i].t_s - tensions[i - 1].t_s, 0.05, 0.002) << i;
     const ImpulsionLente& fin = postes.posteB.signaux.impulsions().back();
     EXPECT_GT(fin.fin_s - fin.debut_s, 1.5);
+
+    // The report of the reception, to the timer's tick: a dot of 0.3 s, the message's light ending
+    // where the sender's does.
+    const auto b = bilan_lent(postes.posteB.signaux.derniere_reception_lente(), postes.posteB.etat.message,
+                              optolink::Codage::morse, 1, 0.0013);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->caracteres, 2);
+    EXPECT_EQ(b->elements, 2);
+    EXPECT_EQ(b->points, 1);
+    EXPECT_NEAR(b->unite_s, 0.3, 0.05);
+    EXPECT_NEAR(b->duree_s, emission_prevue(optolink::Codage::morse, "et", 1, 0.0013).duree_s(), 0.1);
 }
 
 TEST(Signaux, BinaireLentLesUnsEtLeMarqueurDeFin)
@@ -49,6 +61,13 @@ TEST(Signaux, BinaireLentLesUnsEtLeMarqueurDeFin)
     // "a" is 01100001: the start bit, then the ones of its code, then the nine ones of the end;
     // the start marker is more than 15 s old.
     EXPECT_EQ(sortes(postes.posteB.signaux), QStringList({"1", "11", "1", "111111111", "fin"}));
+    // The report still has it, and leaves the end marker out.
+    const auto b = bilan_lent(postes.posteB.signaux.derniere_reception_lente(), postes.posteB.etat.message,
+                              optolink::Codage::binaire, 1, 0.0013);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->bits, 9);
+    EXPECT_NEAR(b->unite_s, 0.568, 0.05);
+    EXPECT_NEAR(b->duree_s, emission_prevue(optolink::Codage::binaire, "a", 1, 0.0013).duree_s(), 0.1);
 }
 
 TEST(Signaux, LeDernierEnregistrementRapideEstGardeAvecSaLecture)
