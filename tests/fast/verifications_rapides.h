@@ -22,12 +22,18 @@ inline ::testing::AssertionResult suivi_de_blancs(const QString& texte, const QS
                                          << "\" followed by blanks";
 }
 
-// texte exchanged in the coding through USB links, the computer late by up to gigue_s before each
-// write on top of the bus's 1 ms frames.
-inline EchangeRapide echanger_par_usb(const Codage& codage, const QString& texte, const ReglageRapide& r,
-                                      double gigue_s)
+// texte exchanged in the coding through USB links on a busy computer: every write late by the bus's
+// 1 ms frames and up to 1 or 2 ms more. It arrives whole, and the timer's last reply, coming through
+// the adapter's latency, still not with the samples.
+inline void verifier_par_usb(const Codage& codage, const QString& texte, const ReglageRapide& r)
 {
-    return echanger_rapide(codage, texte, r, [&](DeuxPostes& postes) { relier_par_usb(postes, 7, gigue_s); });
+    for (const double gigue_s : {0.001, 0.002}) {
+        const EchangeRapide e
+            = echanger_rapide(codage, texte, r, [&](DeuxPostes& postes) { relier_par_usb(postes, 7, gigue_s); });
+        ASSERT_TRUE(e.complet) << gigue_s;
+        EXPECT_TRUE(suivi_de_blancs(e.fb.Texte2.Text, texte)) << gigue_s;
+        EXPECT_EQ(e.b.nbmesures, r.nbmesuresmax) << gigue_s;
+    }
 }
 
 } // namespace optolink::essai
