@@ -9,8 +9,7 @@ QString capacite_enregistrement(const Etat& etat, const QString& texte)
 {
     if (!est_rapide(etat.typecodage) || texte.trimmed().isEmpty())
         return {};
-    const Codage codage = etat.typecodage == code_morse_rapide ? Codage::morse_rapide : Codage::binaire_rapide;
-    const EmissionPrevue e = emission_prevue(codage, texte, etat.dureebit, etat.periodemesure);
+    const EmissionPrevue e = emission_prevue(codage_du_code(etat.typecodage), texte, etat.dureebit, etat.periodemesure);
     const double enregistrement_s = etat.nbmesuresmax * etat.periodemesure;
     const int total = static_cast<int>(e.fins_s.size());
     const int recus = caracteres_enregistres(e, enregistrement_s);

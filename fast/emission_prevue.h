@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/poste/codes.h"
+#include "app/poste/trace.h"
+
 #include <QString>
 
 #include <array>
@@ -10,6 +13,12 @@ namespace optolink {
 enum class Codage { morse, binaire, morse_rapide, binaire_rapide };
 inline constexpr std::array<Codage, 4> codages{Codage::morse, Codage::binaire, Codage::morse_rapide,
                                                Codage::binaire_rapide};
+// The coding of a code of typecodage ("m", "b", "mr", "br"), and of a fast recording.
+Codage codage_du_code(const QString& code);
+inline Codage codage_enregistre(CodageRapide c)
+{
+    return c == CodageRapide::morse ? Codage::morse_rapide : Codage::binaire_rapide;
+}
 // "morse lent", "binaire lent", "morse rapide", "binaire rapide".
 QString nom_codage(Codage codage);
 

@@ -3,6 +3,7 @@
 #include "app/dessin/axes.h"
 #include "app/dessin/dessin_trace.h"
 #include "app/dessin/texte_bilan.h"
+#include "fast/emission_prevue.h"
 #include "link/interface.h"
 
 #include <QPageLayout>
@@ -17,10 +18,8 @@ namespace {
 QString vitesse(const Trace& t)
 {
     const int mode = mode_de_periode(t.periode_s);
-    const QString codage = t.codage == CodageRapide::morse ? QStringLiteral("morse rapide")
-                                                           : QStringLiteral("binaire rapide");
     return QStringLiteral("Codage : %1 · vitesse %2 · une mesure toutes les %3 ms · %4 mesures")
-        .arg(codage, mode < 0 ? QStringLiteral("?") : QStringLiteral("x %1").arg(mode + 1),
+        .arg(nom_codage(codage_enregistre(t.codage)), mode < 0 ? QStringLiteral("?") : QStringLiteral("x %1").arg(mode + 1),
              nombre_fr(t.periode_s * 1000, 1))
         .arg(t.niveaux.size());
 }

@@ -153,7 +153,7 @@ void FenetreSignal::afficher_dernier_enregistrement()
 
 bool FenetreSignal::codage_lent() const
 {
-    return poste_.etat.typecodage != code_morse_rapide && poste_.etat.typecodage != code_binaire_rapide;
+    return !est_rapide(poste_.etat.typecodage);
 }
 
 void FenetreSignal::choisir_fichier()
@@ -287,8 +287,7 @@ void FenetreSignal::montrer_bilan_lent()
     const Etat& e = poste_.etat;
     const std::optional<Bilan> b
         = codage_lent() ? bilan_lent(poste_.signaux.derniere_reception_lente(), e.message,
-                                     e.typecodage == code_morse ? Codage::morse : Codage::binaire, e.dureebit,
-                                     e.periodemesure)
+                                     codage_du_code(e.typecodage), e.dureebit, e.periodemesure)
                         : std::nullopt;
     bilan_lent_->setText(b ? QStringLiteral("Dernière réception, au tic de la minuterie près :\n")
                                  + lignes_bilan(*b).join(u'\n')

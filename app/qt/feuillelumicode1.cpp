@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
 
 namespace optolink {
 
@@ -96,10 +97,10 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
     });
     // In a fast coding, how much of the message the recording will hold, brought up to date only when
     // what it depends on changes: the window is synchronised on every yield of a timed send.
-    liens_.push_back([this, texte1, avant = QString()]() mutable {
+    liens_.push_back([this, texte1, avant = std::tuple<QString, QString, double, double, int>()]() mutable {
         const Etat& e = poste_.etat;
-        const QString cle = poste_.fenetre.Texte1.Text + u'\n' + e.typecodage + u'\n' + QString::number(e.dureebit)
-                            + u' ' + QString::number(e.periodemesure) + u' ' + QString::number(e.nbmesuresmax);
+        const auto cle = std::tuple(poste_.fenetre.Texte1.Text, e.typecodage, e.dureebit, e.periodemesure,
+                                    int(e.nbmesuresmax));
         if (cle != avant) {
             avant = cle;
             texte1->setToolTip(capacite_enregistrement(e, poste_.fenetre.Texte1.Text));
