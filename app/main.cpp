@@ -13,7 +13,7 @@
 #include "fast/recepteur_binaire_rapide.h"
 #include "fast/recepteur_morse_rapide.h"
 #include "link/qt/boucle_qt.h"
-#include "link/qt/com_qt.h"
+#include "link/qt/com_systeme.h"
 #include "link/qt/horloge_qt.h"
 #include "link/qt/minuterie_qt.h"
 
@@ -41,7 +41,7 @@ int main(int argc, char* argv[])
     HorlogeQt horloge;
     BoucleQt boucle(horloge);
     MinuterieQt minuterie;
-    ComQt com;
+    ComSysteme com;
     BoitesQt boites;
     Poste poste(horloge, boucle, minuterie, com, boites);
     // Ends the process at once from whatever routine is running; the port is already closed.

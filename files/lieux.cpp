@@ -48,12 +48,20 @@ QStringList lecteurs_linux(const std::vector<Volume>& montes, const QString& rac
     return lecteurs;
 }
 
+QString lecteur_windows(const QString& racine, const QString& etiquette)
+{
+    const QString lettre = racine.left(2).toLower();
+    return etiquette.trimmed().isEmpty() ? lettre : lettre + QStringLiteral(" [%1]").arg(etiquette.trimmed());
+}
+
 QStringList lecteurs_systeme()
 {
 #ifdef Q_OS_WIN
     QStringList lecteurs;
-    for (const QFileInfo& lecteur : QDir::drives())
-        lecteurs << lecteur.path().left(2).toLower();
+    for (const QFileInfo& lecteur : QDir::drives()) {
+        const QStorageInfo volume(lecteur.path());
+        lecteurs << lecteur_windows(lecteur.path(), volume.isReady() ? volume.name() : QString());
+    }
     return lecteurs;
 #else
     std::vector<Volume> montes;

@@ -20,11 +20,16 @@ struct Volume {
 // (volumes mounted under /media, /run/media or /mnt) that are ready and writable, each once.
 QStringList lecteurs_linux(const std::vector<Volume>& montes, const QString& racine_maison);
 
-// The drive list of this computer: the letters "c:", "d:"… on Windows, lecteurs_linux of the
-// mounted volumes elsewhere.
+// A drive as Windows' drive lists show it: its letter in lower case and the colon, then its label
+// in brackets when it has one ("c: [SYSTEME]"). racine is the drive's root ("C:/" or "C:\\").
+QString lecteur_windows(const QString& racine, const QString& etiquette);
+
+// The drive list of this computer: every drive Windows has, a drive without a disc included (it
+// says "disque indisponible ! " when chosen), on Windows; lecteurs_linux of the mounted volumes
+// elsewhere.
 QStringList lecteurs_systeme();
 
-// The directory a drive entry opens on: its root ("c:" opens "c:\").
+// The directory a drive entry opens on: its root ("c: [SYSTEME]" opens "c:\").
 QString racine_lecteur(const QString& lecteur);
 
 // The entry whose root holds the directory, the deepest one; the first entry when none does.

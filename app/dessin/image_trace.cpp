@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#ifdef OPTOLINK_SVG
 #include <QSvgGenerator>
+#endif
 
 namespace optolink {
 
@@ -31,12 +33,14 @@ QString exporter_image(const Trace& trace, const Cadrage& cadrage, const QString
                        const Curseurs& curseurs)
 {
     const QString suffixe = QFileInfo(chemin).suffix().toLower();
-    if (suffixe != u"png" && suffixe != u"svg")
-        return QStringLiteral("L'image « %1 » doit se terminer par .png ou .svg.").arg(chemin);
+    if (suffixe != u"png" && (suffixe != u"svg" || !svg_disponible))
+        return svg_disponible ? QStringLiteral("L'image « %1 » doit se terminer par .png ou .svg.").arg(chemin)
+                              : QStringLiteral("L'image « %1 » doit se terminer par .png.").arg(chemin);
     // Written aside then renamed, so that a failed export never leaves half an image in place.
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))
         return impossible(chemin);
+#ifdef OPTOLINK_SVG
     if (suffixe == u"svg") {
         QSvgGenerator svg;
         svg.setOutputDevice(&fichier);
@@ -45,7 +49,9 @@ QString exporter_image(const Trace& trace, const Cadrage& cadrage, const QString
         svg.setTitle(QStringLiteral("Signal"));
         QPainter p(&svg);
         peindre(p, trace, cadrage, taille, curseurs);
-    } else {
+    } else
+#endif
+    {
         QImage image(taille, QImage::Format_RGB32);
         {
             QPainter p(&image);

@@ -78,6 +78,7 @@ FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     QPushButton* impression = bouton(QStringLiteral("Imprimer…"), this, "imprimer_signal");
     for (QPushButton* b : {ajuster, png, svg, csv, pdf, impression})
         barre->addWidget(b);
+    svg->setVisible(svg_disponible);
     auto* colonne = new QVBoxLayout(enregistrement);
     colonne->addLayout(barre);
     colonne->addWidget(vue_trace_, 1);

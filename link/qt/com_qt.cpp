@@ -2,6 +2,8 @@
 
 #include "link/qt/faible_latence.h"
 #include "link/qt/ports_systeme.h"
+#include "link/messages_port.h"
+#include "link/reglages_port.h"
 
 #include <QMetaObject>
 
@@ -11,8 +13,6 @@
 #include <unistd.h>
 #endif
 
-using namespace Qt::StringLiterals;
-
 namespace optolink {
 
 namespace {
@@ -21,18 +21,18 @@ QString raison_echec_ouverture(QSerialPort::SerialPortError erreur, const QStrin
 {
     switch (erreur) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("aucun périphérique à cet endroit (interface non branchée, ou pilote absent)");
+        return raison_peripherique_absent();
     case QSerialPort::PermissionError:
 #ifdef Q_OS_UNIX
         return raison_acces_refuse(droits_du_peripherique(chemin));
 #else
         Q_UNUSED(chemin);
-        return QStringLiteral("accès refusé : le port est déjà utilisé par un autre programme");
+        return raison_port_occupe();
 #endif
     case QSerialPort::OpenError:
         return QStringLiteral("le port est déjà ouvert");
     default:
-        return QStringLiteral("erreur du système (%1)").arg(detail);
+        return raison_erreur_systeme(detail);
     }
 }
 } // namespace
@@ -47,26 +47,17 @@ ComQt::ComQt() : ComQt(ports_presents) {}
 
 ComQt::~ComQt() = default;
 
-// "9600,N,8,1": speed, parity, data bits, stop bits.
 bool ComQt::appliquer_reglages()
 {
-    const QStringList champs = reglages_.split(u',');
-    if (champs.size() != 4)
+    const auto r = lire_reglages_port(reglages_);
+    if (!r)
         return false;
-    bool ok = false;
-    const int vitesse = champs[0].trimmed().toInt(&ok);
-    const QString parite = champs[1].trimmed().toUpper();
-    const int bits = champs[2].trimmed().toInt();
-    const QString arret = champs[3].trimmed();
-    if (!ok || vitesse <= 0 || !QStringList{u"N"_s, u"E"_s, u"O"_s}.contains(parite) || bits < 5 || bits > 8
-        || (arret != u"1" && arret != u"2"))
-        return false;
-    const QSerialPort::Parity p = parite == u"N" ? QSerialPort::NoParity
-                                  : parite == u"E" ? QSerialPort::EvenParity
-                                                   : QSerialPort::OddParity;
-    return port_.setBaudRate(vitesse) && port_.setParity(p)
-           && port_.setDataBits(static_cast<QSerialPort::DataBits>(bits))
-           && port_.setStopBits(arret == u"1" ? QSerialPort::OneStop : QSerialPort::TwoStop)
+    const QSerialPort::Parity p = r->parite == 'N' ? QSerialPort::NoParity
+                                  : r->parite == 'E' ? QSerialPort::EvenParity
+                                                     : QSerialPort::OddParity;
+    return port_.setBaudRate(r->vitesse_bauds) && port_.setParity(p)
+           && port_.setDataBits(static_cast<QSerialPort::DataBits>(r->bits))
+           && port_.setStopBits(r->bits_arret == 1 ? QSerialPort::OneStop : QSerialPort::TwoStop)
            && port_.setFlowControl(QSerialPort::NoFlowControl);
 }
 
@@ -84,21 +75,18 @@ bool ComQt::setPortOpen(bool ouvert)
         port_.close();
     chemin_ = chemin_du_port(numero_, inventaire_());
     if (chemin_.isEmpty()) {
-        erreur_ = QStringLiteral("Impossible d'ouvrir le port COM%1 : aucun port ne porte ce numéro "
-                                 "(les ports sont numérotés à partir de 1).")
-                      .arg(numero_);
+        erreur_ = message_port_inconnu(numero_);
         return false;
     }
     port_.setPortName(chemin_);
     if (!port_.open(QIODevice::ReadWrite)) {
-        erreur_ = QStringLiteral("Impossible d'ouvrir le port COM%1 (%2) : %3.")
-                      .arg(numero_)
-                      .arg(chemin_, raison_echec_ouverture(port_.error(), port_.errorString(), chemin_));
+        erreur_ = message_ouverture_impossible(numero_, chemin_,
+                                               raison_echec_ouverture(port_.error(), port_.errorString(), chemin_));
         port_.clearError();
         return false;
     }
     if (!appliquer_reglages()) {
-        erreur_ = QStringLiteral("Impossible de régler le port COM%1 (%2) sur \"%3\".").arg(numero_).arg(chemin_, reglages_);
+        erreur_ = message_reglages_refuses(numero_, chemin_, reglages_);
         port_.close();
         port_.clearError();
         return false;
@@ -148,10 +136,7 @@ void ComQt::sur_erreur(QSerialPort::SerialPortError e)
     if (!perte || !en_service_)
         return;
     en_service_ = false;
-    const QString raison = QStringLiteral("La liaison avec l'interface sur le port COM%1 (%2) est perdue : "
-                                          "le périphérique ne répond plus (débranché, ou banc arrêté).")
-                               .arg(numero_)
-                               .arg(chemin_);
+    const QString raison = message_perte(numero_, chemin_);
     QMetaObject::invokeMethod(&port_, [this] {
         if (!en_service_ && port_.isOpen())
             port_.close();

@@ -1,21 +1,14 @@
 #include "link/qt/horloge_qt.h"
 
-#include <chrono>
-#include <thread>
-
 namespace optolink {
 
-namespace {
-// The system wakes a sleeping thread up to a few tenths of a millisecond late: the end of a wait
-// is polled instead, so that every element of a signal ends on time.
-constexpr double scrutation_finale_s = 0.0005;
-} // namespace
-
+// The system may wake a sleeping thread late: the end of a wait is polled instead, so that every
+// element of a signal ends on time.
 void HorlogeQt::attendre_jusqua(double echeance_s)
 {
-    const double sommeil_s = echeance_s - scrutation_finale_s - maintenant_s();
+    const double sommeil_s = echeance_s - sommeil_.retard_possible_s() - maintenant_s();
     if (sommeil_s > 0)
-        std::this_thread::sleep_for(std::chrono::duration<double>(sommeil_s));
+        sommeil_.dormir(sommeil_s);
     while (maintenant_s() < echeance_s) {
     }
 }

@@ -2,6 +2,7 @@
 
 #include "link/horloge.h"
 #include "link/qt/priorite_systeme.h"
+#include "link/qt/sommeil.h"
 
 #include <QElapsedTimer>
 
@@ -17,6 +18,7 @@ public:
 private:
     QElapsedTimer depart_; // monotonic
     PrioriteSysteme priorite_;
+    Sommeil sommeil_;
 };
 
 } // namespace optolink

@@ -8,6 +8,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#elif defined(_WIN32)
+#include <windows.h>
+#include <timeapi.h>
 #endif
 
 namespace optolink {
@@ -48,6 +51,32 @@ void PrioriteSysteme::retablir()
     ::setpriority(PRIO_PROCESS, fil(), gentillesse_);
     if (relachement_ns_ > 0)
         ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(relachement_ns_), 0, 0, 0);
+}
+
+#elif defined(_WIN32)
+
+void PrioriteSysteme::elever()
+{
+    if (elevee_)
+        return;
+    elevee_ = true;
+    resolution_fine_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+    classe_ = GetPriorityClass(GetCurrentProcess());
+    priorite_fil_ = GetThreadPriority(GetCurrentThread());
+    SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
+}
+
+void PrioriteSysteme::retablir()
+{
+    if (!elevee_)
+        return;
+    elevee_ = false;
+    SetThreadPriority(GetCurrentThread(), priorite_fil_);
+    if (classe_ != 0)
+        SetPriorityClass(GetCurrentProcess(), classe_);
+    if (resolution_fine_)
+        timeEndPeriod(1);
 }
 
 #else

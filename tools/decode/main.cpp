@@ -6,6 +6,10 @@
 #include <cstring>
 #include <memory>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 // Drawing an image or a report needs fonts, hence a GUI application, but never a display.
 bool dessine(int argc, char* argv[])
@@ -22,9 +26,16 @@ bool dessine(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     std::unique_ptr<QCoreApplication> application;
+#ifdef _WIN32
+    // Accented letters as they are written: the console shows the UTF-8 the decoder prints.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     if (dessine(argc, argv)) {
+        // Drawing needs a GUI application; Windows always has a session to give one, Linux may not.
+#ifndef _WIN32
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);

@@ -3,7 +3,7 @@
 #include "app/poste/etat.h"
 #include "link/liaison.h"
 #include "link/qt/boucle_qt.h"
-#include "link/qt/com_qt.h"
+#include "link/qt/com_systeme.h"
 #include "link/qt/horloge_qt.h"
 #include "link/qt/minuterie_qt.h"
 
@@ -15,7 +15,7 @@ struct PosteReel {
     HorlogeQt horloge;
     BoucleQt boucle{horloge};
     MinuterieQt minuterie;
-    ComQt com;
+    ComSysteme com;
     Etat etat;
     Liaison liaison{com, horloge};
 

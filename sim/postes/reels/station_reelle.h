@@ -2,7 +2,7 @@
 
 #include "app/poste/poste.h"
 #include "link/qt/boucle_qt.h"
-#include "link/qt/com_qt.h"
+#include "link/qt/com_systeme.h"
 #include "link/qt/horloge_qt.h"
 #include "link/qt/minuterie_qt.h"
 #include "sim/postes/boites_muettes.h"
@@ -15,7 +15,7 @@ struct StationReelle {
     HorlogeQt horloge;
     BoucleQt boucle{horloge};
     MinuterieQt minuterie;
-    ComQt com;
+    ComSysteme com;
     essai::BoitesMuettes boites;
     Poste poste{horloge, boucle, minuterie, com, boites};
 

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "link/com.h"
+#include "link/ports.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace optolink {
+
+// The serial port of the interface on Windows, on the system's own communications API: COMn is
+// the device \\.\COMn. Reads never wait (they take what the driver holds), writes leave at once.
+// A port whose device vanishes (adapter pulled) fails its next read or write: it is then closed
+// and the loss reported once, from the event loop, as the program's other events are.
+class ComWin32 final : public Com {
+public:
+    // inventaire: what the port numbers can reach, looked up at each opening.
+    explicit ComWin32(std::function<PortsPresents()> inventaire);
+    ComWin32();
+    ~ComWin32() override;
+
+    void setCommPort(int numero) override { numero_ = numero; }
+    int commPort() const override { return numero_; }
+    void setSettings(const QString& reglages) override { reglages_ = reglages; }
+
+    bool setPortOpen(bool ouvert) override;
+    bool portOpen() const override { return poignee_ != nullptr; }
+    QString erreur() const override { return erreur_; }
+    QString peripherique() const override { return chemin_; }
+
+    void output(const QByteArray& octets) override;
+    QByteArray input() override;
+    void setInputLen(int longueur) override { longueur_entree_ = longueur; }
+    int inputLen() const override { return longueur_entree_; }
+
+private:
+    bool regler();
+    void fermer();
+    void perdu();
+
+    std::function<PortsPresents()> inventaire_;
+    void* poignee_ = nullptr; // the open device, nullptr when closed
+    int numero_ = 0;
+    QString reglages_ = QStringLiteral("9600,N,8,1");
+    QString chemin_;
+    QString erreur_;
+    int longueur_entree_ = 0;
+    QObject contexte_; // delivers the loss from the event loop
+};
+
+} // namespace optolink
