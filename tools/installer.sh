@@ -9,7 +9,7 @@ paquets=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip poppler-utils
   fonts-liberation
-  dpkg-dev file desktop-file-utils appstream man-db
+  dpkg-dev file desktop-file-utils appstream man-db ccache
   gcc-avr avr-libc binutils-avr simavr libsimavr-dev
 )
 manquants=()
