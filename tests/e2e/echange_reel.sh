@@ -7,9 +7,15 @@
 # The slow codings run at speed x 2; the fast ones at x 1, chosen from the "Type de codage" menu,
 # and their received text is compared without the blanks that the silence after the message adds.
 #
+# With POSTE_WINDOWS=A or B, that station is the Windows edition (PROGRAMME_WINDOWS, optolink.exe)
+# under Wine, its COM7 (A) or COM8 (B) led to the bench's port; it gives its received text through
+# the clipboard, as Wine shares no X selection. With DECODEURS="optolink-decode optolink-decode.exe"
+# too, a fast reception is saved by B's save box, and both decoders must read the file alike.
+#
 # usage: echange_reel.sh (morse|binaire|morse-rapide|binaire-rapide) OPTOLINK OPTOLINK_BENCH MESSAGE ATTENDU
 set -euo pipefail
 codage=$1 programme=$2 banc=$3 message=$4 attendu=$5
+windows=${POSTE_WINDOWS:-}
 
 travail=$(mktemp -d)
 pids=()
@@ -22,6 +28,16 @@ trap finir EXIT
 
 source "$(dirname "$0")/ecran_et_banc.sh"
 ecran_et_banc 1700x700
+declare -A commande=([A]="$programme" [B]="$programme")
+declare -A port=([A]="$portA" [B]="$portB")
+if [ -n "$windows" ]; then
+    racine=$(cd "$(dirname "$0")/../.." && pwd)
+    source "$racine/tests/windows/wine_commun.sh"
+    declare -A com_windows=([A]=7 [B]=8)
+    relier_com "${com_windows[$windows]}" "${TMPDIR:-/tmp}/optolink-$(id -u)/COM${port[$windows]}"
+    commande[$windows]="$racine/tools/windows/wine.sh $PROGRAMME_WINDOWS"
+    port[$windows]=${com_windows[$windows]}
+fi
 
 # Names the windows on screen and fails: a window that never comes must not hang the test.
 absente() {
@@ -41,8 +57,9 @@ fenetre() {
 }
 touche() { fenetre "$1" >/dev/null; sleep 0.3; xdotool key --clearmodifiers "$2"; sleep 0.5; }
 
-demarrer() { # port x-position
-    "$programme" >"$travail/programme$1.log" 2>&1 &
+demarrer() { # station x-position
+    # shellcheck disable=SC2086
+    ${commande[$1]} >"$travail/programme$1.log" 2>&1 &
     pids+=($!)
     case $codage in
     morse*) touche "Choix du type" Return ;;
@@ -52,7 +69,7 @@ demarrer() { # port x-position
     fenetre "N° de port" >/dev/null
     sleep 0.3
     xdotool key --clearmodifiers ctrl+a
-    xdotool type --delay 50 "$1"
+    xdotool type --delay 50 "${port[$1]}"
     xdotool key --clearmodifiers Return
     sleep 0.5
     touche "Branchement du matériel" Return
@@ -89,8 +106,8 @@ codage_rapide() {
     sleep 0.3
 }
 
-fenetreB=$(demarrer "$portB" 850)
-fenetreA=$(demarrer "$portA" 0)
+fenetreB=$(demarrer B 850)
+fenetreA=$(demarrer A 0)
 for f in "$fenetreA" "$fenetreB"; do
     case $codage in
     *-rapide) codage_rapide "$f" ;;
@@ -142,7 +159,13 @@ for _ in $(seq 60); do
     sleep 2
     xdotool mousemove $((850 + 300)) 450 click --repeat 3 --delay 80 1
     sleep 0.2
-    lu=$(xclip -o -selection primary 2>/dev/null || true)
+    if [ "$windows" = B ]; then
+        xdotool key --clearmodifiers ctrl+c
+        sleep 0.3
+        lu=$(xclip -o -selection clipboard 2>/dev/null || true)
+    else
+        lu=$(xclip -o -selection primary 2>/dev/null || true)
+    fi
     case $codage in *-rapide) lu=$(printf '%s' "$lu" | sed 's/ *$//') ;; esac
     [ "$lu" = "$attendu" ] && break
 done
@@ -153,4 +176,30 @@ echo "attendu : [$attendu]"
 if [ "$lu" != "$attendu" ]; then
     echo "--- journal du banc"; cat "$travail/banc.log"
     exit 1
+fi
+
+# The save box opens in the user's folder: name the file, Enter for Ok.
+if [ -n "${DECODEURS:-}" ]; then
+    fenetre "Enregistrement d'un fichier" >/dev/null
+    sleep 0.3
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 50 optolink-essai-recu
+    xdotool key --clearmodifiers Return
+    if [ "$windows" = B ]; then
+        fichier="$WINEPREFIX/drive_c/users/$(id -un)/optolink-essai-recu"
+    else
+        fichier="$HOME/optolink-essai-recu"
+    fi
+    for _ in $(seq 50); do [ -s "$fichier" ] && break; sleep 0.2; done
+    mv "$fichier" "$travail/recu.rrr"
+    read -r decodeur_linux decodeur_windows <<<"$DECODEURS"
+    options=--morse
+    [ "$codage" = binaire-rapide ] && options=--binaire
+    (cd "$travail" && "$decodeur_linux" --json --lecture $options recu.rrr) >"$travail/decodage-linux.json"
+    (cd "$travail" && "$racine/tools/windows/wine.sh" "$decodeur_windows" --json --lecture $options recu.rrr) \
+        >"$travail/decodage-windows.json"
+    cmp "$travail/decodage-linux.json" "$travail/decodage-windows.json"
+    decode=$("$decodeur_linux" $options "$travail/recu.rrr" | sed 's/ *$//')
+    echo "enregistré par $( [ "$windows" = B ] && echo Windows || echo Linux ), décodé : [$decode]"
+    [ "$decode" = "$attendu" ]
 fi

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -55,6 +56,14 @@ TEST(Lieux, LaRacineLeVolumeDuDossierPersonnelPuisLesSupportsAmovibles)
     EXPECT_EQ(lecteurs_linux(montes, "/"), (QStringList{"/", "/media/eleve/CLE", "/run/media/eleve/SD"}));
     EXPECT_EQ(lecteurs_linux(montes, "/media/eleve/CLE"), (QStringList{"/", "/media/eleve/CLE", "/run/media/eleve/SD"}));
 
+#ifdef _WIN32
+    const QStringList lecteurs{"a:", "c: [SYSTEME]", "z:"};
+    EXPECT_EQ(racine_lecteur("c: [SYSTEME]"), "c:\\");
+    EXPECT_EQ(lecteur_de(lecteurs, "C:\\Users\\eleve"), "c: [SYSTEME]");
+    EXPECT_EQ(lecteur_de(lecteurs, "z:\\tmp"), "z:");
+    EXPECT_EQ(lecteur_de(lecteurs, "\\\\serveur\\partage"), "a:");
+    EXPECT_TRUE(lecteurs_systeme().value(0).contains(QRegularExpression("^[a-z]:( \\[.*\\])?$")));
+#else
     const QStringList lecteurs{"/", "/home", "/media/eleve/CLE"};
     EXPECT_EQ(lecteur_de(lecteurs, "/home/eleve/tp"), "/home");
     EXPECT_EQ(lecteur_de(lecteurs, "/home"), "/home");
@@ -62,6 +71,15 @@ TEST(Lieux, LaRacineLeVolumeDuDossierPersonnelPuisLesSupportsAmovibles)
     EXPECT_EQ(lecteur_de(lecteurs, "/media/eleve/CLE/tp"), "/media/eleve/CLE");
     EXPECT_EQ(lecteur_de({"/media/eleve/CLE"}, "/tmp"), "/media/eleve/CLE");
     EXPECT_EQ(lecteurs_systeme().value(0), "/");
+#endif
+}
+
+// As Windows' drive lists name them, whatever system the program runs on.
+TEST(Lieux, LecteursDeWindowsEtLeurNom)
+{
+    EXPECT_EQ(lecteur_windows("C:/", "SYSTEME"), "c: [SYSTEME]");
+    EXPECT_EQ(lecteur_windows("D:\\", ""), "d:");
+    EXPECT_EQ(lecteur_windows("E:/", " CLE USB "), "e: [CLE USB]");
 }
 
 TEST(Lieux, LeDossierDuDernierFichierSinonLeDossierPersonnel)

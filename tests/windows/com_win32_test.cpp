@@ -1,0 +1,136 @@
+#include "sim/postes/reels/poste_reel.h"
+#include "tests/application_qt.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace optolink;
+
+// The Windows serial port under Wine, against the simulated bench running on Linux: the script
+// (com_win32.sh) maps two COM numbers to the bench's interfaces A and B through Wine's registry
+// and gives them here.
+namespace {
+
+constexpr double patience_s = 20;
+
+int port_windows(const char* variable) { return qEnvironmentVariableIntValue(variable); }
+
+constexpr double noir_v = 2 * 20.0 / 255;
+constexpr double eclaire_v = 51 * 20.0 / 255;
+
+struct ComWin32SurBanc : essai::ApplicationQt {
+    const int port_a = port_windows("OPTOLINK_COM_A");
+    const int port_b = port_windows("OPTOLINK_COM_B");
+    mesures::PosteReel a{port_a};
+    std::vector<double> lectures;
+    std::vector<QString> pertes;
+
+    void SetUp() override
+    {
+        ASSERT_GT(port_a, 0) << "à lancer par com_win32.sh";
+        a.com.surPerte([this](const QString& raison) { pertes.push_back(raison); });
+        a.minuterie.setInterval(30);
+        a.minuterie.surTic([this] {
+            a.lire_ea0();
+            lectures.push_back(a.etat.tensionlue);
+        });
+    }
+
+    template <class Condition>
+    bool attendre(Condition condition)
+    {
+        const double limite = a.horloge.maintenant_s() + patience_s;
+        while (!condition() && a.horloge.maintenant_s() < limite)
+            a.boucle.ceder(limite);
+        return condition();
+    }
+};
+
+} // namespace
+
+// A reads EA0 every 30 ms; B's laser, switched by B's own port, lights A's photodiode.
+TEST_F(ComWin32SurBanc, LecturesPeriodiquesEtLaserDeLAutrePoste)
+{
+    ASSERT_TRUE(a.liaison.ouvrir_liaison(a.etat.numeroport)) << a.liaison.erreur().toStdString();
+    EXPECT_EQ(a.com.peripherique(), QStringLiteral("COM%1").arg(port_a));
+    a.minuterie.setEnabled(true);
+    ASSERT_TRUE(attendre([&] { return lectures.size() >= 5 && a.etat.tensionlue == noir_v; }));
+
+    mesures::PosteReel b{port_b};
+    ASSERT_TRUE(b.liaison.ouvrir_liaison(b.etat.numeroport)) << b.liaison.erreur().toStdString();
+    b.liaison.allumer_laser();
+    ASSERT_TRUE(attendre([&] { return a.etat.tensionlue == eclaire_v; }));
+    b.liaison.eteindre_laser_rapide();
+    ASSERT_TRUE(attendre([&] { return a.etat.tensionlue == noir_v; }));
+    for (const double v : lectures) {
+        EXPECT_GE(v, 0.0);
+        EXPECT_LE(v, eclaire_v);
+    }
+    EXPECT_TRUE(pertes.empty());
+}
+
+// InputLen 1 hands the reply over byte by byte, and a read with nothing there returns at once.
+TEST_F(ComWin32SurBanc, LongueurDeLecture)
+{
+    a.com.setCommPort(port_a);
+    ASSERT_TRUE(a.com.setPortOpen(true)) << a.com.erreur().toStdString();
+    EXPECT_TRUE(a.com.input().isEmpty());
+    a.com.setInputLen(1);
+    a.com.output("WEA 0\r");
+    QByteArray reponse;
+    ASSERT_TRUE(attendre([&] {
+        const QByteArray octet = a.com.input();
+        EXPECT_LE(octet.size(), 1);
+        reponse += octet;
+        return reponse.endsWith('\r');
+    }));
+    EXPECT_EQ(reponse, "2\r");
+}
+
+TEST_F(ComWin32SurBanc, EchecsDOuverture)
+{
+    ComWin32& com = a.com;
+    com.setCommPort(0);
+    EXPECT_FALSE(com.setPortOpen(true));
+    EXPECT_TRUE(com.erreur().contains(QStringLiteral("COM0")));
+
+    com.setCommPort(250);
+    EXPECT_FALSE(com.setPortOpen(true));
+    EXPECT_EQ(com.erreur(), QStringLiteral("Impossible d'ouvrir le port COM250 : aucun périphérique à cet endroit "
+                                           "(interface non branchée, ou pilote absent)."));
+
+    ComWin32 autre;
+    autre.setCommPort(port_b);
+    ASSERT_TRUE(autre.setPortOpen(true)) << autre.erreur().toStdString();
+    com.setCommPort(port_b);
+    EXPECT_FALSE(com.setPortOpen(true));
+    EXPECT_EQ(com.erreur(), QStringLiteral("Impossible d'ouvrir le port COM%1 : accès refusé : le port est déjà "
+                                           "utilisé par un autre programme.")
+                                .arg(port_b));
+    EXPECT_FALSE(com.portOpen());
+    autre.setPortOpen(false);
+    EXPECT_TRUE(com.setPortOpen(true)) << com.erreur().toStdString();
+
+    com.setPortOpen(false);
+    com.setSettings(QStringLiteral("9600,X,8,1"));
+    EXPECT_FALSE(com.setPortOpen(true));
+    EXPECT_EQ(com.erreur(), QStringLiteral("Impossible de régler le port COM%1 sur \"9600,X,8,1\".").arg(port_b));
+}
+
+// Run alone by the script, which stops the bench a few seconds in: one notice, the port closed,
+// later reads and writes doing nothing.
+TEST_F(ComWin32SurBanc, BancArreteEnCoursDeRoute)
+{
+    ASSERT_TRUE(a.liaison.ouvrir_liaison(a.etat.numeroport)) << a.liaison.erreur().toStdString();
+    a.minuterie.setEnabled(true);
+    ASSERT_TRUE(attendre([&] { return !pertes.empty(); }));
+    const auto tics = lectures.size();
+    ASSERT_TRUE(attendre([&] { return lectures.size() >= tics + 10; }));
+    EXPECT_EQ(pertes.size(), 1u);
+    EXPECT_TRUE(pertes.front().contains(QStringLiteral("COM%1").arg(port_a))) << pertes.front().toStdString();
+    EXPECT_FALSE(a.com.portOpen());
+    EXPECT_EQ(a.etat.tensionlue, 0.0);
+    a.liaison.eteindre_laser_rapide();
+}

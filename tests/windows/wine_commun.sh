@@ -1,0 +1,19 @@
+# Sourced by the Windows tests: Wine as the Windows edition runs there (tools/windows/wine.sh), and
+# a COM number of Wine's led to a port of the bench, through the key HKLM\Software\Wine\Ports that
+# Wine reads when its server starts.
+# Needs: $racine (the project's folder).
+source "$racine/tools/windows/commun.sh"
+wine_optolink() { "$racine/tools/windows/wine.sh" "$@"; }
+
+# relier_com N CHEMIN...: COMn of the Windows programs is the device at CHEMIN (pairs of them). The
+# key keeps the mapping when Wine makes its devices again; the link in dosdevices, made here too,
+# holds at once, where Wine's own would come a moment after its server starts.
+relier_com() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    while [ $# -ge 2 ]; do
+        wine_optolink reg add 'HKLM\Software\Wine\Ports' /v "COM$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
+        ln -sfn "$2" "$WINEPREFIX/dosdevices/com$1"
+        shift 2
+    done
+}
