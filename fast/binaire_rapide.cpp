@@ -72,6 +72,8 @@ private:
                 const int debut = e_.indice();
                 while ((fichier_ ? mesure_ >= seuil_ : mesure_ > seuil_) && e_.peut_avancer())
                     lire_noter();
+                if (e_.indice() == debut)
+                    continue; // a sample at the level, on neither side: the pulse starts after it
                 debuts[nbpulsations] = debut;
                 fins[nbpulsations] = e_.indice();
                 if (++nbpulsations == 3 && !ajuster(debuts, fins)) {
