@@ -2,6 +2,7 @@
 
 #include "codings/abreviations.h"
 #include "codings/windows1252.h"
+#include "fast/eclats.h"
 #include "fast/echantillons_fichier.h"
 #include "fast/unite.h"
 
@@ -16,6 +17,8 @@ namespace {
 constexpr int bits_par_trame = 9;
 // A run is a whole number of bits within this share of a bit.
 constexpr double tolerance_bit = 0.4;
+// A run of the preamble lies within half a bit of one bit: nearer one than any other number.
+constexpr double tolerance_forme = 0.5;
 
 // Extreme widths of the preamble's pulses and of its gaps, in samples, for the reading.
 struct Extremites {
@@ -31,7 +34,7 @@ struct Extremites {
 class Decodeur {
 public:
     Decodeur(Echantillons& e, int seuilmesure, bool fichier, const Progression& progression, Lecture* lecture)
-        : e_(e), seuil_(seuilmesure), fichier_(fichier), progression_(progression), releve_(lecture) {}
+        : e_(e, seuilmesure), seuil_(seuilmesure), fichier_(fichier), progression_(progression), releve_(lecture) {}
 
     ReceptionBinaire decoder()
     {
@@ -50,8 +53,9 @@ private:
             progression_(textebits_);
     }
 
-    // Three light pulses and the gap after the first; the stream stops after the third pulse,
-    // whose edges give the bit.
+    // Three light pulses one bit apart; the stream stops after the third pulse, whose edges give
+    // the bit. Three pulses that are not one bit each, one bit apart (a stray flash before them),
+    // lose their first, and the scan goes on.
     void mesurer_preambule()
     {
         Extremes extremes;
@@ -62,38 +66,41 @@ private:
         std::array<int, 3> debuts{};
         std::array<int, 3> fins{};
         int nbpulsations = 0;
-        int fin_intervalle = -1;
-        int nbimpulsions = 0;
-        while (nbimpulsions < 4 && e_.reste_preambule()) {
+        while (nbpulsations < 3 && e_.reste_preambule()) {
             lire_noter();
-            if (mesure_ >= seuil_ && nbimpulsions < 4 && !e_.epuisee()) {
-                // The sample that ended the gap ended it by being light: the pulse began there.
-                const int debut = nbpulsations == 1 && fin_intervalle >= 0 ? fin_intervalle : e_.indice();
+            if (mesure_ >= seuil_ && !e_.epuisee()) {
+                const int debut = e_.indice();
                 while ((fichier_ ? mesure_ >= seuil_ : mesure_ > seuil_) && e_.peut_avancer())
                     lire_noter();
-                ++nbimpulsions;
+                if (e_.indice() == debut)
+                    continue; // a sample at the level, on neither side: the pulse starts after it
                 debuts[nbpulsations] = debut;
                 fins[nbpulsations] = e_.indice();
-                ++nbpulsations;
+                if (++nbpulsations == 3 && !ajuster(debuts, fins)) {
+                    std::rotate(debuts.begin(), debuts.begin() + 1, debuts.end());
+                    std::rotate(fins.begin(), fins.begin() + 1, fins.end());
+                    nbpulsations = 2;
+                }
             }
-            if (mesure_ <= seuil_ && 0 < nbimpulsions && nbimpulsions < 3 && !e_.epuisee()) {
-                while ((fichier_ ? mesure_ <= seuil_ : mesure_ < seuil_) && e_.peut_avancer())
-                    lire_noter();
-                fin_intervalle = e_.indice();
-                ++nbimpulsions;
-            }
-        }
-        // The pulses and gaps are one bit each: the edges are one bit apart.
-        if (nbpulsations == 3) {
-            std::array<Unite::Front, 6> fronts{};
-            for (int i = 0; i < 3; ++i) {
-                fronts[2 * i] = {debuts[i], 2.0 * i, true};
-                fronts[2 * i + 1] = {fins[i], 2.0 * i + 1, false};
-            }
-            bit_ = Unite::ajuster(fronts);
         }
         noter_preambule(debuts, fins, nbpulsations, extremes.milieu());
         seuil_ = extremes.milieu();
+        e_.regler_seuil(seuil_);
+    }
+
+    // The pulses and gaps are one bit each: the edges are one bit apart.
+    bool ajuster(const std::array<int, 3>& debuts, const std::array<int, 3>& fins)
+    {
+        std::array<Unite::Front, 6> fronts{};
+        for (int i = 0; i < 3; ++i) {
+            fronts[2 * i] = {debuts[i], 2.0 * i, true};
+            fronts[2 * i + 1] = {fins[i], 2.0 * i + 1, false};
+        }
+        bit_ = Unite::ajuster(fronts);
+        if (bit_.concorde(fronts, tolerance_forme))
+            return true;
+        bit_ = {};
+        return false;
     }
 
     void noter_preambule(const std::array<int, 3>& debuts, const std::array<int, 3>& fins, int nbpulsations,
@@ -238,7 +245,7 @@ private:
         }
     }
 
-    Echantillons& e_;
+    EchantillonsSansEclats e_;
     int seuil_;
     const bool fichier_;
     const Progression& progression_;

@@ -2,9 +2,11 @@
 
 #include "codings/abreviations.h"
 #include "codings/traduction_morse.h"
+#include "fast/eclats.h"
 #include "fast/echantillons_fichier.h"
 #include "fast/unite.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -20,12 +22,18 @@ constexpr double tolerance_element = 0.4;
 constexpr std::array<double, 4> montants_c = {0, 4, 6, 10};
 constexpr std::array<double, 4> descendants_c = {3, 5, 9, 11};
 
-// Runs until four light runs are seen; leaves the stream on the sample after the fourth. The dot
-// is fitted to the edges of the four pulses.
+// A run of the pattern lies within half a dot of the dots the sender puts there: nearer its own
+// number of dots than any other.
+constexpr double tolerance_forme = 0.5;
+
+// Runs until four light runs with the calibration letter's shape are seen; leaves the stream on the
+// sample after the fourth. The dot is fitted to the edges of the four pulses. Four light runs that
+// are not in the letter's ratios (a stray flash before it) lose their first, and the scan goes on.
 int calibrer(Echantillons& e, int& seuilbrut, bool fichier, Unite& point, Releve& releve)
 {
     const auto allume = [&](int v) { return fichier ? v >= seuilbrut : v > seuilbrut; };
     Extremes extremes;
+    std::array<std::pair<int, int>, 4> impulsions{}; // first sample, first sample after
     std::array<Unite::Front, 8> fronts{};
     int nbimpulsions = 0;
     int valeur = 0;
@@ -34,22 +42,29 @@ int calibrer(Echantillons& e, int& seuilbrut, bool fichier, Unite& point, Releve
         extremes.noter(valeur);
         if (allume(valeur)) {
             const int debut = e.indice();
-            int largeur = 0;
             while (allume(valeur) && e.peut_avancer()) {
-                ++largeur;
                 valeur = e.suivant();
                 if (fichier)
                     extremes.noter(valeur);
             }
-            releve.calibration(debut, largeur, true);
-            fronts[2 * nbimpulsions] = {debut, montants_c[nbimpulsions], true};
-            fronts[2 * nbimpulsions + 1] = {e.indice(), descendants_c[nbimpulsions], false};
-            ++nbimpulsions;
+            impulsions[nbimpulsions++] = {debut, e.indice()};
+            if (nbimpulsions == 4) {
+                for (int i = 0; i < 4; ++i) {
+                    fronts[2 * i] = {impulsions[i].first, montants_c[i], true};
+                    fronts[2 * i + 1] = {impulsions[i].second, descendants_c[i], false};
+                }
+                point = Unite::ajuster(fronts);
+                if (!point.concorde(fronts, tolerance_forme)) {
+                    point = {};
+                    std::rotate(impulsions.begin(), impulsions.begin() + 1, impulsions.end());
+                    nbimpulsions = 3;
+                }
+            }
         }
         extremes.noter(valeur);
     }
-    if (nbimpulsions == 4)
-        point = Unite::ajuster(fronts);
+    for (int i = 0; i < nbimpulsions; ++i)
+        releve.calibration(impulsions[i].first, impulsions[i].second - impulsions[i].first, true);
     releve.seuils(seuilbrut, extremes.milieu());
     releve.largeur("largeurpoint", point.longueur(1, true));
     releve.largeur("largeurtrait", point.longueur(3, true));
@@ -81,35 +96,40 @@ ReceptionMorse reception(const QString& codemorse, Developpement maniere, Lectur
 
 } // namespace
 
-QString decoder_impulsions(Echantillons& e, int seuilbrut, bool fichier, const Progression& progression,
+QString decoder_impulsions(Echantillons& source, int seuilbrut, bool fichier, const Progression& progression,
                            Lecture* lecture)
 {
     Releve releve(lecture);
+    EchantillonsSansEclats e(source, seuilbrut);
     Unite point;
     int valeur = calibrer(e, seuilbrut, fichier, point, releve);
+    e.regler_seuil(seuilbrut);
     QString codemorse;
     const auto ajouter = [&](QChar symbole) {
         codemorse += symbole;
         if (progression)
             progression(codemorse);
     };
+    // The first space of a dark run comes at 1.5 dashes less 5 samples, about four dots and a half,
+    // between the dot inside a letter and the five after it (its own dot, then a dash and a dot for
+    // the space the sender puts after every letter); then one more every four dots from seven, each
+    // halfway between what the sender can leave (nine dots for two spaces, thirteen for three). The
+    // calibration letter ends on a dash of darkness, two dots more than an element's: from nine.
+    const double premier_espace = 1.5 * point.longueur(3, true) - 5;
     bool apres_etalonnage = true;
     while (e.reste()) {
-        // A dot of darkness between the elements of a letter, five after a letter (its own dot,
-        // then a dash and a dot for the space the sender puts after every letter) and four more
-        // for each further space: a space once the darkness reaches three dots, then one more
-        // every four dots, each about halfway between what the sender can leave. The calibration
-        // letter ends on a dash of darkness, two dots more than an element's.
         int debut = e.indice();
         qsizetype avant = codemorse.size();
         int largeur = 0;
         int espaces = 0;
-        const double premier_espace = apres_etalonnage ? 5 : 3;
+        const double suivants = apres_etalonnage ? 5 : 3;
         apres_etalonnage = false;
         while (valeur <= seuilbrut && e.reste()) {
             ++largeur;
             valeur = e.suivant();
-            if (point.valable() && point.en_unites(largeur, false) >= premier_espace + 4 * espaces) {
+            if (point.valable()
+                && (espaces == 0 ? largeur >= premier_espace
+                                 : point.en_unites(largeur, false) >= suivants + 4 * espaces)) {
                 ajouter(u' ');
                 ++espaces;
             }

@@ -46,6 +46,18 @@ double Unite::en_unites(int nb, bool lumiere) const
     return valable() ? (nb - longueur(0, lumiere)) / echantillons : 0;
 }
 
+bool Unite::concorde(std::span<const Front> fronts, double tolerance) const
+{
+    if (!valable())
+        return false;
+    for (std::size_t i = 0; i + 1 < fronts.size(); ++i) {
+        const double unites = en_unites(fronts[i + 1].indice - fronts[i].indice, fronts[i].montant);
+        if (std::abs(unites - (fronts[i + 1].position - fronts[i].position)) > tolerance)
+            return false;
+    }
+    return true;
+}
+
 int Unite::entieres(int nb, bool lumiere, int max, double tolerance) const
 {
     const double x = en_unites(nb, lumiere);

@@ -34,6 +34,9 @@ struct Unite {
     double longueur(double n, bool lumiere) const;
     // What a run of that many samples is worth, in units.
     double en_unites(int nb, bool lumiere) const;
+    // Whether the edges have the pattern's shape: every run between two of them lies within
+    // tolerance units of the units the sender puts there.
+    bool concorde(std::span<const Front> fronts, double tolerance) const;
     // The nearest whole number of units, 1 to max, for a run; 0 when the nearest is none of them
     // or lies further than tolerance units from it.
     int entieres(int nb, bool lumiere, int max, double tolerance) const;

@@ -181,11 +181,15 @@ TEST(BinaireRapide, AucuneLectureHorsDeLaTable)
 TEST(BinaireRapide, UneMesureAuSeuilPrologeLImpulsionDuFichierEtArreteCelleDuDirect)
 {
     // Dark level exactly 3: both decoders start from the level 10, and the first preamble pulse
-    // holds one sample of 10.
+    // holds one sample of 10. The live receiver ends the pulse there; the two halves are not one
+    // bit each, and it finds the preamble one pulse further, as the file decoder does.
     auto v = synthese::signal_binaire(synthese::trames("A "), 40).echantillons(6400, {3, 60, 0});
     const auto debut = std::find_if(v.begin() + 1, v.end(), [](int x) { return x > 30; });
     *(debut + 20) = 10;
     const auto table = synthese::tabmesures(v);
-    EXPECT_NE(sans_blancs_de_fin(decoder_binaire_rapide(table, 6400, 3).message), "A");
+    Lecture lecture;
+    EXPECT_EQ(sans_blancs_de_fin(decoder_binaire_rapide(table, 6400, 3, {}, &lecture).message), "A");
+    ASSERT_FALSE(lecture.calibration.empty());
+    EXPECT_EQ(lecture.calibration.front().debut, debut - v.begin() + 21);
     EXPECT_EQ(sans_blancs_de_fin(depuis_fichier(v).message), "A");
 }

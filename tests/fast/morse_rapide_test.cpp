@@ -100,19 +100,24 @@ TEST(MorseRapide, FenetresDuPointEtDuTrait)
     }
 }
 
-// Between two elements a space at three dots of darkness, a second at seven; after the
-// calibration letter's dash of darkness, at five dots.
-TEST(MorseRapide, UnEspaceATroisPointsSombresPuisTousLesQuatre)
+// Between two elements a space at 1.5 dashes less 5 samples, a second at seven dots; after the
+// calibration letter's dash of darkness, the first at the same count and the second at nine dots.
+TEST(MorseRapide, UnEspaceAUnTraitEtDemiMoinsCinqPuisTousLesQuatrePoints)
 {
     const auto code = [](int sombre) {
         return en_direct(quarante_cent_vingt({{true, 40}, {false, sombre}, {true, 40}})).codemorse;
     };
-    EXPECT_TRUE(code(119).startsWith("..")) << qPrintable(code(119));
-    EXPECT_TRUE(code(120).startsWith(". ."));
+    EXPECT_TRUE(code(174).startsWith("..")) << qPrintable(code(174));
+    EXPECT_TRUE(code(175).startsWith(". ."));
     EXPECT_TRUE(code(279).startsWith(". ."));
     EXPECT_TRUE(code(280).startsWith(".  ."));
-    EXPECT_TRUE(en_direct(quarante_cent_vingt({{false, 79}, {true, 40}})).codemorse.startsWith("."));
-    EXPECT_TRUE(en_direct(quarante_cent_vingt({{false, 80}, {true, 40}})).codemorse.startsWith(" ."));
+    const auto apres_etalonnage = [](int sombre) {
+        return en_direct(quarante_cent_vingt({{false, sombre}, {true, 40}})).codemorse;
+    };
+    EXPECT_TRUE(apres_etalonnage(54).startsWith("."));
+    EXPECT_TRUE(apres_etalonnage(55).startsWith(" ."));
+    EXPECT_TRUE(apres_etalonnage(239).startsWith(" ."));
+    EXPECT_TRUE(apres_etalonnage(240).startsWith("  ."));
 }
 
 TEST(MorseRapide, UneImpulsionIllisibleArreteLeFichierMaisPasLeDirect)

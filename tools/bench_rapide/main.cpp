@@ -3,7 +3,9 @@
 // - exchanged over the simulated bench in virtual time (the real transmitter and receiver code on
 //   two stations), with light noise, with every laser change reaching the interface after a
 //   random delay, and through USB links;
-// - decoded from recordings whose every edge is late by a random delay, live and from a file.
+// - decoded from recordings whose every edge is late by a random delay, live and from a file, and
+//   from the same recordings with glitches: three runs of 1 to 3 samples at the other level, one in
+//   the dark gap before the calibration pattern, one among the pattern and the message, one anywhere.
 //
 // optolink-bench-rapide [messages per cell, 10 by default] [--echanges | --enregistrements]
 //                       [--details: each failure on stderr]
@@ -20,6 +22,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -73,6 +76,7 @@ struct Conditions {
     double bruit_v = 0;
     double gigue_s = 0;
     bool usb = false;
+    bool eclats = false;
 };
 
 struct Case {
@@ -101,7 +105,26 @@ std::mt19937 hasard_de(const Case& c)
 {
     return std::mt19937(4321 + static_cast<unsigned>(c.reglage.dureebit * 1000 + c.reglage.nbmesuresmax
                                                       + c.conditions.bruit_v * 100 + c.conditions.gigue_s * 1e5
-                                                      + c.conditions.usb * 7));
+                                                      + c.conditions.usb * 7 + c.conditions.eclats * 11));
+}
+
+// Three glitches of 1 to 3 samples at the other level: in the dark before the first light, between
+// the first light and the last, and anywhere in the recording.
+void eclabousser(std::vector<int>& v, std::mt19937& hasard)
+{
+    const synthese::Niveaux niveaux;
+    const auto allume = [&](int x) { return x > (niveaux.sombre + niveaux.allume) / 2; };
+    const auto premier = std::find_if(v.begin() + 1, v.end(), allume) - v.begin();
+    const auto dernier = v.rend() - std::find_if(v.rbegin(), v.rend(), allume);
+    auto tirage = [&](long min, long max) { return std::uniform_int_distribution<long>(min, max)(hasard); };
+    for (const auto& [min, max] : {std::pair{2L, premier - 5}, {premier, dernier}, {2L, std::ssize(v) - 5}}) {
+        if (max <= min)
+            continue;
+        const long debut = tirage(min, max);
+        const int valeur = allume(v[debut]) ? niveaux.sombre : niveaux.allume;
+        for (long i = debut, n = tirage(1, 3); n > 0 && i < std::ssize(v); --n, ++i)
+            v[i] = valeur;
+    }
 }
 
 void echanger(Case& c, int nb_messages)
@@ -160,9 +183,11 @@ void decoder_enregistrements(Case& c, int nb_messages)
         const QString texte = message_au_hasard(c.binaire, r, hasard);
         const synthese::SignalTemps signal = c.binaire ? synthese::emission_binaire_temps(texte, r.dureebit)
                                                        : synthese::emission_morse_temps(texte, r.dureebit);
-        const Decodages d = decoder(c.binaire, signal.echantillons(r.periodemesure, r.nbmesuresmax, c.conditions.gigue_s,
-                                                                   static_cast<std::uint32_t>(hasard())),
-                                    chemin);
+        std::vector<int> echantillons = signal.echantillons(r.periodemesure, r.nbmesuresmax, c.conditions.gigue_s,
+                                                            static_cast<std::uint32_t>(hasard()));
+        if (c.conditions.eclats)
+            eclabousser(echantillons, hasard);
+        const Decodages d = decoder(c.binaire, echantillons, chemin);
         // A file decoding compares the whole message with the abbreviations, the receiver only its
         // head: both give the text itself for these messages.
         if (exact(d.direct, texte))
@@ -240,9 +265,16 @@ int main(int argc, char** argv)
             lignes.push_back({"USB", 0, 0, true});
             tableaux.push_back({nom + ", exchanged in virtual time", binaire, lignes, false});
         }
-        if (enregistrements)
+        if (enregistrements) {
+            std::vector<Conditions> lignes = gigues({0, 0.5, 1, 2, 4});
+            for (Conditions g : gigues({0, 2, 4})) {
+                g.legende = "glitches " + g.legende.substr(0, 3) + " ms";
+                g.eclats = true;
+                lignes.push_back(g);
+            }
             tableaux.push_back({nom + ", recordings with every edge late, decoded live/from a file", binaire,
-                                gigues({0, 0.5, 1, 2, 4}), true});
+                                lignes, true});
+        }
     }
     std::vector<std::unique_ptr<Case>> cases;
     for (const Tableau& t : tableaux)
@@ -265,7 +297,9 @@ int main(int argc, char** argv)
     std::printf("(x 1, x 2, x 3 record every 1300, 800, 500 us, the other speeds every 1300 us; trailing blanks\n"
                 "ignored; noise: each sample moves by up to that many volts either way, dark 0.16 V, light +3.9 V;\n"
                 "jitter: each laser change takes effect late by a random 0 to that many ms; USB: 1 ms frames, the\n"
-                "computer late by 0 to 1 ms before each write, 16 ms latency timer, on both sides)\n");
+                "computer late by 0 to 1 ms before each write, 16 ms latency timer, on both sides; glitches: three\n"
+                "runs of 1 to 3 samples at the other level, before the calibration pattern, among the pattern and\n"
+                "the message, anywhere, with that much jitter)\n");
     std::size_t i = 0;
     for (const Tableau& t : tableaux)
         imprimer(t, cases, i, nb_messages);
