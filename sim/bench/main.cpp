@@ -42,10 +42,15 @@ const char* const aide =
     "  --carte X              A, B ou AB : une carte Arduino Mega 2560 remplace l'interface A, B\n"
     "                         ou les deux. Son micrologiciel (share/optolink/carte) tourne sur un\n"
     "                         ATmega2560 simulé à 16 MHz ; la lumière, le journal et --usb (le port\n"
-    "                         USB de la carte) restent ceux du banc. La carte simulée est celle\n"
-    "                         dont la remise à zéro automatique est neutralisée (condensateur de\n"
-    "                         10 µF ou stty -hupcl, voir carte-arduino.md) : l'ouverture du port\n"
-    "                         ne la relance pas. Les pannes ne s'appliquent qu'aux interfaces.\n"
+    "                         USB de la carte) restent ceux du banc. Sans --chargeur, la carte\n"
+    "                         simulée est celle dont la remise à zéro automatique est neutralisée\n"
+    "                         (condensateur de 10 µF ou stty -hupcl, voir carte-arduino.md) :\n"
+    "                         l'ouverture du port ne la relance pas. Les pannes ne s'appliquent\n"
+    "                         qu'aux interfaces.\n"
+    "  --chargeur FICHIER     la carte telle qu'elle sort du magasin : le chargeur (fichier hex,\n"
+    "                         celui de la Mega 2560 est dans le paquet arduino-core-avr) démarre\n"
+    "                         à la mise sous tension et à chaque ouverture du port, et ne passe\n"
+    "                         la main au micrologiciel qu'après un silence sur la ligne\n"
     "\n"
     "Liaison USB (interface USB, ou adaptateur USB-série), sur demande :\n"
     "  --usb                  les octets de l'ordinateur atteignent l'interface au début d'une\n"
@@ -190,7 +195,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser p;
-    for (const char* nom : {"ports", "carte", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine", "panne",
+    for (const char* nom : {"ports", "carte", "chargeur", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine", "panne",
                             "usb-latence", "usb-hote", "panne-interface", "panne-debut", "panne-apres-octets", "panne-taux", "panne-delai"})
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
@@ -248,12 +253,17 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    const std::string chargeur = p.value(QStringLiteral("chargeur")).toStdString();
+    if (!chargeur.empty() && !cartes[0] && !cartes[1]) {
+        std::fprintf(stderr, "--chargeur ne s'applique qu'aux cartes : le demander avec --carte\n");
+        return 2;
+    }
     std::array<BancReel::FabriqueCarte, 2> fabriques;
 #ifdef OPTOLINK_BANC_CARTE
     for (int rang = 0; rang < 2; ++rang) {
         if (cartes[rang])
-            fabriques[rang] = [](Ordonnanceur& temps, const QString& nom, std::function<double(double)> tension_v) {
-                return std::make_unique<InterfaceCarte>(temps, nom, micrologiciel(), std::move(tension_v));
+            fabriques[rang] = [&chargeur](Ordonnanceur& temps, const QString& nom, std::function<double(double)> tension_v) {
+                return std::make_unique<InterfaceCarte>(temps, nom, micrologiciel(), std::move(tension_v), chargeur);
             };
     }
 #endif
@@ -303,9 +313,13 @@ int main(int argc, char** argv)
                        .arg(panne->apres_octets));
         }
     }
-    if (cartes[0] || cartes[1])
+    if ((cartes[0] || cartes[1]) && chargeur.empty())
         ecrire(QStringLiteral("  Carte Arduino Mega 2560 simulée (ATmega2560 à 16 MHz), remise à zéro automatique "
                               "neutralisée : l'ouverture du port ne la relance pas\n"));
+    if ((cartes[0] || cartes[1]) && !chargeur.empty())
+        ecrire(QStringLiteral("  Carte Arduino Mega 2560 simulée (ATmega2560 à 16 MHz), telle que vendue : l'ouverture "
+                              "du port la relance dans son chargeur (%1)\n")
+                   .arg(QString::fromStdString(chargeur)));
     ecrire(QStringLiteral("Ctrl-C pour arrêter.\n"));
     if (p.isSet(QStringLiteral("journal"))) {
         for (int rang = 0; rang < 2; ++rang) {
