@@ -2,6 +2,7 @@
 // pseudo-terminals and reachable from the program by their port numbers.
 
 #include "link/qt/ports_systeme.h"
+#include "link/qt/priorite_systeme.h"
 #include "optolink/version.h"
 #include "sim/bench/arret_propre.h"
 #include "sim/bench/banc_reel.h"
@@ -30,7 +31,13 @@ const char* const aide =
     "\n"
     "Options :\n"
     "  --ports N,M            numéros de port des interfaces A et B (par défaut 1,2)\n"
-    "  --journal              affiche chaque allumage et extinction des lasers, avec l'instant\n"
+    "  --journal              affiche chaque allumage et extinction des lasers, avec l'instant,\n"
+    "                         et les retards du banc lui-même : des événements (octets, lasers,\n"
+    "                         pas d'une carte) traités plus de 1 ms après leur instant\n"
+    "  --priorite-ordinaire   le banc garde la priorité ordinaire ; sinon il demande la classe\n"
+    "                         temps réel (ou une part du processeur plus grande), comme le\n"
+    "                         programme quand il chronomètre un signal : c'est le matériel qu'il\n"
+    "                         simule, qui n'attend jamais le processeur\n"
     "  --noir V               tension lue dans le noir, en volts (par défaut 0.16)\n"
     "  --eclaire V            tension ajoutée quand le laser d'en face est allumé (par défaut 3.9)\n"
     "  --bruit V              bruit : chaque lecture s'écarte d'au plus V volts (par défaut 0)\n"
@@ -200,6 +207,7 @@ int main(int argc, char** argv)
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
     p.addOption(QCommandLineOption(QStringLiteral("usb")));
+    p.addOption(QCommandLineOption(QStringLiteral("priorite-ordinaire")));
     p.addOption(QCommandLineOption(QStringLiteral("version")));
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!p.parse(app.arguments())) {
@@ -268,6 +276,12 @@ int main(int argc, char** argv)
     }
 #endif
     quitter_sur_signal();
+    // The bench stands for hardware, which never waits for the processor: its thread asks for the
+    // real-time class (or a higher share), as the program does while it times a signal. What it
+    // still runs late, it journals.
+    PrioriteSysteme priorite;
+    if (!p.isSet(QStringLiteral("priorite-ordinaire")))
+        priorite.elever();
     std::unique_ptr<BancReel> cree;
     try {
         cree = std::make_unique<BancReel>(reglages, numeros, dossier_banc(), fabriques);
@@ -330,8 +344,15 @@ int main(int argc, char** argv)
                            .arg(nom, c.allume ? QStringLiteral("allumé") : QStringLiteral("éteint")));
             });
         }
+        banc.temps().surRetard([](const OrdonnanceurReel::Retard& r) {
+            ecrire(QStringLiteral("%1 s  retard du banc : %2 ms au pire, %3 événements en retard sur %4 ms\n")
+                       .arg(r.debut_s, 12, 'f', 6)
+                       .arg(r.pire_s * 1000, 0, 'f', 2)
+                       .arg(r.evenements)
+                       .arg((r.fin_s - r.debut_s) * 1000, 0, 'f', 1));
+        });
     }
     const int code = app.exec();
-    ecrire(QStringLiteral("Banc arrêté.\n"));
+    ecrire(QStringLiteral("Banc arrêté. Retard le plus grand du banc : %1 ms.\n").arg(banc.temps().pire_retard_s() * 1000, 0, 'f', 2));
     return code;
 }
