@@ -6,6 +6,7 @@
 #include "optolink/version.h"
 #include "sim/bench/arret_propre.h"
 #include "sim/bench/banc_reel.h"
+#include "sim/bench/journal_banc.h"
 #ifdef OPTOLINK_BANC_CARTE
 #include "sim/carte/interface_carte.h"
 #endif
@@ -87,8 +88,15 @@ const char* const aide =
     "\n"
     "Ctrl-C arrête le banc et retire ses ports.\n";
 
+// Once the bench runs, what it writes goes through its journal's own thread.
+JournalBanc* journal = nullptr;
+
 void ecrire(const QString& texte)
 {
+    if (journal) {
+        journal->ecrire(texte.toLocal8Bit().toStdString());
+        return;
+    }
     std::fputs(texte.toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }
@@ -279,6 +287,8 @@ int main(int argc, char** argv)
     // The bench stands for hardware, which never waits for the processor: its thread asks for the
     // real-time class (or a higher share), as the program does while it times a signal. What it
     // still runs late, it journals.
+    JournalBanc journal_banc;
+    journal = &journal_banc;
     PrioriteSysteme priorite;
     if (!p.isSet(QStringLiteral("priorite-ordinaire")))
         priorite.elever();
