@@ -63,9 +63,6 @@ void mesurer(PosteReel& poste, const Variante& v, double duree_s, Effets& effets
     std::vector<double> ecritures;
     long passages = 0;
     bool allume = false;
-    // The fast transmitters time their signal at the priority they ask for (Cadence): so here.
-    if (!v.cede)
-        poste.horloge.chronometrer(true);
     const double debut = poste.horloge.maintenant_s();
     double fin = debut;
     for (int element = 0; fin < debut + duree_s; ++element) {
@@ -82,7 +79,6 @@ void mesurer(PosteReel& poste, const Variante& v, double duree_s, Effets& effets
         } while (poste.horloge.maintenant_s() < fin);
     }
     ecrire(poste, v, false);
-    poste.horloge.chronometrer(false);
     // Every change reaches the bench in the end; a loaded computer only makes it later.
     const double attente = poste.horloge.maintenant_s() + 5;
     const auto tous_vus = [&] {
