@@ -27,12 +27,14 @@ bool fin(Poste& poste)
 }
 
 // More than a second of yielding, so that the timer ticks refresh tensionlue.
-void laisser_stabiliser(Poste& poste)
+void patienter(Poste& poste, double duree_s)
 {
     const double depart = poste.horloge.maintenant_s();
-    while (poste.horloge.maintenant_s() - depart <= 1.0)
-        poste.boucle.ceder(depart + 1.0);
+    while (poste.horloge.maintenant_s() - depart <= duree_s)
+        poste.boucle.ceder(depart + duree_s);
 }
+
+void laisser_stabiliser(Poste& poste) { patienter(poste, 1.0); }
 
 void choisir_codage(Poste& poste)
 {
@@ -112,7 +114,7 @@ bool proposer_autre_port(Poste& poste)
 }
 
 // Port question, wiring confirmation and opening of the link, until the port opens or the
-// user gives up.
+// user gives up. A board restarted by the opening is left to its loader until the firmware runs.
 bool ouvrir_port(Poste& poste)
 {
     for (;;) {
@@ -122,8 +124,11 @@ bool ouvrir_port(Poste& poste)
         poste.etat.numeroport = *port;
         if (!confirmer_branchement(poste))
             return false;
-        if (poste.liaison.ouvrir_liaison(poste.etat.numeroport))
+        if (poste.liaison.ouvrir_port(poste.etat.numeroport)) {
+            patienter(poste, silence_ouverture_s);
+            poste.liaison.initialiser();
             return true;
+        }
         if (!proposer_autre_port(poste))
             return false;
     }

@@ -17,6 +17,7 @@ static programme programme_;     /* the last valid "WPE" */
 static uint8_t programme_pret_;
 static uint16_t restants_a_lancer_; /* conversions the timer has still to start */
 static uint16_t restants_a_prendre_; /* samples of the recording under way not yet stored */
+static uint16_t reponses_permises_; /* replies the ring still has room for while samples are taken */
 static uint8_t conversion_echantillon_; /* the conversion under way belongs to the recording */
 static uint8_t demande_ea0_;
 
@@ -60,7 +61,10 @@ void acquisition_lancer(void)
     if (!programme_pret_)
         return;
     TCCR1B = 0;
+    envoi_vider();
+    demande_ea0_ = 0;
     memoire_vider(&memoire_, octets_, MEMOIRE_OCTETS, programme_.bits);
+    reponses_permises_ = programme_.reponses;
     restants_a_prendre_ = programme_.nombre;
     restants_a_lancer_ = (uint16_t)(programme_.nombre - 1);
     /* Counting from the top, the timer wraps to 0 on its first step and reaches the compare value
@@ -73,6 +77,17 @@ void acquisition_lancer(void)
         TCCR1B = _BV(WGM12) | programme_.horloge;
     conversion_echantillon_ = 1;
     convertir();
+}
+
+int acquisition_reponse_permise(void)
+{
+    return !restants_a_prendre_ || reponses_permises_;
+}
+
+void acquisition_reponse_envoyee(void)
+{
+    if (restants_a_prendre_)
+        --reponses_permises_;
 }
 
 int acquisition_echantillon_suivant(uint8_t* valeur)

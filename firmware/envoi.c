@@ -14,6 +14,7 @@ static uint8_t tete_;  /* next to send */
 static uint8_t queue_; /* next free */
 static char reponse_[3]; /* a reading asked for, waiting for room after the values already written */
 static uint8_t longueur_reponse_;
+static uint8_t entame_; /* the last character handed to the line does not end a value or a reply */
 
 /* 9600 baud from 16 MHz: 16e6 / (16 × 104) = 9615 baud, 0.2 % fast, well within a UART's tolerance. */
 void envoi_initialiser(void)
@@ -51,21 +52,41 @@ static void ajouter(const char* texte, uint8_t longueur)
         file_[queue_++ & (FILE_TAILLE - 1)] = texte[i];
 }
 
+static uint8_t est_fin(char c)
+{
+    return c == ',' || c == '\r';
+}
+
+void envoi_vider(void)
+{
+    /* Kept: up to the end of the value or reply the line has begun, its comma or carriage return. */
+    uint8_t fin = tete_;
+    while (entame_ && fin != queue_ && !est_fin(file_[fin++ & (FILE_TAILLE - 1)])) {
+    }
+    queue_ = fin;
+    longueur_reponse_ = 0;
+}
+
 void envoi_reponse(uint8_t valeur)
 {
     longueur_reponse_ = en_decimal(reponse_, valeur, '\r');
     envoi_remplir();
 }
 
+/* A reply the recording has room for goes before the samples still in the ring, as soon as it
+ * fits; one it has no room for waits for the last sample, and the samples go on meanwhile. */
 void envoi_remplir(void)
 {
-    if (longueur_reponse_ && place() >= longueur_reponse_) {
+    uint8_t reponse_devant = longueur_reponse_ && acquisition_reponse_permise();
+    if (reponse_devant && place() >= longueur_reponse_) {
         ajouter(reponse_, longueur_reponse_);
         longueur_reponse_ = 0;
+        acquisition_reponse_envoyee();
+        reponse_devant = 0;
     }
     char texte[3];
     uint8_t valeur;
-    while (!longueur_reponse_ && place() >= sizeof texte && acquisition_echantillon_suivant(&valeur))
+    while (!reponse_devant && place() >= sizeof texte && acquisition_echantillon_suivant(&valeur))
         ajouter(texte, en_decimal(texte, valeur, ','));
     if (queue_ != tete_)
         UCSR0B |= _BV(UDRIE0);
@@ -82,5 +103,7 @@ ISR(USART0_UDRE_vect)
             return;
         }
     }
-    UDR0 = (uint8_t)file_[tete_++ & (FILE_TAILLE - 1)];
+    const char c = file_[tete_++ & (FILE_TAILLE - 1)];
+    entame_ = !est_fin(c);
+    UDR0 = (uint8_t)c;
 }

@@ -9,6 +9,10 @@
 
 void envoi_initialiser(void);
 
+/* A new recording starts: what is queued goes, but for the end of the value or reply the line
+ * has begun, which would otherwise run into the first sample; a reply not yet queued goes too. */
+void envoi_vider(void);
+
 /* Answers a reading request with this value, on the interface's scale. */
 void envoi_reponse(uint8_t valeur);
 

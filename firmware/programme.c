@@ -6,7 +6,7 @@ uint32_t echantillons_en_attente_max(uint32_t nombre, uint32_t periode_us)
         return 0;
     /* Sent for sure before the last sample is taken; one more may be on its way out. */
     const uint32_t envoyes = periode_us >= US_PAR_ECHANTILLON ? nombre - 1 : (nombre - 1) * periode_us / US_PAR_ECHANTILLON;
-    return nombre - envoyes + 1;
+    return nombre - envoyes + 1 + RETARD_AU_DEPART;
 }
 
 /* The timer's slowest clock that still counts the period in 16 bits, at the nearest step. */
@@ -33,9 +33,12 @@ int programme_preparer(uint32_t nombre, uint32_t periode_us, programme* p)
         return 0;
     const uint32_t en_attente = echantillons_en_attente_max(nombre, periode_us);
     for (uint8_t bits = BITS_MAX; bits >= 1; --bits) {
-        if (en_attente <= (uint32_t)MEMOIRE_OCTETS * 8 / bits) {
+        const uint32_t capacite = (uint32_t)MEMOIRE_OCTETS * 8 / bits;
+        if (en_attente <= capacite) {
+            const uint32_t reponses = capacite - en_attente;
             p->nombre = (uint16_t)nombre;
             p->bits = bits;
+            p->reponses = (uint16_t)(reponses > 0xFFFF ? 0xFFFF : reponses);
             regler_minuterie(periode_us, p);
             return 1;
         }

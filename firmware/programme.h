@@ -10,6 +10,11 @@
  * input on the interface's scale, down to 1) at which that many fit: 6 bits for 6400 samples at
  * any period and for 12800 at 800 µs or slower, 5 bits for 12800 at 500 µs.
  *
+ * A reading asked for during the recording ("63" and a carriage return, three characters) takes the
+ * line from the samples for one sample's time: the ring has room for as many replies as it has
+ * samples to spare; the others wait until the last sample is taken. No sample is ever lost, whatever
+ * the computer asks and how often.
+ *
  * Plain C without the chip's headers: the firmware and the computer's tests compile it alike. */
 
 #include <stdint.h>
@@ -23,6 +28,9 @@ enum {
     NOMBRE_MAX = 65535,
     BITS_MAX = 6,
     US_PAR_ECHANTILLON = 3 * 1042,
+    /* What was going out when the recording started finishes first: at most the four characters of
+     * a value under way and the one before it, less than two samples' time. */
+    RETARD_AU_DEPART = 2,
 };
 /* The conversion and the interrupts of one sample take about 120 µs; the slowest clock of the
  * 16-bit timer counts 65536 steps of 64 µs. */
@@ -34,13 +42,14 @@ typedef struct {
     uint8_t bits;          /* kept of each sample, 1 to BITS_MAX */
     uint8_t horloge;       /* the timer's clock select bits CS12:CS10 */
     uint16_t comparaison;  /* the timer's compare value: steps of the period less one */
+    uint16_t reponses;     /* readings that can be answered while samples are still being taken */
 } programme;
 
 /* 0 when the chip cannot make that recording: no sample, a period out of range, too many samples
  * waiting even at 1 bit each. */
 int programme_preparer(uint32_t nombre, uint32_t periode_us, programme* p);
 
-/* How many samples can wait at most while the line carries the others. */
+/* How many samples can wait at most while the line carries the others, no reading answered. */
 uint32_t echantillons_en_attente_max(uint32_t nombre, uint32_t periode_us);
 
 #ifdef __cplusplus

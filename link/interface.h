@@ -11,6 +11,12 @@ namespace optolink {
 inline constexpr const char* reglages_ligne = "9600,N,8,1";
 inline constexpr double duree_caractere_s = 10.0 / 9600.0;
 
+// An Arduino board in the interface's place restarts when its port opens (its DTR line resets it)
+// into its loader, which hands the chip to the firmware after 0.83 s without a byte on the line and
+// waits afresh at each byte it receives: the line stays silent that long, with a margin, after the
+// opening. An interface loses nothing by it.
+inline constexpr double silence_ouverture_s = 1.5;
+
 // EA0 answers in raw units from 0 to 255; 255 stands for 20 V.
 inline constexpr double pleine_echelle_v = 20;
 inline constexpr int pleine_echelle_brute = 255;

@@ -19,15 +19,25 @@ Liaison::Liaison(Com& com, Horloge& horloge) : com_(com), horloge_(horloge) {}
 
 bool Liaison::ouvrir_liaison(int numeroport)
 {
+    if (!ouvrir_port(numeroport))
+        return false;
+    initialiser();
+    return true;
+}
+
+bool Liaison::ouvrir_port(int numeroport)
+{
     com_.setCommPort(numeroport);
     com_.setSettings(QString::fromLatin1(reglages_ligne));
-    if (!com_.setPortOpen(true))
-        return false;
+    return com_.setPortOpen(true);
+}
+
+void Liaison::initialiser()
+{
     ecrire("WFORMAT 1");
     ecrire("WASC");
     ecrire("WBAUDS 0");
     eteindre_laser();
-    return true;
 }
 
 void Liaison::fermer_liaison()

@@ -27,6 +27,9 @@ public:
     // Opens the port numeroport at "9600,N,8,1" and initialises the interface.
     // False when the port cannot be opened: erreur() then says why, in French.
     bool ouvrir_liaison(int numeroport);
+    // The same in two steps, for a start-up that waits between them (silence_ouverture_s).
+    bool ouvrir_port(int numeroport);
+    void initialiser();
     void fermer_liaison();
     bool ouverte() const { return com_.portOpen(); }
     QString erreur() const { return com_.erreur(); }

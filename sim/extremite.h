@@ -21,6 +21,8 @@ public:
     virtual void surReponse(std::function<void(char)> action) = 0;
     // Told when the end vanishes like an unplugged device; an end that cannot vanish never tells.
     virtual void surDisparition(std::function<void()>) {}
+    // The computer opens the port: a board whose auto-reset is on starts again, in its loader.
+    virtual void ouverture_du_port() {}
     // From now on the computer reaches the end through a USB link.
     virtual void regler_usb(const ReglagesUsb& reglages) = 0;
 

@@ -10,7 +10,7 @@ paquets=(
   xvfb xauth xdotool xclip poppler-utils
   fonts-liberation
   dpkg-dev file desktop-file-utils appstream man-db ccache
-  gcc-avr avr-libc binutils-avr simavr libsimavr-dev
+  gcc-avr avr-libc binutils-avr simavr libsimavr-dev arduino-core-avr
 )
 manquants=()
 for p in "${paquets[@]}"; do

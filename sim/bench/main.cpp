@@ -2,9 +2,11 @@
 // pseudo-terminals and reachable from the program by their port numbers.
 
 #include "link/qt/ports_systeme.h"
+#include "link/qt/priorite_systeme.h"
 #include "optolink/version.h"
 #include "sim/bench/arret_propre.h"
 #include "sim/bench/banc_reel.h"
+#include "sim/bench/journal_banc.h"
 #ifdef OPTOLINK_BANC_CARTE
 #include "sim/carte/interface_carte.h"
 #endif
@@ -30,7 +32,13 @@ const char* const aide =
     "\n"
     "Options :\n"
     "  --ports N,M            numéros de port des interfaces A et B (par défaut 1,2)\n"
-    "  --journal              affiche chaque allumage et extinction des lasers, avec l'instant\n"
+    "  --journal              affiche chaque allumage et extinction des lasers, avec l'instant,\n"
+    "                         et les retards du banc lui-même : des événements (octets, lasers,\n"
+    "                         pas d'une carte) traités plus de 1 ms après leur instant\n"
+    "  --priorite-ordinaire   le banc garde la priorité ordinaire ; sinon il demande la classe\n"
+    "                         temps réel (ou une part du processeur plus grande), comme le\n"
+    "                         programme quand il chronomètre un signal : c'est le matériel qu'il\n"
+    "                         simule, qui n'attend jamais le processeur\n"
     "  --noir V               tension lue dans le noir, en volts (par défaut 0.16)\n"
     "  --eclaire V            tension ajoutée quand le laser d'en face est allumé (par défaut 3.9)\n"
     "  --bruit V              bruit : chaque lecture s'écarte d'au plus V volts (par défaut 0)\n"
@@ -42,10 +50,15 @@ const char* const aide =
     "  --carte X              A, B ou AB : une carte Arduino Mega 2560 remplace l'interface A, B\n"
     "                         ou les deux. Son micrologiciel (share/optolink/carte) tourne sur un\n"
     "                         ATmega2560 simulé à 16 MHz ; la lumière, le journal et --usb (le port\n"
-    "                         USB de la carte) restent ceux du banc. La carte simulée est celle\n"
-    "                         dont la remise à zéro automatique est neutralisée (condensateur de\n"
-    "                         10 µF ou stty -hupcl, voir carte-arduino.md) : l'ouverture du port\n"
-    "                         ne la relance pas. Les pannes ne s'appliquent qu'aux interfaces.\n"
+    "                         USB de la carte) restent ceux du banc. Sans --chargeur, la carte\n"
+    "                         simulée est celle dont la remise à zéro automatique est neutralisée\n"
+    "                         (condensateur de 10 µF ou stty -hupcl, voir carte-arduino.md) :\n"
+    "                         l'ouverture du port ne la relance pas. Les pannes ne s'appliquent\n"
+    "                         qu'aux interfaces.\n"
+    "  --chargeur FICHIER     la carte telle qu'elle sort du magasin : le chargeur (fichier hex,\n"
+    "                         celui de la Mega 2560 est dans le paquet arduino-core-avr) démarre\n"
+    "                         à la mise sous tension et à chaque ouverture du port, et ne passe\n"
+    "                         la main au micrologiciel qu'après un silence sur la ligne\n"
     "\n"
     "Liaison USB (interface USB, ou adaptateur USB-série), sur demande :\n"
     "  --usb                  les octets de l'ordinateur atteignent l'interface au début d'une\n"
@@ -75,8 +88,15 @@ const char* const aide =
     "\n"
     "Ctrl-C arrête le banc et retire ses ports.\n";
 
+// Once the bench runs, what it writes goes through its journal's own thread.
+JournalBanc* journal = nullptr;
+
 void ecrire(const QString& texte)
 {
+    if (journal) {
+        journal->ecrire(texte.toLocal8Bit().toStdString());
+        return;
+    }
     std::fputs(texte.toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }
@@ -190,11 +210,12 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser p;
-    for (const char* nom : {"ports", "carte", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine", "panne",
+    for (const char* nom : {"ports", "carte", "chargeur", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine", "panne",
                             "usb-latence", "usb-hote", "panne-interface", "panne-debut", "panne-apres-octets", "panne-taux", "panne-delai"})
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
     p.addOption(QCommandLineOption(QStringLiteral("usb")));
+    p.addOption(QCommandLineOption(QStringLiteral("priorite-ordinaire")));
     p.addOption(QCommandLineOption(QStringLiteral("version")));
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!p.parse(app.arguments())) {
@@ -248,16 +269,29 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    const std::string chargeur = p.value(QStringLiteral("chargeur")).toStdString();
+    if (!chargeur.empty() && !cartes[0] && !cartes[1]) {
+        std::fprintf(stderr, "--chargeur ne s'applique qu'aux cartes : le demander avec --carte\n");
+        return 2;
+    }
     std::array<BancReel::FabriqueCarte, 2> fabriques;
 #ifdef OPTOLINK_BANC_CARTE
     for (int rang = 0; rang < 2; ++rang) {
         if (cartes[rang])
-            fabriques[rang] = [](Ordonnanceur& temps, const QString& nom, std::function<double(double)> tension_v) {
-                return std::make_unique<InterfaceCarte>(temps, nom, micrologiciel(), std::move(tension_v));
+            fabriques[rang] = [&chargeur](Ordonnanceur& temps, const QString& nom, std::function<double(double)> tension_v) {
+                return std::make_unique<InterfaceCarte>(temps, nom, micrologiciel(), std::move(tension_v), chargeur);
             };
     }
 #endif
     quitter_sur_signal();
+    // The bench stands for hardware, which never waits for the processor: its thread asks for the
+    // real-time class (or a higher share), as the program does while it times a signal. What it
+    // still runs late, it journals.
+    JournalBanc journal_banc;
+    journal = &journal_banc;
+    PrioriteSysteme priorite;
+    if (!p.isSet(QStringLiteral("priorite-ordinaire")))
+        priorite.elever();
     std::unique_ptr<BancReel> cree;
     try {
         cree = std::make_unique<BancReel>(reglages, numeros, dossier_banc(), fabriques);
@@ -303,9 +337,13 @@ int main(int argc, char** argv)
                        .arg(panne->apres_octets));
         }
     }
-    if (cartes[0] || cartes[1])
+    if ((cartes[0] || cartes[1]) && chargeur.empty())
         ecrire(QStringLiteral("  Carte Arduino Mega 2560 simulée (ATmega2560 à 16 MHz), remise à zéro automatique "
                               "neutralisée : l'ouverture du port ne la relance pas\n"));
+    if ((cartes[0] || cartes[1]) && !chargeur.empty())
+        ecrire(QStringLiteral("  Carte Arduino Mega 2560 simulée (ATmega2560 à 16 MHz), telle que vendue : l'ouverture "
+                              "du port la relance dans son chargeur (%1)\n")
+                   .arg(QString::fromStdString(chargeur)));
     ecrire(QStringLiteral("Ctrl-C pour arrêter.\n"));
     if (p.isSet(QStringLiteral("journal"))) {
         for (int rang = 0; rang < 2; ++rang) {
@@ -316,8 +354,15 @@ int main(int argc, char** argv)
                            .arg(nom, c.allume ? QStringLiteral("allumé") : QStringLiteral("éteint")));
             });
         }
+        banc.temps().surRetard([](const OrdonnanceurReel::Retard& r) {
+            ecrire(QStringLiteral("%1 s  retard du banc : %2 ms au pire, %3 événements en retard sur %4 ms\n")
+                       .arg(r.debut_s, 12, 'f', 6)
+                       .arg(r.pire_s * 1000, 0, 'f', 2)
+                       .arg(r.evenements)
+                       .arg((r.fin_s - r.debut_s) * 1000, 0, 'f', 1));
+        });
     }
     const int code = app.exec();
-    ecrire(QStringLiteral("Banc arrêté.\n"));
+    ecrire(QStringLiteral("Banc arrêté. Retard le plus grand du banc : %1 ms.\n").arg(banc.temps().pire_retard_s() * 1000, 0, 'f', 2));
     return code;
 }

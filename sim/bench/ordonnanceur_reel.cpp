@@ -1,5 +1,6 @@
 #include "sim/bench/ordonnanceur_reel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -69,12 +70,33 @@ void OrdonnanceurReel::armer()
 
 void OrdonnanceurReel::echoir()
 {
-    while (!evenements_.empty() && evenements_.begin()->first <= maintenant_s()) {
+    for (double maintenant = maintenant_s(); !evenements_.empty() && evenements_.begin()->first <= maintenant;
+         maintenant = maintenant_s()) {
+        const double du_s = evenements_.begin()->first;
         auto action = std::move(evenements_.begin()->second);
         evenements_.erase(evenements_.begin());
+        noter_retard(du_s, maintenant);
         action();
     }
     armer();
+}
+
+void OrdonnanceurReel::noter_retard(double du_s, double maintenant)
+{
+    const double retard_s = maintenant - du_s;
+    pire_retard_s_ = std::max(pire_retard_s_, retard_s);
+    if (retard_s > seuil_s) {
+        if (!retard_)
+            retard_ = Retard{du_s, du_s, 0, 0};
+        retard_->fin_s = du_s;
+        retard_->pire_s = std::max(retard_->pire_s, retard_s);
+        ++retard_->evenements;
+    }
+    if (retard_ && (retard_s <= seuil_s || du_s - retard_->debut_s >= 1.0)) {
+        if (retard_signale_)
+            retard_signale_(*retard_);
+        retard_.reset();
+    }
 }
 
 } // namespace optolink::sim

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace optolink::sim {
@@ -28,6 +29,12 @@ PortBanc::PortBanc(Extremite& interface, int numero, const QString& dossier)
         [[maybe_unused]] const auto n = ::write(maitre, &c, 1);
     });
     interface_.surDisparition([this] { retirer(); });
+    // The bench holds the slave side open already: the openings seen from now on are the program's.
+    surveillance_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (surveillance_ >= 0 && inotify_add_watch(surveillance_, pty_.chemin_esclave().toLocal8Bit().constData(), IN_OPEN) >= 0) {
+        ouverture_ = std::make_unique<QSocketNotifier>(surveillance_, QSocketNotifier::Read);
+        QObject::connect(ouverture_.get(), &QSocketNotifier::activated, [this] { ouvertures(); });
+    }
 }
 
 PortBanc::~PortBanc()
@@ -40,6 +47,10 @@ void PortBanc::retirer()
 {
     interface_.surReponse(nullptr);
     lecture_.reset();
+    ouverture_.reset();
+    if (surveillance_ >= 0)
+        ::close(surveillance_);
+    surveillance_ = -1;
     if (!lien_.isEmpty() && QFile::symLinkTarget(lien_) == pty_.chemin_esclave())
         QFile::remove(lien_);
     lien_.clear();
@@ -65,6 +76,24 @@ bool PortBanc::publier(const QString& dossier)
     }
     lien_ = lien;
     return true;
+}
+
+void PortBanc::ouvertures()
+{
+    alignas(inotify_event) char tampon[1024];
+    bool ouvert = false;
+    for (;;) {
+        const auto n = ::read(surveillance_, tampon, sizeof tampon);
+        if (n <= 0)
+            break;
+        for (const char* p = tampon; p < tampon + n;) {
+            const auto* evenement = reinterpret_cast<const inotify_event*>(p);
+            ouvert = ouvert || (evenement->mask & IN_OPEN);
+            p += sizeof(inotify_event) + evenement->len;
+        }
+    }
+    if (ouvert)
+        interface_.ouverture_du_port();
 }
 
 void PortBanc::lire()

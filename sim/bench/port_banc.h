@@ -13,7 +13,8 @@ namespace optolink::sim {
 // One end of the bench (a simulated interface or board) served on a pseudo-terminal and published as
 // port number n: the link <dossier>/COM<n> points to the pseudo-terminal for as long as this object
 // lives, or until the interface vanishes by a fault: the port is then withdrawn as an unplugged
-// device is.
+// device is. Each time the program opens the port, the end is told, as a real port raises its DTR
+// line at the opening.
 class PortBanc {
 public:
     PortBanc(Extremite& interface, int numero, const QString& dossier);
@@ -30,6 +31,7 @@ public:
 private:
     bool publier(const QString& dossier);
     void lire();
+    void ouvertures();
     void retirer();
 
     Extremite& interface_;
@@ -38,6 +40,8 @@ private:
     QString lien_;
     QString erreur_;
     std::unique_ptr<QSocketNotifier> lecture_;
+    int surveillance_ = -1; // inotify, on the pseudo-terminal's slave side
+    std::unique_ptr<QSocketNotifier> ouverture_;
 };
 
 } // namespace optolink::sim

@@ -144,6 +144,17 @@ void CarteSimulee::avancer_jusqua(double instant)
     }
 }
 
+void CarteSimulee::remettre_a_zero()
+{
+    avr_reset(avr_.get());
+    if (debut_chargeur_)
+        lance_a_s_ = -1;
+    // The reset dropped the simulator's timers: the next event is armed afresh.
+    arme_ = 0;
+    armer();
+    sur_broche_laser(nullptr, 0, this);
+}
+
 // simavr counts 11 bits per character at 8N1, as if there were a parity bit: the line is put back
 // to 10 bits, the pace of the real chip, from the rate the firmware has set.
 std::uint64_t CarteSimulee::cycles_par_octet() const

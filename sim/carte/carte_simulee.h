@@ -48,6 +48,9 @@ public:
     double micrologiciel_lance_a_s() const { return lance_a_s_; }
     // Runs the chip until its time reaches instant_s (nothing when it already has).
     void avancer_jusqua(double instant_s);
+    // Its reset line pulled low and let go, now: the chip starts again, in its loader if it has one.
+    // The bytes on their way to it keep coming, the laser goes off with its pin left floating.
+    void remettre_a_zero();
 
     // The computer writes now: each byte follows those still on the line and reaches the chip's
     // receiver when its last bit has arrived.

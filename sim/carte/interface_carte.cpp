@@ -10,12 +10,13 @@ constexpr double memoire_laser_s = 1.0;
 } // namespace
 
 InterfaceCarte::InterfaceCarte(Ordonnanceur& temps, QString nom, const std::string& chemin_elf,
-                               std::function<double(double)> tension_a0_v)
+                               std::function<double(double)> tension_a0_v, const std::string& chemin_chargeur)
     : temps_(temps),
       nom_(std::move(nom)),
       origine_s_(temps.maintenant_s()),
       tension_a0_v_(std::move(tension_a0_v)),
-      carte_(chemin_elf, [this](double instant_s) { return tension_a0_v_(origine_s_ + instant_s); })
+      remise_auto_(!chemin_chargeur.empty()),
+      carte_(chemin_elf, chemin_chargeur, [this](double instant_s) { return tension_a0_v_(origine_s_ + instant_s); })
 {
     carte_.surLaser([this](double instant_s, bool allume) { laser(origine_s_ + instant_s, allume); });
     carte_.surDepart([this](double arrivee_s, char octet) {
@@ -41,6 +42,14 @@ void InterfaceCarte::avancer_jusqua(double instant_s)
         throw;
     }
     en_marche_ = false;
+}
+
+void InterfaceCarte::ouverture_du_port()
+{
+    if (!remise_auto_)
+        return;
+    avancer_jusqua(temps_.maintenant_s());
+    carte_.remettre_a_zero();
 }
 
 void InterfaceCarte::regler_usb(const ReglagesUsb& reglages)

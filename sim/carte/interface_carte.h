@@ -27,9 +27,11 @@ public:
     static constexpr double pas_s = 1e-3;
 
     // tension_a0_v gives the voltage on A0 at an instant of the world's time. The board is powered up
-    // now; it runs the firmware at once: a board whose auto-reset on the opening of its port is off.
+    // now. Without a loader, it runs the firmware at once and the opening of its port does not
+    // restart it: a board whose auto-reset is off. With the loader of a board from the shop (an
+    // Intel hex file), it starts there, and again at each opening of its port.
     InterfaceCarte(Ordonnanceur& temps, QString nom, const std::string& chemin_elf,
-                   std::function<double(double instant_s)> tension_a0_v);
+                   std::function<double(double instant_s)> tension_a0_v, const std::string& chemin_chargeur = {});
     InterfaceCarte(const InterfaceCarte&) = delete;
     InterfaceCarte& operator=(const InterfaceCarte&) = delete;
 
@@ -38,6 +40,7 @@ public:
 
     void envoyer(const QByteArray& octets) override;
     void surReponse(std::function<void(char)> action) override { reponse_ = std::move(action); }
+    void ouverture_du_port() override;
     void regler_usb(const ReglagesUsb& reglages) override;
     bool laser_allume_a(double instant_s) override;
     void surChangementLaser(std::function<void(const ChangementLaser&)> action) override { changement_ = std::move(action); }
@@ -57,6 +60,7 @@ private:
     std::function<void(char)> reponse_;
     std::function<void(const ChangementLaser&)> changement_;
     std::unique_ptr<AdaptateurUsb> usb_;
+    bool remise_auto_;       // the opening of the port restarts the board
     bool en_marche_ = false; // the chip is running: what it asks of the world is in its past
     CarteSimulee carte_;     // last: its callbacks reach the members above
 };

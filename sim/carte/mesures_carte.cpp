@@ -183,9 +183,7 @@ int main(int argc, char** argv)
     enregistrement(6400, 500, true);
 
     // The loader is read from the file given, or from Debian's arduino-core-avr where it is installed.
-    const std::string chargeur = argc > 1 ? argv[1]
-                                          : "/usr/share/arduino/hardware/arduino/avr/bootloaders/stk500v2/"
-                                            "stk500boot_v2_mega2560.hex";
+    const std::string chargeur = argc > 1 ? argv[1] : OPTOLINK_CHARGEUR_MEGA;
     std::printf("\nDémarrage après la remise à zéro de l'ouverture du port, chargeur %s :\n", chargeur.c_str());
     if (!std::ifstream(chargeur)) {
         std::printf("  (absent : paquet arduino-core-avr)\n");

@@ -1,5 +1,6 @@
 #include "app/demarrage.h"
 
+#include "link/interface.h"
 #include "sim/postes/station_virtuelle.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +112,26 @@ TEST_F(Banc, MorseSansTestDemandeDansLOrdreEtLaisseLesValeursParDefaut)
     EXPECT_FALSE(rafale.isEmpty());
     EXPECT_EQ(rafale.count(' '), rafale.size());
     EXPECT_FALSE(banc.interface(0).laser_allume());
+}
+
+// A board restarted by the opening of its port is in its loader, which each byte keeps there:
+// nothing is written for silence_ouverture_s after the opening, then the initialisation at once.
+TEST_F(Banc, SilenceApresLOuvertureDuPort)
+{
+    boites.saisies = {"3"};
+    boites.reponses[titre_question_test] = {Reponse::Annuler};
+    QByteArray avant;
+    QByteArray apres;
+    boites.pendant = [&](const BoiteVue& v) {
+        if (v.titre != titre_branchement)
+            return;
+        const double ouverture_s = temps.maintenant_s();
+        temps.programmer(ouverture_s + silence_ouverture_s - 0.001, [&] { avant = banc.interface(0).octets_recus(); });
+        temps.programmer(ouverture_s + silence_ouverture_s + 0.03, [&] { apres = banc.interface(0).octets_recus(); });
+    };
+    ASSERT_TRUE(demarrer());
+    EXPECT_EQ(avant, "");
+    EXPECT_EQ(apres, "WFORMAT 1WASCWBAUDS 0 \r");
 }
 
 TEST_F(Banc, AnnulerALaPremiereQuestionChoisitLeBinaireLent)

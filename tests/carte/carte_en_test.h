@@ -15,6 +15,7 @@ struct CarteEnTest {
     optolink::sim::CarteSimulee carte{OPTOLINK_CARTE_ELF, [this](double instant_s) { return tension_v(instant_s); }};
     std::string recu;
     std::vector<std::pair<double, bool>> laser;
+    std::function<void()> a_chaque_tic; // what the computer writes at each of its timer's ticks
 
     CarteEnTest()
     {
@@ -32,8 +33,9 @@ struct CarteEnTest {
         return arrivee_s;
     }
 
-    // Runs the chip until `nombre` values ended by "," have come, or the time limit; returns the
-    // values received (replies ended by a carriage return left in `recu`).
+    // Runs the chip, one tick of the program's fastest timer at a time, until `nombre` values ended
+    // by "," have come, or the time limit; returns the values received (replies ended by a carriage
+    // return left in `recu`).
     std::vector<int> telecharger(int nombre, double limite_s)
     {
         std::vector<int> valeurs;
@@ -41,7 +43,9 @@ struct CarteEnTest {
         std::string reste;
         std::size_t lu = 0;
         while (std::ssize(valeurs) < nombre && carte.maintenant_s() < limite_s) {
-            carte.avancer_jusqua(carte.maintenant_s() + 0.05);
+            if (a_chaque_tic)
+                a_chaque_tic();
+            carte.avancer_jusqua(carte.maintenant_s() + 0.03);
             for (; lu < recu.size(); ++lu) {
                 const char c = recu[lu];
                 if (c == ',') {

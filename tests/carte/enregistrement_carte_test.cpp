@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -106,4 +107,51 @@ TEST(CarteSimulee, InstantsDuLaser)
         EXPECT_GE(b.laser[0].first, arrivee_s);
         EXPECT_LT(b.laser[0].first, arrivee_s + 50e-6) << "the byte acts within a few instructions of its arrival";
     }
+}
+
+// The program's timer asking for EA0 every 30 ms all through the longest recording the line cannot
+// keep up with: the replies the ring has no room for wait for the last sample, and every sample
+// comes back in its place.
+TEST(CarteSimulee, AucuneMesurePerdueSousLesDemandes)
+{
+    CarteEnTest b;
+    const double periode_s = 800e-6;
+    b.ecrire("WPE 1  12800 800 1 0\r");
+    double depart_s = 1e9;
+    b.tension_v = [&](double t) { return tension_de(niveau(std::lround(std::max(0.0, t - depart_s) / periode_s))); };
+    b.carte.envoyer("WGOR\r");
+    depart_s = b.carte.envois_arrives_a_s();
+    int demandes = 0;
+    b.a_chaque_tic = [&] {
+        b.carte.envoyer("WEA 0\r");
+        ++demandes;
+    };
+    const std::vector<int> valeurs = b.telecharger(12800, depart_s + 45);
+    ASSERT_EQ(std::ssize(valeurs), 12800);
+    for (int k = 0; k < 12800; ++k)
+        ASSERT_EQ(valeurs[k], niveau(k)) << "échantillon " << k;
+    EXPECT_GT(std::ranges::count(b.recu, '\r'), 29) << demandes << " demandes";
+}
+
+// A new recording while the last one is still going out: at most the end of the value the line had
+// begun comes first, whole, then only the new recording; a reading asked for just before goes only
+// if the line had begun it.
+TEST(CarteSimulee, NouvelEnregistrementSurUneFileVide)
+{
+    CarteEnTest b;
+    b.tension_v = [](double) { return tension_de(40); };
+    b.ecrire("WPE 1  6400 500 1 0\rWGOR\r");
+    b.carte.avancer_jusqua(b.carte.maintenant_s() + 1);
+    b.ecrire("WPE 1  100 500 1 0\r");
+    b.tension_v = [](double) { return tension_de(7); };
+    b.ecrire("WEA 0\rWGOR\r");
+    b.recu.clear();
+    b.carte.avancer_jusqua(b.carte.maintenant_s() + 2);
+    std::string nouveaux;
+    for (int k = 0; k < 100; ++k)
+        nouveaux += "7,";
+    ASSERT_TRUE(b.recu.ends_with(nouveaux)) << b.recu;
+    const std::string reste = b.recu.substr(0, b.recu.size() - nouveaux.size());
+    EXPECT_LE(reste.size(), 4u) << reste;
+    EXPECT_TRUE(reste.empty() || reste.back() == ',' || reste.back() == '\r') << reste;
 }

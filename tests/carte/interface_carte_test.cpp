@@ -1,10 +1,13 @@
 // The simulated board as an end of the bench, on the world's virtual time: what the computer and
 // the facing photodiode see of it, with the chip running on its own time behind the world's.
+#include "link/interface.h"
 #include "sim/carte/interface_carte.h"
 #include "sim/temps_virtuel.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
 #include <vector>
 
 using namespace optolink::sim;
@@ -73,4 +76,44 @@ TEST(InterfaceCarte, LaserVuParLaPhotodiodeDEnFace)
     };
     for (const auto& [instant, allume] : cas)
         EXPECT_EQ(b.carte.laser_allume_a(instant), allume) << "à " << instant << " s";
+}
+
+// A board from the shop, its loader in the boot section (Debian's arduino-core-avr): powered up
+// long before, restarted by the opening of its port at 10 s. A program that keeps silent for
+// silence_ouverture_s then writes its set-up and asks for EA0 every 30 ms is answered from its
+// first request; one that writes at once keeps the board in its loader as long as it asks.
+TEST(InterfaceCarte, CarteDuMagasinApresLOuvertureDuPort)
+{
+    const std::string chargeur = OPTOLINK_CHARGEUR_MEGA;
+    if (!std::ifstream(chargeur))
+        GTEST_FAIL() << "chargeur absent : " << chargeur << " (paquet arduino-core-avr, tools/installer.sh)";
+    for (const double silence_s : {optolink::silence_ouverture_s, 0.0}) {
+        TempsVirtuel temps;
+        TempsVirtuel::Acteur& horloge = temps.acteur("essai");
+        InterfaceCarte carte(temps, "B", OPTOLINK_CARTE_ELF, [](double) { return 0.16; }, chargeur);
+        std::string recu;
+        carte.surReponse([&](char c) { recu += c; });
+        horloge.attendre_jusqua(10);
+        ASSERT_GT(carte.carte().micrologiciel_lance_a_s(), 0) << "le chargeur a passé la main à la mise sous tension";
+        carte.ouverture_du_port();
+        horloge.attendre_jusqua(10 + silence_s);
+        carte.envoyer("WFORMAT 1WASCWBAUDS 0 \r");
+        for (int tic = 1; tic <= 100; ++tic) {
+            horloge.attendre_jusqua(10 + silence_s + tic * 0.03);
+            carte.envoyer("WEA 0\r");
+        }
+        horloge.attendre_jusqua(10 + silence_s + 3.05);
+        if (silence_s > 0) {
+            EXPECT_NEAR(carte.carte().micrologiciel_lance_a_s(), 10.83, 0.1) << "0,83 s après la remise à zéro";
+            EXPECT_EQ(recu, [] {
+                std::string r;
+                for (int i = 0; i < 100; ++i)
+                    r += "2\r";
+                return r;
+            }());
+        } else {
+            EXPECT_LT(carte.carte().micrologiciel_lance_a_s(), 0) << "toujours dans le chargeur";
+            EXPECT_EQ(recu.find("2\r"), std::string::npos) << recu;
+        }
+    }
 }

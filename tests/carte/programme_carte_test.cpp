@@ -60,8 +60,29 @@ TEST(ProgrammeCarte, ResolutionEtMinuterie)
 // The samples that can wait: all but those the line has surely carried before the last is taken.
 TEST(ProgrammeCarte, EchantillonsEnAttente)
 {
-    EXPECT_EQ(echantillons_en_attente_max(12800, 500), 12800u - 12799u * 500 / US_PAR_ECHANTILLON + 1);
-    EXPECT_EQ(echantillons_en_attente_max(12800, US_PAR_ECHANTILLON), 2u);
-    EXPECT_EQ(echantillons_en_attente_max(12800, 4000000), 2u);
-    EXPECT_EQ(echantillons_en_attente_max(1, 200), 2u);
+    EXPECT_EQ(echantillons_en_attente_max(12800, 500), 12800u - 12799u * 500 / US_PAR_ECHANTILLON + 1 + RETARD_AU_DEPART);
+    EXPECT_EQ(echantillons_en_attente_max(12800, US_PAR_ECHANTILLON), 4u);
+    EXPECT_EQ(echantillons_en_attente_max(12800, 4000000), 4u);
+    EXPECT_EQ(echantillons_en_attente_max(1, 200), 4u);
+}
+
+// Readings answered while samples are taken: each takes one sample's time from the line, and the
+// ring has room for exactly that many more samples waiting. 12800 at 800 µs has room for 29: the
+// program's timer, every 30 ms of 10.24 s, asks 341 times.
+TEST(ProgrammeCarte, ReponsesPendantUnEnregistrement)
+{
+    const struct {
+        std::uint32_t nombre, periode_us, reponses;
+    } cas[] = {
+        {12800, 800, 29},
+        {12800, 500, 712},
+        {6400, 500, 4177},
+        {12800, 1300, 2076},
+        {100, 4000000, 9553},
+    };
+    for (const auto& c : cas) {
+        programme p{};
+        ASSERT_TRUE(programme_preparer(c.nombre, c.periode_us, &p));
+        EXPECT_EQ(p.reponses, c.reponses) << c.nombre << " à " << c.periode_us << " µs";
+    }
 }

@@ -136,6 +136,7 @@ xdotool key --clearmodifiers ctrl+a
 printf '%s' "$message" | xclip -selection clipboard
 xdotool key --clearmodifiers ctrl+v
 sleep 0.3
+debut_envoi=$EPOCHREALTIME
 case $codage in
 morse) xdotool key --clearmodifiers alt+n ;;
 binaire) xdotool key --clearmodifiers alt+e ;;
@@ -173,8 +174,19 @@ done
 [ -n "${CAPTURE:-}" ] && import -window root "$CAPTURE"
 echo "reçu : [$lu]"
 echo "attendu : [$attendu]"
+# The bench tells each time it ran its events late (bytes, lasers, a board's step); late after the
+# send, it did not give the programs the exchange they were meant to have.
+retards=$(awk -v debut="$debut_envoi" '$1 >= debut && /retard du banc/' "$travail/banc.log")
+pire=0
+[ -n "$retards" ] && pire=$(printf '%s\n' "$retards" | sed -E 's/.*: ([0-9.]+) ms au pire.*/\1/' | sort -g | tail -1)
+echo "retards du banc pendant l'échange : $(printf '%s' "$retards" | grep -c . || true), jusqu'à $pire ms"
 if [ "$lu" != "$attendu" ]; then
     echo "--- journal du banc"; cat "$travail/banc.log"
+    if [ -n "$retards" ]; then
+        echo "VERDICT : le banc a pris du retard pendant l'échange (jusqu'à $pire ms)"
+    else
+        echo "VERDICT : le banc est resté à l'heure (à 1 ms près) pendant l'échange : le programme a mal émis ou mal lu"
+    fi
     exit 1
 fi
 

@@ -11,6 +11,7 @@ BancEnFil::BancEnFil(std::array<int, 2> numeros, const QString& dossier) : conte
     QMetaObject::invokeMethod(
         contexte_,
         [&] {
+            priorite_.elever();
             banc_ = std::make_unique<sim::BancReel>(sim::ReglagesLumiere{}, numeros, dossier);
             erreur_ = banc_->erreur();
         },

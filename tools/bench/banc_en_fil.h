@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/qt/priorite_systeme.h"
 #include "sim/bench/banc_reel.h"
 
 #include <QObject>
@@ -10,8 +11,8 @@
 
 namespace optolink::mesures {
 
-// The real-time bench on a thread of its own, as it runs in its own process: the program under
-// measure keeps its thread, and the bench's work is not counted in it.
+// The real-time bench on a thread of its own, as it runs in its own process (and at its priority):
+// the program under measure keeps its thread, and the bench's work is not counted in it.
 class BancEnFil {
 public:
     BancEnFil(std::array<int, 2> numeros, const QString& dossier);
@@ -27,6 +28,7 @@ private:
     QThread fil_;
     QObject* contexte_;
     std::unique_ptr<sim::BancReel> banc_;
+    PrioriteSysteme priorite_; // the bench's thread's
     QString erreur_;
 };
 

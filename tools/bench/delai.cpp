@@ -55,7 +55,10 @@ void mesurer(PosteReel& poste, const Variante& v, double duree_s, Effets& effets
         effets.instants.clear();
     }
     qsizetype octets_avant = 0;
-    banc.dans_le_fil([&](sim::BancReel& b) { octets_avant = b.interface(0).octets_recus().size(); });
+    banc.dans_le_fil([&](sim::BancReel& b) {
+        octets_avant = b.interface(0).octets_recus().size();
+        b.temps().oublier_pire_retard();
+    });
 
     std::vector<double> ecritures;
     long passages = 0;
@@ -86,7 +89,11 @@ void mesurer(PosteReel& poste, const Variante& v, double duree_s, Effets& effets
         poste.boucle.ceder(poste.horloge.maintenant_s() + 0.01);
 
     qsizetype octets = 0;
-    banc.dans_le_fil([&](sim::BancReel& b) { octets = b.interface(0).octets_recus().size() - octets_avant; });
+    double retard_banc_s = 0;
+    banc.dans_le_fil([&](sim::BancReel& b) {
+        octets = b.interface(0).octets_recus().size() - octets_avant;
+        retard_banc_s = b.temps().pire_retard_s();
+    });
     std::vector<double> delais_ms;
     {
         std::lock_guard g(effets.verrou);
@@ -107,6 +114,7 @@ void mesurer(PosteReel& poste, const Variante& v, double duree_s, Effets& effets
                 delais_ms.size(), passages, static_cast<long long>(octets));
     std::printf("      délai écriture -> effet : min %.3f ms, médiane %.3f ms, 99e centile %.3f ms, max %.3f ms\n",
                 delais_ms.front(), rang(0.5), rang(0.99), delais_ms.back());
+    std::printf("      retard le plus grand du banc lui-même : %.3f ms\n", 1000 * retard_banc_s);
 }
 
 } // namespace
