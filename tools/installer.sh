@@ -4,7 +4,7 @@ set -euo pipefail
 paquets=(
   cmake ninja-build g++ pkg-config
   clang-14 libclang-rt-14-dev
-  qt6-base-dev libqt6serialport6-dev qt6-svg-dev libgl-dev libx11-dev
+  qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev libx11-dev
   qt6-translations-l10n qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip poppler-utils
