@@ -41,11 +41,19 @@ constexpr int nb_messages = 200;
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
-// Bytes allocated and not freed, from the allocator in use: the sanitizer's when there is one.
+// Bytes allocated and not freed, from the allocator in use: the sanitizer's when there is one, the C
+// runtime's heap on Windows.
 std::int64_t memoire_octets()
 {
 #if defined(__SANITIZE_ADDRESS__)
     return static_cast<std::int64_t>(__sanitizer_get_current_allocated_bytes());
+#elif defined(_WIN32)
+    _HEAPINFO bloc{};
+    std::int64_t octets = 0;
+    while (_heapwalk(&bloc) == _HEAPOK)
+        if (bloc._useflag == _USEDENTRY)
+            octets += static_cast<std::int64_t>(bloc._size);
+    return octets;
 #else
     return static_cast<std::int64_t>(mallinfo2().uordblks);
 #endif

@@ -32,11 +32,11 @@ Lu lire(bool binaire, const std::vector<int>& v)
     };
     if (binaire) {
         const auto [d, f] = decoder([](const auto& t, int n, int s) { return decoder_binaire_rapide(t, n, s); },
-                                    [](QIODevice& f) { return decode_fichierbinrap(f); });
+                                    [](QIODevice& fichier) { return decode_fichierbinrap(fichier); });
         return {d.message, f.message, d.chainebits, f.chainebits};
     }
     const auto [d, f] = decoder([](const auto& t, int n, int s) { return decoder_morse_rapide(t, n, s); },
-                                [](QIODevice& f) { return decode_fichiermorserap(f); });
+                                [](QIODevice& fichier) { return decode_fichiermorserap(fichier); });
     return {d.message, f.message, d.codemorse, f.codemorse};
 }
 

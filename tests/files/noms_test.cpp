@@ -41,8 +41,8 @@ TEST(NomValide, JokersEtCheminComplet)
     EXPECT_FALSE(contient_joker("mesure1"));
     EXPECT_EQ(chemin_complet("C:\\essais", "mesure1", u'\\'), "C:\\essais\\mesure1");
     EXPECT_EQ(chemin_complet("C:\\", "mesure1", u'\\'), "C:\\mesure1");
-    EXPECT_EQ(chemin_complet("/", "mesure1"), "/mesure1");
-    EXPECT_EQ(chemin_complet("/home/eleve", "mesure1"), "/home/eleve/mesure1");
+    EXPECT_EQ(chemin_complet("/", "mesure1", u'/'), "/mesure1");
+    EXPECT_EQ(chemin_complet("/home/eleve", "mesure1", u'/'), "/home/eleve/mesure1");
 }
 
 TEST(Lieux, LaRacineLeVolumeDuDossierPersonnelPuisLesSupportsAmovibles)
@@ -82,12 +82,17 @@ TEST(Lieux, LecteursDeWindowsEtLeurNom)
     EXPECT_EQ(lecteur_windows("E:/", " CLE USB "), "e: [CLE USB]");
 }
 
+namespace {
+// The dialogs show paths as the system writes them: with backslashes on Windows.
+QString natif(const QString& chemin) { return QDir::toNativeSeparators(chemin); }
+} // namespace
+
 TEST(Lieux, LeDossierDuDernierFichierSinonLeDossierPersonnel)
 {
     QTemporaryDir dossier;
-    EXPECT_EQ(repertoire_depart(QDir(dossier.path()).filePath("pas_encore_ecrit.rrr")), dossier.path());
-    EXPECT_EQ(repertoire_depart(""), QDir::homePath());
-    EXPECT_EQ(repertoire_depart("/dossier/disparu/essai.rrr"), QDir::homePath());
+    EXPECT_EQ(repertoire_depart(QDir(dossier.path()).filePath("pas_encore_ecrit.rrr")), natif(dossier.path()));
+    EXPECT_EQ(repertoire_depart(""), natif(QDir::homePath()));
+    EXPECT_EQ(repertoire_depart("/dossier/disparu/essai.rrr"), natif(QDir::homePath()));
 }
 
 TEST(ContenuRepertoire, FichiersFiltresEtTriesCommeParUnGestionnaireDeFichiers)
@@ -104,9 +109,10 @@ TEST(ContenuRepertoire, FichiersFiltresEtTriesCommeParUnGestionnaireDeFichiers)
     EXPECT_EQ(fichiers_du_repertoire(d.path(), "essai?.rrr"), (QStringList{"Essai1.RRR", "essai2.rrr"}));
     EXPECT_EQ(sous_repertoires(d.path()), (QStringList{"dossier.rrr", "tp2", "tp10"}));
 
+    const QString racine = natif(QDir::rootPath());
     const QStringList parents = chemins_parents(d.filePath("tp2"));
-    EXPECT_EQ(parents.front(), "/");
-    EXPECT_EQ(parents.back(), d.filePath("tp2"));
-    EXPECT_EQ(parents[parents.size() - 2], d.path());
-    EXPECT_EQ(chemins_parents("/"), QStringList{"/"});
+    EXPECT_EQ(parents.front(), racine);
+    EXPECT_EQ(parents.back(), natif(d.filePath("tp2")));
+    EXPECT_EQ(parents[parents.size() - 2], natif(d.path()));
+    EXPECT_EQ(chemins_parents(racine), QStringList{racine});
 }

@@ -17,7 +17,11 @@ struct Trace {
     Trace()
     {
         decoupeur.surLaser = [this](bool allume) { vu += allume ? "L1" : "L0"; };
-        decoupeur.surLigne = [this](const QByteArray& ligne) { vu += "[" + ligne.toStdString() + "]"; };
+        decoupeur.surLigne = [this](const QByteArray& ligne) {
+            vu += '[';
+            vu += ligne.toStdString();
+            vu += ']';
+        };
     }
     void envoyer(std::string_view octets)
     {
