@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace optolink {
 
 namespace {
@@ -28,9 +30,10 @@ QString texte_erreur(DWORD code)
     return message.isEmpty() ? QStringLiteral("code %1").arg(code) : QStringLiteral("code %1 : %2").arg(code).arg(message);
 }
 
-// Why a port did not open, in French. Windows says "access denied" for a port another program
-// holds: a COM port is never shared.
-QString raison_echec_ouverture(DWORD code)
+} // namespace
+
+// Windows says "access denied" for a port another program holds: a COM port is never shared.
+QString raison_echec_ouverture_windows(unsigned long code)
 {
     switch (code) {
     case ERROR_FILE_NOT_FOUND:
@@ -44,9 +47,15 @@ QString raison_echec_ouverture(DWORD code)
     }
 }
 
+namespace {
+
 } // namespace
 
-ComWin32::ComWin32(std::function<PortsPresents()> inventaire) : inventaire_(std::move(inventaire)) {}
+ComWin32::ComWin32(std::function<PortsPresents()> inventaire) : inventaire_(std::move(inventaire))
+{
+    reveil_.setInterval(intervalle_reveil_ms);
+    reveil_.setTimerType(Qt::PreciseTimer);
+}
 
 ComWin32::ComWin32() : ComWin32(ports_presents) {}
 
@@ -57,6 +66,7 @@ void ComWin32::fermer()
     if (poignee_)
         CloseHandle(poignee(poignee_));
     poignee_ = nullptr;
+    reveil_.stop();
 }
 
 // The line as the settings say, no flow control. DTR and RTS are raised, as opening a port raises
@@ -112,7 +122,7 @@ bool ComWin32::setPortOpen(bool ouvert)
     HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(appareil.utf16()), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        erreur_ = message_ouverture_impossible(numero_, chemin_, raison_echec_ouverture(GetLastError()));
+        erreur_ = message_ouverture_impossible(numero_, chemin_, raison_echec_ouverture_windows(GetLastError()));
         return false;
     }
     poignee_ = h;
@@ -122,6 +132,7 @@ bool ComWin32::setPortOpen(bool ouvert)
         return false;
     }
     PurgeComm(h, PURGE_RXCLEAR | PURGE_TXCLEAR);
+    reveil_.start();
     erreur_.clear();
     return true;
 }
@@ -135,23 +146,27 @@ void ComWin32::output(const QByteArray& octets)
         perdu();
 }
 
-// A read is made even when the driver's queue looks empty: it returns at once with nothing, and a
-// device that vanished fails it, which is how its loss is seen.
+// Only what the driver holds is read: a read of more would wait for it.
 QByteArray ComWin32::input()
 {
-    QByteArray lus;
-    const DWORD taille = longueur_entree_ == 1 ? 1 : 4096;
-    char tampon[4096];
-    while (poignee_) {
-        DWORD recus = 0;
-        if (!ReadFile(poignee(poignee_), tampon, taille, &recus, nullptr)) {
-            perdu();
-            break;
-        }
-        lus.append(tampon, static_cast<qsizetype>(recus));
-        if (recus < taille || longueur_entree_ == 1)
-            break;
+    if (!poignee_)
+        return {};
+    DWORD erreurs = 0;
+    COMSTAT etat{};
+    if (!ClearCommError(poignee(poignee_), &erreurs, &etat)) {
+        perdu();
+        return {};
     }
+    const DWORD voulus = longueur_entree_ == 1 ? std::min<DWORD>(etat.cbInQue, 1) : etat.cbInQue;
+    if (voulus == 0)
+        return {};
+    QByteArray lus(static_cast<qsizetype>(voulus), Qt::Uninitialized);
+    DWORD recus = 0;
+    if (!ReadFile(poignee(poignee_), lus.data(), voulus, &recus, nullptr)) {
+        perdu();
+        return {};
+    }
+    lus.truncate(static_cast<qsizetype>(recus));
     return lus;
 }
 
