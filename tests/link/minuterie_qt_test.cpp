@@ -1,4 +1,5 @@
 #include "link/qt/minuterie_qt.h"
+#include "tests/application_qt.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,15 @@
 
 using namespace optolink;
 
+namespace {
+struct MinuterieQtReelle : essai::ApplicationQt {};
+} // namespace
+
 // The program held up 50 ms in its second tick (a busy computer): the third comes late, and the
 // fourth a whole interval after it rather than on the first schedule, 10 ms later, before the reply
 // to the third tick's request could cross the line. Timers never fire early: the bound holds
 // however loaded the machine.
-TEST(MinuterieQt, UnTicEnRetardRepartDeLui)
+TEST_F(MinuterieQtReelle, UnTicEnRetardRepartDeLui)
 {
     MinuterieQt minuterie;
     minuterie.setInterval(30);
