@@ -76,8 +76,16 @@ demarrer() { # station x-position
     touche "Test du montage" Escape
     touche "ATTENTION : MESURE" Return
     sleep 2 # the threshold is measured over more than a second
-    local id
-    id=$(fenetre "Communication entre deux ordinateurs")
+    local id=""
+    # The main window of this station: both have that title, and Wine's windows do not come in the
+    # order of their creation, so the other station's window (principale) is left out.
+    for _ in $(seq 600); do
+        id=$(xdotool search --onlyvisible --name "Communication entre deux ordinateurs" 2>/dev/null \
+            | grep -vxF -e "${principale:-aucune}" | tail -1) || true
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] || absente "Communication entre deux ordinateurs"
     xdotool windowmove --sync "$id" "$2" 0
     echo "$id"
 }
@@ -107,6 +115,7 @@ codage_rapide() {
 }
 
 fenetreB=$(demarrer B 850)
+principale=$fenetreB
 fenetreA=$(demarrer A 0)
 for f in "$fenetreA" "$fenetreB"; do
     case $codage in
@@ -209,7 +218,7 @@ if [ -n "${DECODEURS:-}" ]; then
     [ "$codage" = binaire-rapide ] && options=--binaire
     (cd "$travail" && "$decodeur_linux" --json --lecture $options recu.rrr) >"$travail/decodage-linux.json"
     (cd "$travail" && "$racine/tools/windows/wine.sh" "$decodeur_windows" --json --lecture $options recu.rrr) \
-        >"$travail/decodage-windows.json"
+        2>/dev/null | tr -d '\r' >"$travail/decodage-windows.json"
     cmp "$travail/decodage-linux.json" "$travail/decodage-windows.json"
     decode=$("$decodeur_linux" $options "$travail/recu.rrr" | sed 's/ *$//')
     echo "enregistré par $( [ "$windows" = B ] && echo Windows || echo Linux ), décodé : [$decode]"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # optolink-decode.exe under Wine and optolink-decode on Linux read the example recordings, and
-# recordings with bytes changed, to the same bytes: text, JSON with the reading, the spreadsheet's
-# table. Run in the recordings' folder, so that the paths they print are the same.
+# recordings with bytes changed, to the same bytes (but the console's CR LF on Windows): text, JSON
+# with the reading, the spreadsheet's table. Run in the recordings' folder, so that the paths they print are the same.
 # usage: decodage_identique.sh OPTOLINK_DECODE.exe OPTOLINK_DECODE
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/../.." && pwd)
@@ -25,8 +25,14 @@ ecarts=0
 comparer() { # NAME ARGUMENTS...
     local nom=$1
     shift
-    "$linux" "$@" >"linux-$nom" 2>&1 || true
-    wine_optolink "$windows" "$@" >"windows-$nom" 2>&1 || true
+    # What they print and how they end; Wine's own notices on the error output are not the program's.
+    local code=0
+    "$linux" "$@" >"linux-$nom" 2>/dev/null || code=$?
+    echo "fin : $code" >>"linux-$nom"
+    code=0
+    # A console program ends its lines with CR LF on Windows.
+    wine_optolink "$windows" "$@" 2>/dev/null | tr -d '\r' >"windows-$nom" || code=$?
+    echo "fin : $code" >>"windows-$nom"
     if ! cmp -s "linux-$nom" "windows-$nom"; then
         echo "différent : optolink-decode $*"
         diff "linux-$nom" "windows-$nom" | head -5

@@ -3,6 +3,9 @@
 # Wine reads when its server starts.
 # Needs: $racine (the project's folder).
 source "$racine/tools/windows/commun.sh"
+# A prefix of their own: leading a COM number elsewhere restarts Wine's server, which must not end
+# the Windows programs of other tests running meanwhile.
+export WINEPREFIX="$CACHE_OPTOLINK/wine-ports"
 wine_optolink() { "$racine/tools/windows/wine.sh" "$@"; }
 
 # relier_com N CHEMIN...: COMn of the Windows programs is the device at CHEMIN (pairs of them). The

@@ -14,7 +14,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 # Windows programs draw on the Windows platform of Qt, which Wine shows on X: a screen of their own
 # when none is given.
-[ -n "${DISPLAY:-}" ] || exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+# A random first number keeps two tests started together off the same screen.
+[ -n "${DISPLAY:-}" ] || exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 windows() { printf 'Z:%s' "${1//\//\\}"; }
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 export WINEPATH="$(windows "$QT_WINDOWS/bin");$(windows "$runtime");$(windows /usr/x86_64-w64-mingw32/lib)"
