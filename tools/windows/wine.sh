@@ -13,8 +13,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   (flock 9; [ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1; wineserver --wait) 9>"$WINEPREFIX.verrou"
 fi
 # Windows programs draw on the Windows platform of Qt, which Wine shows on X: a screen of their own
-# when none is given.
-# A random first number keeps two tests started together off the same screen.
+# when none is given, from a random first number so that two tests started together get two.
 [ -n "${DISPLAY:-}" ] || exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 windows() { printf 'Z:%s' "${1//\//\\}"; }
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
