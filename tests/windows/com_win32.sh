@@ -9,7 +9,7 @@ essai=$1 banc=$2
 travail=$(mktemp -d)
 pid_banc=
 finir() {
-    [ -n "$pid_banc" ] && kill "$pid_banc" 2>/dev/null
+    [ -z "$pid_banc" ] || kill "$pid_banc" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$travail"
 }
