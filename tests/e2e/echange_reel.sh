@@ -170,6 +170,9 @@ for _ in $(seq 60); do
     xdotool mousemove $((850 + 300)) 450 click --repeat 3 --delay 80 1
     sleep 0.2
     if [ "$windows" = B ]; then
+        # Wine's windows take keys only with the X focus, which a click does not give without a
+        # window manager.
+        xdotool windowfocus --sync "$fenetreB" 2>/dev/null || xdotool windowfocus "$fenetreB"
         xdotool key --clearmodifiers ctrl+c
         sleep 0.3
         lu=$(xclip -o -selection clipboard 2>/dev/null || true)
