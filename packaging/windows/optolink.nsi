@@ -5,7 +5,8 @@
 ; For all users, in Program Files; the Start menu entry « Communication par laser », a desktop
 ; shortcut if asked, an uninstaller listed among Windows' applications. It leaves *.rrr files to
 ; whatever opens them now (Regressi, on a teacher's computer).
-Unicode true
+; A 64-bit installer for a 64-bit program: it runs wherever the program does.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 

@@ -30,11 +30,11 @@ for f in optolink.exe optolink-decode.exe Qt6Core.dll Qt6Widgets.dll plugins/pla
 done
 [ -f "$menu" ] || echec "pas d'entrée « Communication par laser » dans le menu Démarrer"
 wine_optolink reg query "$cle" /v DisplayName | grep -q "Communication par laser" || echec "absent des applications"
-[ -z "$(wine_optolink reg query 'HKCR\.rrr' 2>/dev/null)" ] || echec "les fichiers *.rrr ont été pris"
+if wine_optolink reg query 'HKCR\.rrr' >/dev/null 2>&1; then echec "les fichiers *.rrr ont été pris"; fi
 
 # The installed decoder, from its own folder as a shortcut starts it.
 (cd "$dossier" && wine_optolink ./optolink-decode.exe --version) | grep -q "optolink-decode" || echec "optolink-decode --version"
-lu=$(cd "$dossier" && wine_optolink ./optolink-decode.exe --morse 'exemples\morse-rapide-sos.rrr')
+lu=$(cd "$dossier" && wine_optolink ./optolink-decode.exe --morse 'exemples\morse-rapide-sos.rrr' 2>/dev/null | tr -d '\r')
 [ "$(printf '%s' "$lu" | sed 's/ *$//')" = sos ] || echec "l'exemple installé se lit « $lu »"
 
 # The installed program, on a screen of its own: its first box must come, with its plugins found.
