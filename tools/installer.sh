@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need. Quiet and quick when nothing is missing.
+# Installs the Debian packages the build, the tests and the demo need, or those given as arguments
+# (tools/windows/installer.sh gives the Windows edition's). Quiet and quick when nothing is missing.
 set -euo pipefail
-paquets=(
+paquets=("$@")
+[ $# -gt 0 ] || paquets=(
   cmake ninja-build g++ pkg-config
   clang-14 libclang-rt-14-dev
   qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev libx11-dev
