@@ -74,6 +74,22 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
     centre->setFixedSize(largeur_client, hauteur_client);
     setCentralWidget(centre);
 
+    construire_controles(envois);
+    construire_menus();
+    liens_.push_back([this, dernier = QString()]() mutable {
+        if (poste_.fenetre.Caption != dernier) {
+            dernier = poste_.fenetre.Caption;
+            setWindowTitle(dernier);
+        }
+    });
+    brancher_crochets();
+    dialogues_ = fournir_dialogues_fichiers(poste_, this);
+    synchroniser();
+    setFixedSize(sizeHint());
+}
+
+void Feuillelumicode1::construire_controles(const Envois& envois)
+{
     FenetrePrincipale& f = poste_.fenetre;
     etiquette("Etiquette1", f.Etiquette1, place(120, 120, 11655, 495));
     auto* texte1 = texte("Texte1", f.Texte1, place(120, 600, 11655, 1935));
@@ -92,7 +108,11 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
     QWidget* const ordre[] = {texte1, texte2, quitter, binaire, efface, morse, morserapide, binrap};
     for (std::size_t i = 1; i < std::size(ordre); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
+    suivre_texte1(texte1);
+}
 
+void Feuillelumicode1::suivre_texte1(QPlainTextEdit* texte1)
+{
     // Texte1 is what the user types: the routines read it from the model.
     connect(texte1, &QPlainTextEdit::textChanged, this, [this, texte1] {
         poste_.fenetre.Texte1.Text = texte1->toPlainText();
@@ -108,17 +128,13 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
             texte1->setToolTip(capacite_enregistrement(e, poste_.fenetre.Texte1.Text));
         }
     });
+}
 
-    construire_menus();
-    liens_.push_back([this, dernier = QString()]() mutable {
-        if (poste_.fenetre.Caption != dernier) {
-            dernier = poste_.fenetre.Caption;
-            setWindowTitle(dernier);
-        }
-    });
-
-    // A routine shows the window while a box may be up (a send or a reception begun under an
-    // information box): the box stays in front of its window, with the keyboard.
+// A routine shows the window while a box may be up (a send or a reception begun under an
+// information box): the box stays in front of its window, with the keyboard.
+void Feuillelumicode1::brancher_crochets()
+{
+    FenetrePrincipale& f = poste_.fenetre;
     montrer_ = f.surMontrer.brancher([this] {
         synchroniser();
         show();
@@ -133,9 +149,6 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
         synchroniser();
         repaint();
     });
-    dialogues_ = fournir_dialogues_fichiers(poste_, this);
-    synchroniser();
-    setFixedSize(sizeHint());
 }
 
 Feuillelumicode1::~Feuillelumicode1() = default;
