@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <set>
+
 using namespace optolink;
 using namespace optolink::essai;
 
@@ -367,6 +369,24 @@ TEST_F(Menus, EffacerNeVideQueLeMessageEtQuitterFermeDAbordLePort)
     p.terminer = [&] { port_ferme_avant = !s.com.portOpen(); };
     Btonquitter_Click(p);
     EXPECT_TRUE(port_ferme_avant);
+}
+
+// A click reaches the row at its entry's index; a row's menu comes before it and opens a submenu.
+TEST(Conception, ChaqueLigneDeLaTableALaPlaceDeSonEntreeApresSonMenu)
+{
+    const auto& table = table_menus();
+    std::set<QString> noms;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const DescriptionMenu& d = table[i];
+        SCOPED_TRACE(d.nom);
+        EXPECT_EQ(std::size_t(d.entree), i);
+        EXPECT_TRUE(noms.insert(d.nom).second);
+        if (const Menu* menu = std::get_if<Menu>(&d.place)) {
+            EXPECT_LT(std::size_t(*menu), i);
+            EXPECT_TRUE(std::holds_alternative<SousMenu>(description(*menu).action));
+        }
+        EXPECT_FALSE(d.groupe != Groupe::aucun && std::holds_alternative<SousMenu>(d.action));
+    }
 }
 
 TEST(Conception, LaFenetreTelleQueConcue)
