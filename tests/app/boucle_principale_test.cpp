@@ -1,7 +1,7 @@
-#include "app/boucle_principale.h"
-#include "app/menus.h"
+#include "programme/boucle_principale.h"
+#include "programme/menus.h"
 
-#include "sim/postes/station_virtuelle.h"
+#include "postes_virtuels/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 

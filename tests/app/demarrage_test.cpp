@@ -1,7 +1,7 @@
-#include "app/demarrage.h"
+#include "programme/demarrage.h"
 
-#include "link/interface.h"
-#include "sim/postes/station_virtuelle.h"
+#include "liaison/interface.h"
+#include "postes_virtuels/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // one, in virtual time: the memory in use and the depth of the calls stay where they were, and
 // each message is received as it is when sent alone.
 
-#include "app/boucle_principale.h"
-#include "app/menus.h"
-#include "sim/postes/postes_simules.h"
+#include "programme/boucle_principale.h"
+#include "programme/menus.h"
+#include "postes_virtuels/postes_simules.h"
 
 #include <gtest/gtest.h>
 

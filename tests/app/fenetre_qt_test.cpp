@@ -1,10 +1,10 @@
-#include "app/boutons.h"
-#include "app/demarrage.h"
-#include "app/menus.h"
-#include "app/qt/boites_qt.h"
-#include "app/qt/feuillelumicode1.h"
+#include "programme/boutons.h"
+#include "programme/demarrage.h"
+#include "programme/menus.h"
+#include "fenetre/boites_qt.h"
+#include "fenetre/feuillelumicode1.h"
 
-#include "sim/postes/station_virtuelle.h"
+#include "postes_virtuels/station_virtuelle.h"
 #include "tests/app/ecran_qt.h"
 
 #include <gtest/gtest.h>

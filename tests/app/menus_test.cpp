@@ -1,9 +1,9 @@
-#include "app/boutons.h"
-#include "app/menus.h"
+#include "programme/boutons.h"
+#include "programme/menus.h"
 
-#include "codings/envoi_lent.h"
-#include "codings/reception_lente.h"
-#include "sim/postes/station_virtuelle.h"
+#include "codages/envoi_lent.h"
+#include "codages/reception_lente.h"
+#include "postes_virtuels/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 
-#include "fast/emetteur_binaire_rapide.h"
-#include "app/menus.h"
-#include "fast/emetteur_morse_rapide.h"
+#include "rapide/emetteur_binaire_rapide.h"
+#include "programme/menus.h"
+#include "rapide/emetteur_morse_rapide.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "verifications_rapides.h"
 
-#include "app/menus.h"
-#include "fast/recepteur_binaire_rapide.h"
-#include "fast/recepteur_morse_rapide.h"
+#include "programme/menus.h"
+#include "rapide/recepteur_binaire_rapide.h"
+#include "rapide/recepteur_morse_rapide.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "poste/poste.h"
+
+namespace optolink {
+
+// The level commands: terminated by a carriage return for the slow transmitters, bare bytes for
+// the fast ones.
+enum class CommandeLaser { allumer_laser, eteindre_laser, allumer_laser_rapide, eteindre_laser_rapide };
+
+void ecrire_laser(Poste& poste, CommandeLaser commande);
+
+// Length of an emitted element: fixed seconds, or a multiple of dureebit read again at every
+// check, so that a speed chosen during a send applies from the next check.
+class Duree {
+public:
+    static constexpr Duree secondes(double s) { return Duree(s, 0); }
+    static constexpr Duree unites(double k) { return Duree(0, k); }
+    double en_secondes(const Etat& etat) const { return secondes_ + unites_ * etat.dureebit; }
+
+private:
+    constexpr Duree(double s, double k) : secondes_(s), unites_(k) {}
+    double secondes_;
+    double unites_;
+};
+
+// Paced wait of the transmitters: writes the command again and again (yielding after each write
+// when asked) until the clock reaches etat.instantdepart plus the duration. The caller sets
+// instantdepart just before. The command is always written at least once. Without yielding, the
+// thread sleeps between two writes instead of spinning: no event runs, and the level is asserted
+// again every millisecond.
+void attendre_jusqua(Poste& poste, CommandeLaser commande, Duree duree, bool ceder);
+
+// The same wait for the steps that yield before each write: the events held back by the
+// step before run first, then the laser changes.
+void attendre_jusqua_apres_cession(Poste& poste, CommandeLaser commande, Duree duree);
+
+// Sets instantdepart to the clock, then waits the duration, yielding after each write.
+void emettre(Poste& poste, CommandeLaser commande, Duree duree);
+
+// Runs the pending events and returns at once: the yield before a clock reading that starts
+// the timing of a step, and the single yields of the routines.
+void ceder_sans_attendre(Poste& poste);
+
+} // namespace optolink
