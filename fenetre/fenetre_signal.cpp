@@ -57,8 +57,41 @@ FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     setObjectName(QStringLiteral("fenetre_signal"));
     setWindowTitle(QStringLiteral("Signal"));
     resize(1100, 600);
+    onglets_->addTab(page_enregistrement(), QStringLiteral("Enregistrement rapide"));
+    onglets_->addTab(page_direct(), QStringLiteral("En direct (codages lents)"));
+    auto* tout = new QVBoxLayout(this);
+    tout->addWidget(onglets_);
 
+    vue_trace_->montrer(std::nullopt, aucun_enregistrement);
+    codage_->setEnabled(false);
+    periode_->setEnabled(false);
+    connect(codage_, &QComboBox::activated, this, [this] { relire_fichier(); });
+    connect(periode_, &QComboBox::activated, this, [this] { relire_fichier(); });
+    vue_trace_->surCurseurs = [this] { montrer_bilan(); };
+    reception_ = poste_.signaux.surReception.brancher([this] { reception_terminee(); });
+}
+
+QWidget* FenetreSignal::page_enregistrement()
+{
     auto* enregistrement = new QWidget;
+    QHBoxLayout* barre = barre_enregistrement();
+    auto* colonne = new QVBoxLayout(enregistrement);
+    colonne->addLayout(barre);
+    colonne->addWidget(vue_trace_, 1);
+    bilan_->setObjectName(QStringLiteral("bilan_signal"));
+    bilan_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    colonne->addWidget(bilan_);
+    colonne->addWidget(new QLabel(QStringLiteral(
+        "Molette : zoom autour du pointeur · glisser : déplacer · F ou Origine : tout voir · + et − : zoom · "
+        "flèches : déplacer\nClic : placer un curseur (Maj : sur le front le plus proche) · glisser un curseur : "
+        "le déplacer · 1 ou 2 puis Ctrl+flèches : le régler d'un échantillon (Maj : dix) · E : sur le front · "
+        "Suppr : effacer les curseurs")));
+    return enregistrement;
+}
+
+// How to decode the recording shown, and what can be done with it.
+QHBoxLayout* FenetreSignal::barre_enregistrement()
+{
     auto* barre = new QHBoxLayout;
     codage_->setObjectName(QStringLiteral("codage_signal"));
     codage_->addItems({QStringLiteral("morse rapide"), QStringLiteral("binaire rapide")});
@@ -79,41 +112,24 @@ FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     for (QPushButton* b : {ajuster, png, svg, csv, pdf, impression})
         barre->addWidget(b);
     svg->setVisible(svg_disponible);
-    auto* colonne = new QVBoxLayout(enregistrement);
-    colonne->addLayout(barre);
-    colonne->addWidget(vue_trace_, 1);
-    bilan_->setObjectName(QStringLiteral("bilan_signal"));
-    bilan_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    colonne->addWidget(bilan_);
-    colonne->addWidget(new QLabel(QStringLiteral(
-        "Molette : zoom autour du pointeur · glisser : déplacer · F ou Origine : tout voir · + et − : zoom · "
-        "flèches : déplacer\nClic : placer un curseur (Maj : sur le front le plus proche) · glisser un curseur : "
-        "le déplacer · 1 ou 2 puis Ctrl+flèches : le régler d'un échantillon (Maj : dix) · E : sur le front · "
-        "Suppr : effacer les curseurs")));
-    onglets_->addTab(enregistrement, QStringLiteral("Enregistrement rapide"));
-    auto* direct = new QWidget;
-    auto* colonne_direct = new QVBoxLayout(direct);
-    colonne_direct->addWidget(vue_direct_, 1);
-    bilan_lent_->setObjectName(QStringLiteral("bilan_lent_signal"));
-    bilan_lent_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    colonne_direct->addWidget(bilan_lent_);
-    onglets_->addTab(direct, QStringLiteral("En direct (codages lents)"));
-    auto* tout = new QVBoxLayout(this);
-    tout->addWidget(onglets_);
-
-    vue_trace_->montrer(std::nullopt, aucun_enregistrement);
-    codage_->setEnabled(false);
-    periode_->setEnabled(false);
-    connect(codage_, &QComboBox::activated, this, [this] { relire_fichier(); });
-    connect(periode_, &QComboBox::activated, this, [this] { relire_fichier(); });
     connect(ajuster, &QPushButton::clicked, vue_trace_, &VueTrace::ajuster);
     connect(png, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("png")); });
     connect(svg, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("svg")); });
     connect(csv, &QPushButton::clicked, this, [this] { exporter_csv(); });
     connect(pdf, &QPushButton::clicked, this, [this] { compte_rendu_pdf(); });
     connect(impression, &QPushButton::clicked, this, [this] { imprimer(); });
-    vue_trace_->surCurseurs = [this] { montrer_bilan(); };
-    reception_ = poste_.signaux.surReception.brancher([this] { reception_terminee(); });
+    return barre;
+}
+
+QWidget* FenetreSignal::page_direct()
+{
+    auto* direct = new QWidget;
+    auto* colonne = new QVBoxLayout(direct);
+    colonne->addWidget(vue_direct_, 1);
+    bilan_lent_->setObjectName(QStringLiteral("bilan_lent_signal"));
+    bilan_lent_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    colonne->addWidget(bilan_lent_);
+    return direct;
 }
 
 void FenetreSignal::remplir_menu(QMenu* menu)

@@ -9,6 +9,7 @@
 
 class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -36,6 +37,9 @@ public:
     void imprimer();
 
 private:
+    QWidget* page_enregistrement();
+    QHBoxLayout* barre_enregistrement();
+    QWidget* page_direct();
     void relire_fichier();
     void montrer_onglet(int onglet);
     bool codage_lent() const;

@@ -17,7 +17,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <tuple>
+#include <variant>
 
 namespace optolink {
 
@@ -72,6 +74,22 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
     centre->setFixedSize(largeur_client, hauteur_client);
     setCentralWidget(centre);
 
+    construire_controles(envois);
+    construire_menus();
+    liens_.push_back([this, dernier = QString()]() mutable {
+        if (poste_.fenetre.Caption != dernier) {
+            dernier = poste_.fenetre.Caption;
+            setWindowTitle(dernier);
+        }
+    });
+    brancher_crochets();
+    dialogues_ = fournir_dialogues_fichiers(poste_, this);
+    synchroniser();
+    setFixedSize(sizeHint());
+}
+
+void Feuillelumicode1::construire_controles(const Envois& envois)
+{
     FenetrePrincipale& f = poste_.fenetre;
     etiquette("Etiquette1", f.Etiquette1, place(120, 120, 11655, 495));
     auto* texte1 = texte("Texte1", f.Texte1, place(120, 600, 11655, 1935));
@@ -90,7 +108,11 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
     QWidget* const ordre[] = {texte1, texte2, quitter, binaire, efface, morse, morserapide, binrap};
     for (std::size_t i = 1; i < std::size(ordre); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
+    suivre_texte1(texte1);
+}
 
+void Feuillelumicode1::suivre_texte1(QPlainTextEdit* texte1)
+{
     // Texte1 is what the user types: the routines read it from the model.
     connect(texte1, &QPlainTextEdit::textChanged, this, [this, texte1] {
         poste_.fenetre.Texte1.Text = texte1->toPlainText();
@@ -106,17 +128,13 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
             texte1->setToolTip(capacite_enregistrement(e, poste_.fenetre.Texte1.Text));
         }
     });
+}
 
-    construire_menus();
-    liens_.push_back([this, dernier = QString()]() mutable {
-        if (poste_.fenetre.Caption != dernier) {
-            dernier = poste_.fenetre.Caption;
-            setWindowTitle(dernier);
-        }
-    });
-
-    // A routine shows the window while a box may be up (a send or a reception begun under an
-    // information box): the box stays in front of its window, with the keyboard.
+// A routine shows the window while a box may be up (a send or a reception begun under an
+// information box): the box stays in front of its window, with the keyboard.
+void Feuillelumicode1::brancher_crochets()
+{
+    FenetrePrincipale& f = poste_.fenetre;
     montrer_ = f.surMontrer.brancher([this] {
         synchroniser();
         show();
@@ -131,9 +149,6 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
         synchroniser();
         repaint();
     });
-    dialogues_ = fournir_dialogues_fichiers(poste_, this);
-    synchroniser();
-    setFixedSize(sizeHint());
 }
 
 Feuillelumicode1::~Feuillelumicode1() = default;
@@ -261,99 +276,59 @@ void Feuillelumicode1::lier_entree(QAction* action, EntreeMenu& modele)
     });
 }
 
-QMenu* Feuillelumicode1::sous_menu(QWidget* parent, const char* nom, EntreeMenu& modele)
+QMenu* Feuillelumicode1::sous_menu(QWidget* parent, const DescriptionMenu& d)
 {
     auto* menu = new QMenu(parent);
-    menu->setObjectName(nom);
-    menu->menuAction()->setObjectName(nom);
+    menu->setObjectName(d.nom);
+    menu->menuAction()->setObjectName(d.nom);
     parent->addAction(menu->menuAction());
-    lier_entree(menu->menuAction(), modele);
+    lier_entree(menu->menuAction(), poste_.fenetre.menus[d.entree]);
     return menu;
 }
 
-void Feuillelumicode1::entree(QWidget* menu, const char* nom, EntreeMenu& modele, void (*clic)(Poste&))
+void Feuillelumicode1::entree(QWidget* parent, const DescriptionMenu& d)
 {
-    auto* action = new QAction(menu);
-    action->setObjectName(nom);
-    menu->addAction(action);
-    connect(action, &QAction::triggered, this, [this, clic] {
-        clic(poste_);
+    auto* action = new QAction(parent);
+    action->setObjectName(d.nom);
+    parent->addAction(action);
+    connect(action, &QAction::triggered, this, [this, m = d.entree] {
+        menu_Click(poste_, m);
         synchroniser();
     });
-    lier_entree(action, modele);
-}
-
-void Feuillelumicode1::entrees(QWidget* menu, std::initializer_list<Commande> liste)
-{
-    for (const Commande& c : liste)
-        entree(menu, c.nom, poste_.fenetre.*c.modele, c.clic);
+    lier_entree(action, poste_.fenetre.menus[d.entree]);
 }
 
 void Feuillelumicode1::construire_menus()
 {
-    using F = FenetrePrincipale;
-    F& f = poste_.fenetre;
-
     // Like the designed window, the menu bar takes a second row for what does not fit on the first.
     auto* barres = new QWidget(this);
-    auto* rangees = new QVBoxLayout(barres);
-    rangees->setContentsMargins(0, 0, 0, 0);
-    rangees->setSpacing(0);
-    auto* barre = new QMenuBar(barres);
-    auto* suite = new QMenuBar(barres);
-    rangees->addWidget(barre);
-    rangees->addWidget(suite);
+    auto* colonne = new QVBoxLayout(barres);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->setSpacing(0);
+    const std::array<QWidget*, 2> rangees{new QMenuBar(barres), new QMenuBar(barres)};
+    for (QWidget* rangee : rangees)
+        colonne->addWidget(rangee);
     setMenuWidget(barres);
 
-    entrees(sous_menu(barre, "menu_codes", f.menu_codes),
-        {{"menu_e1", &F::menu_e1, menu_e1_Click}, {"menu_e2", &F::menu_e2, menu_e2_Click},
-            {"menu_e3", &F::menu_e3, menu_e3_Click}, {"menu_e4", &F::menu_e4, menu_e4_Click},
-            {"menu_quiestlauteur", &F::menu_quiestlauteur, menu_quiestlauteur_Click},
-            {"menu_reponsequarmont", &F::menu_reponsequarmont, menu_reponsequarmont_Click},
-            {"menu_messagelong", &F::menu_messagelong, menu_messagelong_Click}});
-    entrees(sous_menu(barre, "menu_reglage_minuterie", f.menu_reglage_minuterie),
-        {{"menu_30ms", &F::menu_30ms, menu_30ms_Click}, {"menu_50ms", &F::menu_50ms, menu_50ms_Click}});
-    entrees(sous_menu(barre, "menu_vitesseemission", f.menu_vitesseemission),
-        {{"menu_vit_emission0875", &F::menu_vit_emission0875, menu_vit_emission0875_Click},
-            {"menu_vit_emission09", &F::menu_vit_emission09, menu_vit_emission09_Click},
-            {"menu_vit_emission0925", &F::menu_vit_emission0925, menu_vit_emission0925_Click},
-            {"menu_vit_emission095", &F::menu_vit_emission095, menu_vit_emission095_Click},
-            {"menu_vit_emission0975", &F::menu_vit_emission0975, menu_vit_emission0975_Click},
-            {"menu_vit_emission1", &F::menu_vit_emission1, menu_vit_emission1_Click},
-            {"menu_vit_emission11", &F::menu_vit_emission11, menu_vit_emission11_Click},
-            {"menu_vit_emission12", &F::menu_vit_emission12, menu_vit_emission12_Click},
-            {"menu_vit_emission13", &F::menu_vit_emission13, menu_vit_emission13_Click},
-            {"menu_vit_emission2", &F::menu_vit_emission2, menu_vit_emission2_Click},
-            {"menu_vit_emission3", &F::menu_vit_emission3, menu_vit_emission3_Click}});
-    entrees(sous_menu(barre, "menu_police_texterecep", f.menu_police_texterecep),
-        {{"menu_police12", &F::menu_police12, menu_police12_Click},
-            {"menu_police16", &F::menu_police16, menu_police16_Click},
-            {"menu_police20", &F::menu_police20, menu_police20_Click},
-            {"menu_police30", &F::menu_police30, menu_police30_Click}});
-
-    QMenu* type = sous_menu(barre, "menu_typecode", f.menu_typecode);
-    entrees(type, {{"menu_typemorse", &F::menu_typemorse, menu_typemorse_Click},
-                      {"menu_typebinaire", &F::menu_typebinaire, menu_typebinaire_Click}});
-    entrees(sous_menu(type, "menu_typemorserapide", f.menu_typemorserapide),
-        {{"menu_morserap_17s", &F::menu_morserap_17s, menu_morserap_17s_Click},
-            {"menu_morserap_34s", &F::menu_morserap_34s, menu_morserap_34s_Click},
-            {"menu_decodage_fichiermorserap", &F::menu_decodage_fichiermorserap, menu_decodage_fichiermorserap_Click},
-            {"menu_autorise_enregistremorse", &F::menu_autorise_enregistremorse, menu_autorise_enregistremorse_Click}});
-    entrees(sous_menu(type, "menu_typebinairerapide", f.menu_typebinairerapide),
-        {{"menu_binairerap_17s", &F::menu_binairerap_17s, menu_binairerap_17s_Click},
-            {"menu_binairerapide_33s", &F::menu_binairerapide_33s, menu_binairerapide_33s_Click},
-            {"menu_decodage_fichierbinrap", &F::menu_decodage_fichierbinrap, menu_decodage_fichierbinrap_Click},
-            {"menu_autorise_enregistrebin", &F::menu_autorise_enregistrebin, menu_autorise_enregistrebin_Click}});
-
-    entrees(suite, {{"menu_apropos", &F::menu_apropos, menu_apropos_Click},
-                       {"menu_OrphyGTSII", &F::menu_OrphyGTSII, menu_OrphyGTSII_Click}});
+    std::array<QMenu*, nombre_menus> menus{};
+    const auto dans = [&](const Place& place) -> QWidget* {
+        if (const Rangee* r = std::get_if<Rangee>(&place))
+            return rangees[std::size_t(*r)];
+        return menus[std::size_t(std::get<Menu>(place))];
+    };
+    for (const DescriptionMenu& d : table_menus()) {
+        if (std::holds_alternative<SousMenu>(d.action))
+            menus[std::size_t(d.entree)] = sous_menu(dans(d.place), d);
+        else
+            entree(dans(d.place), d);
+    }
 
     // Not one of the designed menus: the signal view, after all of them.
     signal_ = std::make_unique<FenetreSignal>(poste_, nullptr);
-    auto* menu_signal = new QMenu(QStringLiteral("&Signal"), suite);
+    auto* menu_signal = new QMenu(QStringLiteral("&Signal"), rangees[1]);
     menu_signal->setObjectName(QStringLiteral("menu_signal"));
     menu_signal->menuAction()->setObjectName(QStringLiteral("menu_signal"));
-    suite->addMenu(menu_signal);
+    rangees[1]->addAction(menu_signal->menuAction());
     signal_->remplir_menu(menu_signal);
 }
 

@@ -6,7 +6,6 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -48,15 +47,12 @@ private:
     QPlainTextEdit* texte(const char* nom, BoiteTexte& modele, QRect place);
     void barre_avancement(Avancement& modele, QRect place);
     QPushButton* bouton(const char* nom, Bouton& modele, QRect place, std::function<void(Poste&)> action);
+    void construire_controles(const Envois& envois);
+    void suivre_texte1(QPlainTextEdit* texte1);
     void construire_menus();
-    QMenu* sous_menu(QWidget* parent, const char* nom, EntreeMenu& modele);
-    void entree(QWidget* menu, const char* nom, EntreeMenu& modele, void (*clic)(Poste&));
-    struct Commande {
-        const char* nom;
-        EntreeMenu FenetrePrincipale::*modele;
-        void (*clic)(Poste&);
-    };
-    void entrees(QWidget* menu, std::initializer_list<Commande> liste);
+    QMenu* sous_menu(QWidget* parent, const DescriptionMenu& d);
+    void entree(QWidget* parent, const DescriptionMenu& d);
+    void brancher_crochets();
     void lier_entree(QAction* action, EntreeMenu& modele);
 
     Poste& poste_;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "poste/crochet.h"
+#include "poste/table_menus.h"
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 namespace optolink {
@@ -46,6 +48,22 @@ struct EntreeMenu {
     bool Enabled = true;
 };
 
+// The entries of the menu bar, by name: menus[Menu::menu_30ms].
+struct EntreesMenu {
+    std::array<EntreeMenu, nombre_menus> entrees;
+
+    EntreeMenu& operator[](Menu m) { return entrees[std::size_t(m)]; }
+    const EntreeMenu& operator[](Menu m) const { return entrees[std::size_t(m)]; }
+    // The entry's mark on, the marks of the other entries of its group off.
+    void cocher_seule(Menu m)
+    {
+        const Groupe groupe = description(m).groupe;
+        for (const DescriptionMenu& d : table_menus())
+            if (d.entree == m || (groupe != Groupe::aucun && d.groupe == groupe))
+                (*this)[d.entree].Checked = d.entree == m;
+    }
+};
+
 // What the routines see of the main window: captions, texts, colours and states of its
 // controls and menu entries. The widgets follow this model; tests read it without a window.
 struct FenetrePrincipale {
@@ -65,20 +83,7 @@ struct FenetrePrincipale {
     Bouton Btonefface;
     Bouton Btonquitter;
 
-    EntreeMenu menu_codes, menu_e1, menu_e2, menu_e3, menu_e4;
-    EntreeMenu menu_quiestlauteur, menu_reponsequarmont, menu_messagelong;
-    EntreeMenu menu_reglage_minuterie, menu_30ms, menu_50ms;
-    EntreeMenu menu_vitesseemission;
-    EntreeMenu menu_vit_emission0875, menu_vit_emission09, menu_vit_emission0925, menu_vit_emission095,
-        menu_vit_emission0975, menu_vit_emission1, menu_vit_emission11, menu_vit_emission12,
-        menu_vit_emission13, menu_vit_emission2, menu_vit_emission3;
-    EntreeMenu menu_police_texterecep, menu_police12, menu_police16, menu_police20, menu_police30;
-    EntreeMenu menu_typecode, menu_typemorse, menu_typebinaire;
-    EntreeMenu menu_typemorserapide, menu_morserap_17s, menu_morserap_34s, menu_decodage_fichiermorserap,
-        menu_autorise_enregistremorse;
-    EntreeMenu menu_typebinairerapide, menu_binairerap_17s, menu_binairerapide_33s,
-        menu_decodage_fichierbinrap, menu_autorise_enregistrebin;
-    EntreeMenu menu_apropos, menu_OrphyGTSII;
+    EntreesMenu menus;
 
     // Shows the open dialog lecturefichier (modeless) with this caption; nothing until a window
     // provides the dialog.

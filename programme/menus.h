@@ -4,60 +4,27 @@
 
 namespace optolink {
 
-// The click handlers of the menu entries. They run inside a yield of whatever routine is
-// running and return into it; none talks to the interface.
+// The menu entries. They run inside a yield of whatever routine is running and return into it;
+// none talks to the interface.
 
-// Coding switches: the running receive-wait routine sees the new typecodage once the handler
-// has returned and hands over to the routine of the new coding.
-void menu_typemorse_Click(Poste& poste);
-void menu_typebinaire_Click(Poste& poste);
-void menu_morserap_17s_Click(Poste& poste);
-void menu_morserap_34s_Click(Poste& poste);
-void menu_binairerap_17s_Click(Poste& poste);
-void menu_binairerapide_33s_Click(Poste& poste);
+// A click on an entry of the table of menus: the mark of its group moves to it, then its
+// family's handler runs with the entry's constants.
+void menu_Click(Poste& poste, Menu entree);
 
-// Emission speed.
-void menu_vit_emission0875_Click(Poste& poste);
-void menu_vit_emission09_Click(Poste& poste);
-void menu_vit_emission0925_Click(Poste& poste);
-void menu_vit_emission095_Click(Poste& poste);
-void menu_vit_emission0975_Click(Poste& poste);
-void menu_vit_emission1_Click(Poste& poste);
-void menu_vit_emission11_Click(Poste& poste);
-void menu_vit_emission12_Click(Poste& poste);
-void menu_vit_emission13_Click(Poste& poste);
-void menu_vit_emission2_Click(Poste& poste);
-void menu_vit_emission3_Click(Poste& poste);
+// The handlers of the families of entries.
 
-// Reading interval.
-void menu_30ms_Click(Poste& poste);
-void menu_50ms_Click(Poste& poste);
-
-// Font size of the text boxes, applied by the routines when they next run.
-void menu_police12_Click(Poste& poste);
-void menu_police16_Click(Poste& poste);
-void menu_police20_Click(Poste& poste);
-void menu_police30_Click(Poste& poste);
-
-// Canned and quiz messages, written into Texte1.
-void menu_e1_Click(Poste& poste);
-void menu_e2_Click(Poste& poste);
-void menu_e3_Click(Poste& poste);
-void menu_e4_Click(Poste& poste);
-void menu_quiestlauteur_Click(Poste& poste);
-void menu_reponsequarmont_Click(Poste& poste);
-void menu_messagelong_Click(Poste& poste);
-
-// Save prompts of the fast receivers.
-void menu_autorise_enregistremorse_Click(Poste& poste);
-void menu_autorise_enregistrebin_Click(Poste& poste);
-
-// Decoding a saved signal: the open dialog lecturefichier serves the chosen coding.
-void menu_decodage_fichiermorserap_Click(Poste& poste);
-void menu_decodage_fichierbinrap_Click(Poste& poste);
-
-// Information boxes.
-void menu_apropos_Click(Poste& poste);
-void menu_OrphyGTSII_Click(Poste& poste);
+// The running receive-wait routine sees the new typecodage once the handler has returned and
+// hands over to the routine of the new coding.
+void changer_codage(Poste& poste, const ChoixCodage& choix);
+void choisir_vitesse(Poste& poste, const Vitesse& vitesse);
+void choisir_intervalle(Poste& poste, const Intervalle& intervalle);
+// Applied to the text boxes by the routines when they next run.
+void choisir_police(Poste& poste, const Police& police);
+void basculer_enregistrement(Poste& poste, Menu entree, const DemandeEnregistrement& demande);
+void ecrire_message_type(Poste& poste, const MessageType& message);
+void ecrire_question(Poste& poste, const Question& question);
+// The open dialog lecturefichier serves the chosen coding.
+void ouvrir_lecturefichier(Poste& poste, const OuvertureFichier& ouverture);
+void informer(Poste& poste, const Information& information);
 
 } // namespace optolink

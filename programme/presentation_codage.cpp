@@ -39,27 +39,27 @@ void libelles_codage(FenetrePrincipale& f, const QString& code)
     else
         f.Etiquette1.Caption = " Entrer un message (tout caractère clavier)" + blancs(34);
 
-    f.menu_typemorse.Checked = code == code_morse;
-    f.menu_typebinaire.Checked = code == code_binaire;
+    f.menus[Menu::menu_typemorse].Checked = code == code_morse;
+    f.menus[Menu::menu_typebinaire].Checked = code == code_binaire;
 }
 
 void minuterie_codage(Poste& poste, const QString& code)
 {
     FenetrePrincipale& f = poste.fenetre;
     const bool lent = !est_rapide(code);
-    f.menu_30ms.Enabled = lent;
-    f.menu_50ms.Enabled = lent;
-    f.menu_30ms.Checked = code == code_binaire;
-    f.menu_50ms.Checked = code == code_morse;
+    f.menus[Menu::menu_30ms].Enabled = lent;
+    f.menus[Menu::menu_50ms].Enabled = lent;
+    f.menus[Menu::menu_30ms].Checked = code == code_binaire;
+    f.menus[Menu::menu_50ms].Checked = code == code_morse;
     poste.minuterie.setInterval(code == code_morse ? 50 : 30);
 }
 
 void questions_codage(FenetrePrincipale& f, const QString& code)
 {
     const bool rapide = est_rapide(code);
-    f.menu_quiestlauteur.Enabled = rapide;
-    f.menu_reponsequarmont.Enabled = rapide;
-    f.menu_messagelong.Enabled = rapide;
+    f.menus[Menu::menu_quiestlauteur].Enabled = rapide;
+    f.menus[Menu::menu_reponsequarmont].Enabled = rapide;
+    f.menus[Menu::menu_messagelong].Enabled = rapide;
 }
 
 QString conseil_demarrage(const QString& code)

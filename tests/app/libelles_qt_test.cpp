@@ -142,8 +142,8 @@ TEST_F(BoitesAEcran, ChaqueBoiteMontreToutSonTexte)
             repondeur.choix[port] = ports_suivants.takeFirst();
     };
     ASSERT_TRUE(demarrage(poste));
-    menu_apropos_Click(poste);
-    menu_OrphyGTSII_Click(poste);
+    menu_Click(poste, Menu::menu_apropos);
+    menu_Click(poste, Menu::menu_OrphyGTSII);
 
     for (const char* titre : {"N° de port COM incorrect", "Ouverture du port COM impossible",
              " Résultat du test : INCORRECT ", "A propos ...", "Conseils pratiques"})
