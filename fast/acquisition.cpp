@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace optolink {
 
@@ -47,6 +48,80 @@ void vider_ligne(Poste& poste, double fin_s)
     }
 }
 
+// A download under way.
+struct EnCours {
+    double debut;          // clock at "WGOR"
+    double enregistrement; // s, the time the interface takes to record
+    double limite;         // s after debut, the longest the line can need
+    double dernier;        // clock at the last character read
+    double duree_s = 0;    // from debut to the end of the last yield
+    qsizetype caracteres = 0;
+    DecoupeurMesures decoupeur;
+};
+
+// Programs and starts the recording at the period of modevitesse, one character per read.
+EnCours lancer(Poste& poste)
+{
+    Etat& etat = poste.etat;
+    Liaison& liaison = poste.liaison;
+    if (const auto periode_s = liaison.programmer_enregistrement(etat.nbmesuresmax, etat.modevitesse))
+        etat.periodemesure = *periode_s;
+    liaison.definir_longueur_entree(1);
+    etat.chainemesure.clear();
+    liaison.lancer_enregistrement();
+    const double debut = poste.horloge.maintenant_s();
+    return {debut, etat.nbmesuresmax * etat.periodemesure,
+            limite_telechargement_s(etat.nbmesuresmax, etat.periodemesure), debut, 0, 0, {}};
+}
+
+// The character in reponseorphy joins the value under way; a sample it ends is stored.
+void ranger(Poste& poste, EnCours& d)
+{
+    Etat& etat = poste.etat;
+    ++d.caracteres;
+    for (const QChar c : etat.reponseorphy) { // a single byte: the input length is 1
+        const DecoupeurMesures::Octet lu = d.decoupeur.octet(c.toLatin1());
+        if (lu == DecoupeurMesures::Octet::valeur)
+            continue;
+        if (lu == DecoupeurMesures::Octet::mesure && etat.nbmesures < Etat::taille_tabmesures)
+            etat.tabmesures[etat.nbmesures++] = d.decoupeur.mesure();
+        if (etat.nbmesures % echantillons_par_avancement == 0)
+            montrer_telechargement(poste, d.caracteres);
+    }
+    etat.chainemesure = d.decoupeur.en_cours();
+}
+
+// One read and one yield; how the download ended, once it has.
+std::optional<FinTelechargement> lire_un_caractere(Poste& poste, EnCours& d)
+{
+    Etat& etat = poste.etat;
+    Liaison& liaison = poste.liaison;
+    etat.reponseorphy = liaison.lire();
+    const double maintenant = poste.horloge.maintenant_s();
+    const bool recu = !etat.reponseorphy.isEmpty();
+    if (recu) {
+        d.dernier = maintenant;
+        ranger(poste, d);
+    } else if (maintenant < d.debut + d.enregistrement) {
+        liaison.noter_demande(maintenant); // the interface owes the samples it is taking
+    }
+    liaison.verifier_silence(maintenant);
+    const double fin_silence = std::max(d.debut + d.enregistrement, d.dernier + silence_fin_s);
+    if (recu)
+        ceder_sans_attendre(poste);
+    else
+        poste.boucle.ceder(std::min({d.debut + d.limite, fin_silence, liaison.echeance_silence_s()}));
+    const double apres = poste.horloge.maintenant_s();
+    d.duree_s = apres - d.debut;
+    if (etat.nbmesures >= etat.nbmesuresmax)
+        return FinTelechargement::compte;
+    if (apres >= d.debut + d.limite)
+        return FinTelechargement::limite;
+    if (!recu && apres >= fin_silence)
+        return FinTelechargement::silence;
+    return std::nullopt;
+}
+
 } // namespace
 
 void vider_avant_enregistrement(Poste& poste)
@@ -64,67 +139,17 @@ void vider_avant_enregistrement(Poste& poste)
 Telechargement acquisition_rapide(Poste& poste)
 {
     Etat& etat = poste.etat;
-    Liaison& liaison = poste.liaison;
-    if (const auto periode_s = liaison.programmer_enregistrement(etat.nbmesuresmax, etat.modevitesse))
-        etat.periodemesure = *periode_s;
-    const double enregistrement = etat.nbmesuresmax * etat.periodemesure;
-    const double limite = limite_telechargement_s(etat.nbmesuresmax, etat.periodemesure);
-    liaison.definir_longueur_entree(1);
-    etat.chainemesure.clear();
-    liaison.lancer_enregistrement();
-    const double debut = poste.horloge.maintenant_s();
-
-    double dernier = debut;
-    qsizetype caracteres = 0;
-    DecoupeurMesures decoupeur;
-    Telechargement t{FinTelechargement::limite, 0};
-    montrer_telechargement(poste, caracteres);
-    for (;;) {
-        etat.reponseorphy = liaison.lire();
-        const double maintenant = poste.horloge.maintenant_s();
-        const bool recu = !etat.reponseorphy.isEmpty();
-        if (recu) {
-            dernier = maintenant;
-            ++caracteres;
-            for (const QChar c : etat.reponseorphy) { // a single byte: the input length is 1
-                const DecoupeurMesures::Octet lu = decoupeur.octet(c.toLatin1());
-                if (lu == DecoupeurMesures::Octet::valeur)
-                    continue;
-                if (lu == DecoupeurMesures::Octet::mesure && etat.nbmesures < Etat::taille_tabmesures)
-                    etat.tabmesures[etat.nbmesures++] = decoupeur.mesure();
-                if (etat.nbmesures % echantillons_par_avancement == 0)
-                    montrer_telechargement(poste, caracteres);
-            }
-            etat.chainemesure = decoupeur.en_cours();
-        } else if (maintenant < debut + enregistrement) {
-            liaison.noter_demande(maintenant); // the interface owes the samples it is taking
-        }
-        liaison.verifier_silence(maintenant);
-        const double fin_silence = std::max(debut + enregistrement, dernier + silence_fin_s);
-        if (recu)
-            ceder_sans_attendre(poste);
-        else
-            poste.boucle.ceder(std::min({debut + limite, fin_silence, liaison.echeance_silence_s()}));
-        const double apres = poste.horloge.maintenant_s();
-        t.duree_s = apres - debut;
-        if (etat.nbmesures >= etat.nbmesuresmax) {
-            t.fin = FinTelechargement::compte;
-            break;
-        }
-        if (apres >= debut + limite)
-            break;
-        if (!recu && apres >= fin_silence) {
-            t.fin = FinTelechargement::silence;
-            break;
-        }
-    }
-
+    EnCours d = lancer(poste);
+    montrer_telechargement(poste, d.caracteres);
+    std::optional<FinTelechargement> fin;
+    while (!fin)
+        fin = lire_un_caractere(poste, d);
     cacher_avancement(poste.fenetre);
-    std::fill(etat.tabmesures.begin() + std::max<int>(etat.nbmesures, 0), etat.tabmesures.end(), QString());
-    liaison.definir_longueur_entree(0);
-    if (t.fin == FinTelechargement::limite)
+    std::fill(etat.tabmesures.begin() + std::max<int>(etat.nbmesures, 0), etat.tabmesures.end(), sans_mesure);
+    poste.liaison.definir_longueur_entree(0);
+    if (*fin == FinTelechargement::limite)
         vider_ligne(poste, poste.horloge.maintenant_s() + marge_ligne_s);
-    return t;
+    return {*fin, d.duree_s};
 }
 
 } // namespace optolink

@@ -33,8 +33,8 @@ void vider_avant_enregistrement(Poste& poste);
 
 // Programs and starts a recording of nbmesuresmax samples at the period of modevitesse, and
 // downloads it into tabmesures from index 0, one character per read, yielding after each one.
-// A value of one or two characters is stored with its leading blank, others are skipped.
-// Entries the download did not write are emptied, so that no sample of an earlier reception is
+// A value of one or two characters is stored as its number, others are skipped.
+// Entries the download did not write become sans_mesure, so that no sample of an earlier reception is
 // decoded or saved as if it were this one's; what may still be on the line is drained so that
 // no sample reaches the timer's readings. The input length is 1 during the download, 0 after.
 Telechargement acquisition_rapide(Poste& poste);

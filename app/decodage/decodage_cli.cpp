@@ -18,6 +18,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -75,16 +76,11 @@ struct Reglages {
 // The live receivers work on the downloaded table: fill it from the data lines, in order.
 Trace decoder_live(QIODevice& fichier, CodageRapide codage, const Reglages& r)
 {
-    std::vector<QString> tabmesures(Etat::taille_tabmesures);
-    LecteurRrr lecteur(fichier);
-    lecteur.sauter(lignes_entete_rrr);
-    int nblignes = 0;
-    for (; !lecteur.fin(); ++nblignes) {
-        const int valeur = lecteur.valeur_suivante();
-        if (nblignes < std::ssize(tabmesures))
-            tabmesures[static_cast<std::size_t>(nblignes)] = texte_nombre(valeur);
-    }
-    return trace_table(tabmesures, nblignes - 1, seuil_brut(*r.seuil_v), codage, r.periode_s);
+    const std::vector<int> niveaux = niveaux_rrr(fichier);
+    std::vector<Mesure> tabmesures(Etat::taille_tabmesures, sans_mesure);
+    std::copy_n(niveaux.begin(), std::min(niveaux.size(), tabmesures.size()), tabmesures.begin());
+    return trace_table(tabmesures, static_cast<int>(niveaux.size()) - 1, seuil_brut(*r.seuil_v), codage,
+                       r.periode_s);
 }
 
 Trace decoder(QIODevice& fichier, const QString& nom, const Reglages& r)

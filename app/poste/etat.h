@@ -2,6 +2,7 @@
 
 #include "app/poste/codes.h"
 #include "link/interface.h"
+#include "link/nombres.h"
 
 #include <QString>
 
@@ -14,6 +15,13 @@ namespace optolink {
 // One instance per station lives for the whole run; nothing is kept between runs.
 struct Etat {
     static constexpr int taille_tabmesures = 12802; // indices 0 to 12801
+    using Table = std::array<Mesure, taille_tabmesures>;
+    static constexpr Table table_vide()
+    {
+        Table table{};
+        table.fill(sans_mesure);
+        return table;
+    }
 
     QString typecodage;          // "m", "b", "mr" or "br"
     std::int16_t numeroport = 0; // port number typed at start-up
@@ -33,7 +41,7 @@ struct Etat {
     QString textebits;
     long nbpassages = 0;
     QString reponseorphy;
-    std::array<QString, taille_tabmesures> tabmesures;
+    Table tabmesures = table_vide();
     std::int16_t nbmesures = 0;
     QString chainemesure;
     QString typedecodage;        // "mr" or "br"

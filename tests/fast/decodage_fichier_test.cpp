@@ -38,7 +38,7 @@ protected:
     {
         poste.etat.taillepolice = 20;
         poste.etat.nbsilences = 3;
-        poste.etat.tabmesures[5] = " 77";
+        poste.etat.tabmesures[5] = 77;
         poste.etat.nbmesures = 6400;
         f.Texte1 = {"avant", true, 16, jaune_clair};
         f.Texte2 = {"message d'avant", false, 16, 0};
@@ -80,8 +80,8 @@ protected:
         EXPECT_TRUE(f.Btonefface.Enabled);
         EXPECT_TRUE(poste.minuterie.enabled());
         EXPECT_EQ(poste.etat.nomfichierlu, poste.etat.nomfichier);
-        EXPECT_EQ(poste.etat.tabmesures[5], " 77");
-        EXPECT_TRUE(poste.etat.tabmesures[6].isEmpty());
+        EXPECT_EQ(poste.etat.tabmesures[5], 77);
+        EXPECT_FALSE(mesuree(poste.etat.tabmesures[6]));
         EXPECT_EQ(poste.etat.nbmesures, 6400);
         ASSERT_FALSE(images.empty());
         for (const Image& i : images) {
@@ -175,13 +175,9 @@ TEST_F(DecodageFenetre, UnFichierVideOuSupprimeEnCoursDeLectureDonneCeQuiAEteLu)
     for (const auto& d : decodeurs) {
         for (const auto& panne : pannes) {
             poste.etat.nomfichier = synthese::fichier_rrr(dossier.path(), "essai.rrr", d.signal.echantillons(6400));
-            images.clear();
-            rafraichi.debrancher();
-            rafraichi = f.surRafraichir.brancher([&] {
-                if (images.empty())
-                    panne.faire(poste.etat.nomfichier);
-                images.push_back({f.Texte1.Text, poste.minuterie.enabled(), f.Texte2.FontSize});
-            });
+            // The file changes at the decoder's first yield, once it is open and before it is read.
+            const QString chemin = poste.etat.nomfichier;
+            station.acteur.programmer(poste.horloge.maintenant_s(), [&panne, chemin] { panne.faire(chemin); });
             d.decodeur(poste);
             const QString recu = synthese::sans_blancs_de_fin(poste.etat.message);
             if (panne.tout_lu)

@@ -65,7 +65,7 @@ TEST_F(Dialogue, UnNomValideActiveOkEtLEnregistrementEcritCeCheminSansExtension)
     taper(dialogue, "mesure1");
     EXPECT_TRUE(ok(dialogue)->isEnabled());
     EXPECT_EQ(noms(fichier1(dialogue)).size(), 3);
-    poste.etat.tabmesures[3] = " 42"; // a reception ends while the dialog is open
+    poste.etat.tabmesures[3] = 42; // a reception ends while the dialog is open
     QTest::mouseClick(ok(dialogue), Qt::LeftButton);
 
     const QString chemin = d.filePath("mesure1");

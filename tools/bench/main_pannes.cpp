@@ -26,7 +26,7 @@ namespace {
 
 constexpr std::array ports{95, 96};
 
-struct Mesure {
+struct MesurePanne {
     double processeur_pourcent;
     double duree_s;
     double avis_apres_s; // negative: no notice
@@ -35,7 +35,7 @@ struct Mesure {
 
 // Station B waits in fast Morse; with telechargement, interface A lights it for a second so that
 // a recording starts, and the fault strikes a few seconds into the download.
-Mesure mesurer(SortePanne sorte, bool telechargement)
+MesurePanne mesurer(SortePanne sorte, bool telechargement)
 {
     BancEnFil banc(ports, dossier_banc());
     StationReelle b;
@@ -93,7 +93,7 @@ int main(int argc, char** argv)
     for (const SortePanne sorte : {SortePanne::mutisme, SortePanne::disparition, SortePanne::brouillage,
                                    SortePanne::decoupage, SortePanne::retard, SortePanne::reponse_de_trop}) {
         for (const bool telechargement : {false, true}) {
-            const Mesure m = mesurer(sorte, telechargement);
+            const MesurePanne m = mesurer(sorte, telechargement);
             const QString avis = m.avis_apres_s < 0 ? QStringLiteral("aucun avis") : QStringLiteral("avis après %1 s").arg(m.avis_apres_s, 0, 'f', 2);
             std::printf("  %-16s %-36s processeur %5.2f %% sur %5.1f s   %-18s", qPrintable(sim::nom_panne(sorte)),
                         telechargement ? "pendant un téléchargement rapide" : "en attente de lumière",

@@ -94,7 +94,7 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
     // What the stored samples took on the line: each value and its comma, 10 bits a character.
     qsizetype caracteres = 0;
     for (int i = 0; i < etat.nbmesures; ++i)
-        caracteres += etat.tabmesures[i].trimmed().size() + 1;
+        caracteres += QString::number(niveau(etat.tabmesures[i])).size() + 1;
     const double ligne = caracteres * duree_caractere_s;
     std::printf("  %5d × %4.0f µs %-8s ligne %5.2f s  dernier échantillon %5.2f s  réception %5.2f s (%4.3f × la ligne)"
                 "  rangés %5d  (à la limite de %5.2f s : %5d, %4d restés sur la ligne)  CPU %4.1f %%  enregistrements %d\n",
