@@ -40,7 +40,7 @@ void choisir_codage(Poste& poste)
 {
     const Reponse r = poste.boites.message(" Choix du type de code MORSE ou BINAIRE ?",
         "Codage MORSE (lent) cliquer Ok  ou  codage BINAIRE (lent) cliquer Annuler  ? ", true);
-    poste.etat.typecodage = r == Reponse::OK ? code_morse : code_binaire;
+    poste.etat.typecodage = r == Reponse::OK ? Codage::morse : Codage::binaire;
 }
 
 void avertir_priorite(Poste& poste)
@@ -209,12 +209,12 @@ bool demarrage(Poste& poste)
     FenetrePrincipale& f = poste.fenetre;
 
     choisir_codage(poste);
-    boutons_envoi(f, e.typecodage);
-    libelles_codage(f, e.typecodage);
+    boutons_envoi(f, *e.typecodage);
+    libelles_codage(f, *e.typecodage);
     avertir_priorite(poste);
-    minuterie_codage(poste, e.typecodage);
-    f.Texte1.Text = conseil_demarrage(e.typecodage);
-    questions_codage(f, e.typecodage);
+    minuterie_codage(poste, *e.typecodage);
+    f.Texte1.Text = conseil_demarrage(*e.typecodage);
+    questions_codage(f, *e.typecodage);
 
     if (!ouvrir_port(poste))
         return fin(poste);

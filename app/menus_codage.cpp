@@ -24,15 +24,15 @@ const EntreeRapide binairerapide_33s{&FenetrePrincipale::menu_binairerapide_33s,
     " Message à effacer : en binaire rapide; message d'environ 2 lignes de caractères au maximum conseillé pour "
     "éviter une durée de transmission dépassant 30 s"};
 
-QString avertissement(const QString& code)
+QString avertissement(Codage code)
 {
-    if (code == code_morse)
+    if (code == Codage::morse)
         return "Attention ! changement de codage en morse (lent)    modifier de même le programme sur le deuxième "
                "ordinateur (menu Réglage Minuterie à 50 ms conseillé)";
-    if (code == code_binaire)
+    if (code == Codage::binaire)
         return "Attention ! changement de codage en binaire (lent)    modifier de même le programme sur le "
                "deuxième ordinateur (menu Réglage Minuterie à 30 ms conseillé)";
-    if (code == code_morse_rapide)
+    if (code == Codage::morse_rapide)
         return "Attention ! changement de codage en morse (rapide)    modifier de même le programme sur le "
                "deuxième ordinateur";
     return "Attention ! changement de codage en binaire (rapide)   modifier de même le programme sur le deuxième "
@@ -41,7 +41,7 @@ QString avertissement(const QString& code)
 
 // Everything a coding entry sets; a fast entry also brings its recording length, its advice
 // and its duration check mark (the four duration entries are all off for a slow coding).
-void changer_codage(Poste& poste, const QString& code, const EntreeRapide* rapide)
+void changer_codage(Poste& poste, Codage code, const EntreeRapide* rapide)
 {
     FenetrePrincipale& f = poste.fenetre;
     poste.etat.typecodage = code;
@@ -63,11 +63,11 @@ void changer_codage(Poste& poste, const QString& code, const EntreeRapide* rapid
 
 } // namespace
 
-void menu_typemorse_Click(Poste& poste) { changer_codage(poste, code_morse, nullptr); }
-void menu_typebinaire_Click(Poste& poste) { changer_codage(poste, code_binaire, nullptr); }
-void menu_morserap_17s_Click(Poste& poste) { changer_codage(poste, code_morse_rapide, &morserap_17s); }
-void menu_morserap_34s_Click(Poste& poste) { changer_codage(poste, code_morse_rapide, &morserap_34s); }
-void menu_binairerap_17s_Click(Poste& poste) { changer_codage(poste, code_binaire_rapide, &binairerap_17s); }
-void menu_binairerapide_33s_Click(Poste& poste) { changer_codage(poste, code_binaire_rapide, &binairerapide_33s); }
+void menu_typemorse_Click(Poste& poste) { changer_codage(poste, Codage::morse, nullptr); }
+void menu_typebinaire_Click(Poste& poste) { changer_codage(poste, Codage::binaire, nullptr); }
+void menu_morserap_17s_Click(Poste& poste) { changer_codage(poste, Codage::morse_rapide, &morserap_17s); }
+void menu_morserap_34s_Click(Poste& poste) { changer_codage(poste, Codage::morse_rapide, &morserap_34s); }
+void menu_binairerap_17s_Click(Poste& poste) { changer_codage(poste, Codage::binaire_rapide, &binairerap_17s); }
+void menu_binairerapide_33s_Click(Poste& poste) { changer_codage(poste, Codage::binaire_rapide, &binairerapide_33s); }
 
 } // namespace optolink

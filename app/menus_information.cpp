@@ -6,7 +6,7 @@ namespace optolink {
 
 namespace {
 
-void ouvrir_lecturefichier(Poste& poste, const QString& typedecodage, const QString& caption)
+void ouvrir_lecturefichier(Poste& poste, Codage typedecodage, const QString& caption)
 {
     poste.etat.typedecodage = typedecodage;
     poste.fenetre.surOuvrirLecturefichier(caption);
@@ -16,11 +16,11 @@ void ouvrir_lecturefichier(Poste& poste, const QString& typedecodage, const QStr
 
 void menu_decodage_fichiermorserap_Click(Poste& p)
 {
-    ouvrir_lecturefichier(p, code_morse_rapide, QStringLiteral("Ouverture fichier morse *.rrr"));
+    ouvrir_lecturefichier(p, Codage::morse_rapide, QStringLiteral("Ouverture fichier morse *.rrr"));
 }
 void menu_decodage_fichierbinrap_Click(Poste& p)
 {
-    ouvrir_lecturefichier(p, code_binaire_rapide, QStringLiteral("Ouverture fichier binaire *.rrr"));
+    ouvrir_lecturefichier(p, Codage::binaire_rapide, QStringLiteral("Ouverture fichier binaire *.rrr"));
 }
 
 void menu_apropos_Click(Poste& p)

@@ -8,10 +8,10 @@ namespace {
 // (lower case, no accents, no punctuation). The slow codings ignore them.
 void question(Poste& poste, const char* binaire_rapide, const char* morse_rapide)
 {
-    const QString& code = poste.etat.typecodage;
-    if (code == code_binaire_rapide)
+    const std::optional<Codage> code = poste.etat.typecodage;
+    if (code == Codage::binaire_rapide)
         poste.fenetre.Texte1.Text = binaire_rapide;
-    else if (code == code_morse_rapide)
+    else if (code == Codage::morse_rapide)
         poste.fenetre.Texte1.Text = morse_rapide;
 }
 

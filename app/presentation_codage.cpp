@@ -12,49 +12,49 @@ void regler(Bouton& b, bool visible, bool actif)
 QString blancs(int n) { return QString(n, u' '); }
 } // namespace
 
-void boutons_envoi(FenetrePrincipale& f, const QString& code)
+void boutons_envoi(FenetrePrincipale& f, Codage code)
 {
-    regler(f.Btonenvoiemorse, code != code_morse_rapide, code == code_morse);
-    regler(f.Btonenvoiebinaire, code != code_binaire_rapide, code == code_binaire);
-    regler(f.Btonenvoi_morserapide, code == code_morse_rapide, true);
-    regler(f.Btonenvoi_binrap, code == code_binaire_rapide, true);
+    regler(f.Btonenvoiemorse, code != Codage::morse_rapide, code == Codage::morse);
+    regler(f.Btonenvoiebinaire, code != Codage::binaire_rapide, code == Codage::binaire);
+    regler(f.Btonenvoi_morserapide, code == Codage::morse_rapide, true);
+    regler(f.Btonenvoi_binrap, code == Codage::binaire_rapide, true);
 }
 
-void libelles_codage(FenetrePrincipale& f, const QString& code)
+void libelles_codage(FenetrePrincipale& f, Codage code)
 {
-    if (code == code_morse)
+    if (code == Codage::morse)
         f.Caption = "Communication entre deux ordinateurs en code Morse (lent)";
-    else if (code == code_binaire)
+    else if (code == Codage::binaire)
         f.Caption = "Communication entre deux ordinateurs en code binaire 8 bits ASCII (lent)";
-    else if (code == code_morse_rapide)
+    else if (code == Codage::morse_rapide)
         f.Caption = "Communication entre deux ordinateurs en code Morse (rapide)";
     else
         f.Caption = "Communication entre deux ordinateurs en code binaire ASCII (rapide)";
 
-    if (code == code_morse || code == code_morse_rapide)
+    if (code == Codage::morse || code == Codage::morse_rapide)
         f.Etiquette1.Caption =
             " Entrer un message (sur 26 minuscules sans ponctuation ou 9 chiffres) ou code" + blancs(25);
-    else if (code == code_binaire)
+    else if (code == Codage::binaire)
         f.Etiquette1.Caption = " Entrer un message (tout caractère clavier) ou code" + blancs(25);
     else
         f.Etiquette1.Caption = " Entrer un message (tout caractère clavier)" + blancs(34);
 
-    f.menu_typemorse.Checked = code == code_morse;
-    f.menu_typebinaire.Checked = code == code_binaire;
+    f.menu_typemorse.Checked = code == Codage::morse;
+    f.menu_typebinaire.Checked = code == Codage::binaire;
 }
 
-void minuterie_codage(Poste& poste, const QString& code)
+void minuterie_codage(Poste& poste, Codage code)
 {
     FenetrePrincipale& f = poste.fenetre;
     const bool lent = !est_rapide(code);
     f.menu_30ms.Enabled = lent;
     f.menu_50ms.Enabled = lent;
-    f.menu_30ms.Checked = code == code_binaire;
-    f.menu_50ms.Checked = code == code_morse;
-    poste.minuterie.setInterval(code == code_morse ? 50 : 30);
+    f.menu_30ms.Checked = code == Codage::binaire;
+    f.menu_50ms.Checked = code == Codage::morse;
+    poste.minuterie.setInterval(code == Codage::morse ? 50 : 30);
 }
 
-void questions_codage(FenetrePrincipale& f, const QString& code)
+void questions_codage(FenetrePrincipale& f, Codage code)
 {
     const bool rapide = est_rapide(code);
     f.menu_quiestlauteur.Enabled = rapide;
@@ -62,9 +62,9 @@ void questions_codage(FenetrePrincipale& f, const QString& code)
     f.menu_messagelong.Enabled = rapide;
 }
 
-QString conseil_demarrage(const QString& code)
+QString conseil_demarrage(Codage code)
 {
-    if (code == code_morse)
+    if (code == Codage::morse)
         return " Message à effacer : en morse lent; message d'environ 10 caractères au maximum conseillé pour "
                "éviter une durée de transmission trop longue,  sinon passer en mode 'morse rapide'";
     return " Message à effacer : en binaire lent; message d'environ 6 caractères au maximum conseillé pour "

@@ -139,7 +139,7 @@ private:
 void attentereceptionbinaire(Poste& poste)
 {
     ReceptionBinaire reception(poste);
-    attendre_reception(poste, code_binaire, 3.5, [&] { reception.recevoir(); });
+    attendre_reception(poste, Codage::binaire, 3.5, [&] { reception.recevoir(); });
 }
 
 } // namespace optolink

@@ -8,7 +8,7 @@ namespace optolink {
 // light into bits every 0.5 u, groups them into 9-bit frames (a blank per silent u between
 // frames), ends on a frame of nine "1" followed by more than 0.5 s of light or after 7 silent
 // periods, and shows the decoded message in Texte2 and its frames in Texte1.
-// Returns when typecodage is no longer "b".
+// Returns when typecodage is no longer slow binary.
 void attentereceptionbinaire(Poste& poste);
 
 } // namespace optolink

@@ -68,7 +68,7 @@ void recevoir_morse(Poste& poste)
 
 void attentereceptionmorse(Poste& poste)
 {
-    attendre_reception(poste, code_morse, 1.5, [&] { recevoir_morse(poste); });
+    attendre_reception(poste, Codage::morse, 1.5, [&] { recevoir_morse(poste); });
 }
 
 } // namespace optolink

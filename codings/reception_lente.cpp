@@ -4,7 +4,7 @@
 
 namespace optolink {
 
-void attendre_reception(Poste& poste, const QString& code, double marqueur_min_s,
+void attendre_reception(Poste& poste, Codage code, double marqueur_min_s,
                               const std::function<void()>& recevoir)
 {
     Etat& etat = poste.etat;

@@ -17,7 +17,7 @@ inline bool obscurite(const Etat& etat) { return etat.tensionlue < etat.tensions
 // light pulse of at least marqueur_min_s (fixed seconds) and runs recevoir when it ends; returns
 // as soon as typecodage no longer holds code, so that the program can enter the routine of the new
 // coding.
-void attendre_reception(Poste& poste, const QString& code, double marqueur_min_s,
+void attendre_reception(Poste& poste, Codage code, double marqueur_min_s,
                               const std::function<void()>& recevoir);
 
 // The yield that starts a pass of a reception, just before the clock reading that times what

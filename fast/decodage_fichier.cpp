@@ -108,9 +108,9 @@ void confirmer_lecturefichier(Poste& poste, const QString& chemin)
     etat.nomfichierlu = etat.nomfichier;
     if (etat.nomfichierlu.isEmpty())
         return;
-    if (etat.typedecodage == code_binaire_rapide)
+    if (etat.typedecodage == Codage::binaire_rapide)
         decode_fichierbinrap(poste);
-    if (etat.typedecodage == code_morse_rapide)
+    if (etat.typedecodage == Codage::morse_rapide)
         decode_fichiermorserap(poste);
 }
 

@@ -16,7 +16,7 @@ void decode_fichiermorserap(Poste& poste);
 void decode_fichierbinrap(Poste& poste);
 
 // What Ok does in the open dialog (lecturefichier), once the chosen path is known: nomfichier and
-// nomfichierlu take the path, then the decoder of typedecodage ("br", then "mr") runs on it.
+// nomfichierlu take the path, then the decoder of typedecodage (binary, then Morse) runs on it.
 void confirmer_lecturefichier(Poste& poste, const QString& chemin);
 
 } // namespace optolink

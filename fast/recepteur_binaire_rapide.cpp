@@ -35,7 +35,7 @@ void recevoir_binaire_rapide(Poste& poste)
 
 void attentereceptionbinairerapide(Poste& poste)
 {
-    attendre_reception_rapide(poste, code_binaire_rapide, [&] { recevoir_binaire_rapide(poste); });
+    attendre_reception_rapide(poste, Codage::binaire_rapide, [&] { recevoir_binaire_rapide(poste); });
 }
 
 } // namespace optolink

@@ -35,7 +35,7 @@ void recevoir_morse_rapide(Poste& poste)
 
 void attentereceptionmorserapide(Poste& poste)
 {
-    attendre_reception_rapide(poste, code_morse_rapide, [&] { recevoir_morse_rapide(poste); });
+    attendre_reception_rapide(poste, Codage::morse_rapide, [&] { recevoir_morse_rapide(poste); });
 }
 
 } // namespace optolink

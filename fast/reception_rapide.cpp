@@ -10,7 +10,7 @@ namespace {
 constexpr double marque_min_s = 0.45;
 } // namespace
 
-void attendre_reception_rapide(Poste& poste, const QString& code, const std::function<void()>& recevoir)
+void attendre_reception_rapide(Poste& poste, Codage code, const std::function<void()>& recevoir)
 {
     attendre_reception(poste, code, marque_min_s, [&] {
         recevoir();

@@ -14,7 +14,7 @@ namespace optolink {
 // The receive-wait routine of a fast coding: a light of at least 0.45 s (the sender's 1 s start
 // mark) starts recevoir when it falls; after each pass the input length is 0 and the timer runs.
 // Returns when typecodage no longer holds code.
-void attendre_reception_rapide(Poste& poste, const QString& code, const std::function<void()>& recevoir);
+void attendre_reception_rapide(Poste& poste, Codage code, const std::function<void()>& recevoir);
 
 // Timer stopped, nbmesures = 0, Texte1 emptied, what the link has buffered dropped once the
 // timer's last request is answered, then the receiving window: "RECEPTION DE MESSAGE EN COURS

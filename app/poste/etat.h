@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace optolink {
 
@@ -23,7 +24,7 @@ struct Etat {
         return table;
     }
 
-    QString typecodage;          // "m", "b", "mr" or "br"
+    std::optional<Codage> typecodage;
     std::int16_t numeroport = 0; // port number typed at start-up
     double tensionlue = 0;       // V, written only by the timer tick
     double tensionseuil = 0;     // V, light while tensionlue > tensionseuil
@@ -44,7 +45,7 @@ struct Etat {
     Table tabmesures = table_vide();
     std::int16_t nbmesures = 0;
     QString chainemesure;
-    QString typedecodage;        // "mr" or "br"
+    std::optional<Codage> typedecodage; // a fast one
     QString nomfichier;
     QString nomfichierlu;
     QString nomfichierenr;

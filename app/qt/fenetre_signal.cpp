@@ -154,7 +154,7 @@ void FenetreSignal::afficher_dernier_enregistrement()
 
 bool FenetreSignal::codage_lent() const
 {
-    return !est_rapide(poste_.etat.typecodage);
+    return !poste_.etat.typecodage || !est_rapide(*poste_.etat.typecodage);
 }
 
 void FenetreSignal::choisir_fichier()
@@ -174,7 +174,7 @@ void FenetreSignal::afficher_fichier(const QString& chemin)
 {
     fichier_ = chemin;
     // A file does not say how it was recorded: start from the coding and the speed chosen now.
-    codage_->setCurrentIndex(poste_.etat.typecodage == code_binaire_rapide ? 1 : 0);
+    codage_->setCurrentIndex(poste_.etat.typecodage == Codage::binaire_rapide ? 1 : 0);
     periode_->setCurrentIndex(index_periode(poste_.etat.periodemesure));
     codage_->setEnabled(true);
     periode_->setEnabled(true);
@@ -288,7 +288,7 @@ void FenetreSignal::montrer_bilan_lent()
     const Etat& e = poste_.etat;
     const std::optional<Bilan> b
         = codage_lent() ? bilan_lent(poste_.signaux.derniere_reception_lente(), e.message,
-                                     codage_du_code(e.typecodage), e.dureebit, e.periodemesure)
+                                     e.typecodage.value_or(Codage::binaire_rapide), e.dureebit, e.periodemesure)
                         : std::nullopt;
     bilan_lent_->setText(b ? QStringLiteral("Dernière réception, au tic de la minuterie près :\n")
                                  + lignes_bilan(*b).join(u'\n')

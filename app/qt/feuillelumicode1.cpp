@@ -97,7 +97,7 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
     });
     // In a fast coding, how much of the message the recording will hold, brought up to date only when
     // what it depends on changes: the window is synchronised on every yield of a timed send.
-    liens_.push_back([this, texte1, avant = std::tuple<QString, QString, double, double, int>()]() mutable {
+    liens_.push_back([this, texte1, avant = std::tuple<QString, std::optional<Codage>, double, double, int>()]() mutable {
         const Etat& e = poste_.etat;
         const auto cle = std::tuple(poste_.fenetre.Texte1.Text, e.typecodage, e.dureebit, e.periodemesure,
                                     int(e.nbmesuresmax));

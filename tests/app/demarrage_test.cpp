@@ -71,7 +71,7 @@ TEST_F(Banc, MorseSansTestDemandeDansLOrdreEtLaisseLesValeursParDefaut)
         "une durée de transmission trop longue,  sinon passer en mode 'morse rapide'");
 
     const Etat& e = poste.etat;
-    EXPECT_EQ(e.typecodage, "m");
+    EXPECT_EQ(e.typecodage, optolink::Codage::morse);
     EXPECT_EQ(e.numeroport, 3);
     EXPECT_EQ(com.commPort(), 3);
     EXPECT_EQ(com.settings(), "9600,N,8,1");
@@ -141,7 +141,7 @@ TEST_F(Banc, AnnulerALaPremiereQuestionChoisitLeBinaireLent)
     boites.saisies = {"1"};
     ASSERT_TRUE(demarrer());
     const FenetrePrincipale& f = poste.fenetre;
-    EXPECT_EQ(poste.etat.typecodage, "b");
+    EXPECT_EQ(poste.etat.typecodage, optolink::Codage::binaire);
     EXPECT_EQ(f.Caption, "Communication entre deux ordinateurs en code binaire 8 bits ASCII (lent)");
     EXPECT_EQ(f.Etiquette1.Caption, " Entrer un message (tout caractère clavier) ou code" + QString(25, u' '));
     EXPECT_TRUE(f.Btonenvoiemorse.Visible && !f.Btonenvoiemorse.Enabled);

@@ -6,6 +6,7 @@
 #include "app/demarrage.h"
 #include "app/menus.h"
 #include "app/presentation_codage.h"
+#include "fast/emission_prevue.h"
 #include "app/qt/boites_qt.h"
 #include "app/qt/bouton_qt.h"
 #include "app/qt/feuillelumicode1.h"
@@ -95,7 +96,7 @@ struct Libelles : Ecran {
 TEST_F(Libelles, ChaqueLibelleDeLaFenetreTientDansSonControle)
 {
     QStringList trop = debordements(); // as designed
-    for (const char* code : {"m", "b", "mr", "br"}) {
+    for (const optolink::Codage code : optolink::codages) {
         libelles_codage(s.poste.fenetre, code);
         trop << debordements();
     }

@@ -19,7 +19,7 @@ using Entree = EntreeMenu FenetrePrincipale::*;
 struct Codage {
     const char* nom;
     void (*clic)(Poste&);
-    const char* typecodage;
+    optolink::Codage typecodage;
     // Send buttons: visible, enabled for Btonenvoiemorse, Btonenvoiebinaire, Btonenvoi_morserapide, Btonenvoi_binrap.
     std::array<std::pair<bool, bool>, 4> boutons;
     const char* caption;
@@ -39,17 +39,17 @@ const char* const etiquette_binaire = " Entrer un message (tout caractère clavi
 const char* const etiquette_binrap = " Entrer un message (tout caractère clavier)                                  ";
 
 const Codage codages[] = {
-    {"morse lent", menu_typemorse_Click, "m", {{{true, true}, {true, false}, {false, false}, {false, false}}},
+    {"morse lent", menu_typemorse_Click, optolink::Codage::morse, {{{true, true}, {true, false}, {false, false}, {false, false}}},
         "Communication entre deux ordinateurs en code Morse (lent)", etiquette_morse,
         "Attention ! changement de codage en morse (lent)    modifier de même le programme sur le deuxième "
         "ordinateur (menu Réglage Minuterie à 50 ms conseillé)",
         true, false, true, false, true, 50, 0, nullptr, ""},
-    {"binaire lent", menu_typebinaire_Click, "b", {{{true, false}, {true, true}, {false, false}, {false, false}}},
+    {"binaire lent", menu_typebinaire_Click, optolink::Codage::binaire, {{{true, false}, {true, true}, {false, false}, {false, false}}},
         "Communication entre deux ordinateurs en code binaire 8 bits ASCII (lent)", etiquette_binaire,
         "Attention ! changement de codage en binaire (lent)    modifier de même le programme sur le deuxième "
         "ordinateur (menu Réglage Minuterie à 30 ms conseillé)",
         false, true, true, true, false, 30, 0, nullptr, ""},
-    {"morse rapide 15 s", menu_morserap_17s_Click, "mr",
+    {"morse rapide 15 s", menu_morserap_17s_Click, optolink::Codage::morse_rapide,
         {{{false, false}, {true, false}, {true, true}, {false, false}}},
         "Communication entre deux ordinateurs en code Morse (rapide)", etiquette_morse,
         "Attention ! changement de codage en morse (rapide)    modifier de même le programme sur le deuxième "
@@ -57,7 +57,7 @@ const Codage codages[] = {
         false, false, false, false, false, 30, 6400, &FenetrePrincipale::menu_morserap_17s,
         " Message à effacer : en morse rapide; message d'environ 1 ligne de caractères au maximum conseillé pour "
         "éviter une durée de transmission dépassant 15 s"},
-    {"morse rapide 30 s", menu_morserap_34s_Click, "mr",
+    {"morse rapide 30 s", menu_morserap_34s_Click, optolink::Codage::morse_rapide,
         {{{false, false}, {true, false}, {true, true}, {false, false}}},
         "Communication entre deux ordinateurs en code Morse (rapide)", etiquette_morse,
         "Attention ! changement de codage en morse (rapide)    modifier de même le programme sur le deuxième "
@@ -65,7 +65,7 @@ const Codage codages[] = {
         false, false, false, false, false, 30, 12800, &FenetrePrincipale::menu_morserap_34s,
         " Message à effacer : en morse rapide; message d'environ 2 lignes de caractères au maximum conseillé pour "
         "éviter une durée de transmission dépassant 30 s"},
-    {"binaire rapide 15 s", menu_binairerap_17s_Click, "br",
+    {"binaire rapide 15 s", menu_binairerap_17s_Click, optolink::Codage::binaire_rapide,
         {{{true, false}, {false, false}, {false, false}, {true, true}}},
         "Communication entre deux ordinateurs en code binaire ASCII (rapide)", etiquette_binrap,
         "Attention ! changement de codage en binaire (rapide)   modifier de même le programme sur le deuxième "
@@ -73,7 +73,7 @@ const Codage codages[] = {
         false, false, false, false, false, 30, 6400, &FenetrePrincipale::menu_binairerap_17s,
         " Message à effacer : en binaire rapide; message d'environ 1 ligne de caractères au maximum conseillé "
         "pour éviter une durée de transmission dépassant 10 s"},
-    {"binaire rapide 30 s", menu_binairerapide_33s_Click, "br",
+    {"binaire rapide 30 s", menu_binairerapide_33s_Click, optolink::Codage::binaire_rapide,
         {{{true, false}, {false, false}, {false, false}, {true, true}}},
         "Communication entre deux ordinateurs en code binaire ASCII (rapide)", etiquette_binrap,
         "Attention ! changement de codage en binaire (rapide)   modifier de même le programme sur le deuxième "
@@ -323,14 +323,14 @@ TEST_F(Menus, LesMessagesTypesSontLesTextesQueLesEmetteursAbregent)
 TEST_F(Menus, LesEntreesDOuvertureChoisissentLeDecodeurEtMontrentLeDialogue)
 {
     menu_decodage_fichiermorserap_Click(p); // no dialog yet: only the decoder is chosen
-    EXPECT_EQ(p.etat.typedecodage, "mr");
+    EXPECT_EQ(p.etat.typedecodage, optolink::Codage::morse_rapide);
     std::vector<QString> captions;
     const auto ouvreur = p.fenetre.surOuvrirLecturefichier.brancher([&](const QString& c) { captions.push_back(c); });
     menu_typemorse_Click(p);
     menu_decodage_fichierbinrap_Click(p);
-    EXPECT_EQ(p.etat.typedecodage, "br");
+    EXPECT_EQ(p.etat.typedecodage, optolink::Codage::binaire_rapide);
     menu_decodage_fichiermorserap_Click(p);
-    EXPECT_EQ(p.etat.typedecodage, "mr");
+    EXPECT_EQ(p.etat.typedecodage, optolink::Codage::morse_rapide);
     EXPECT_EQ(captions, (std::vector<QString>{"Ouverture fichier binaire *.rrr", "Ouverture fichier morse *.rrr"}));
 }
 

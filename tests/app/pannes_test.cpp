@@ -19,7 +19,7 @@ namespace {
 
 struct Etape {
     const char* nom;
-    Codage (*codage)();
+    essai::Codage (*codage)();
     double dureebit;
     QString texte;      // what A sends at the click; empty: nothing is sent
     bool panne_chez_a;  // A's interface misbehaves (the sender), else B's (the receiver)
@@ -77,7 +77,7 @@ struct Pannes : ::testing::TestWithParam<std::tuple<Etape, SortePanne>> {
     // Both stations in the coding, A sending at the click; the faulty one's ticks and work followed.
     bool executer(const Etape& e, Suivi& suivi, Poste& en_panne, Minuterie& minuterie)
     {
-        const Codage codage = e.codage();
+        const essai::Codage codage = e.codage();
         minuterie.surTic([&] {
             suivi.tics.push_back(suivi.acteur->instant_s());
             en_panne.Minuterie_Timer();
@@ -91,7 +91,7 @@ struct Pannes : ::testing::TestWithParam<std::tuple<Etape, SortePanne>> {
                         poste->fenetre.Texte1.Text = e.texte;
                         codage.envoyer(*poste);
                     });
-                acteur->programmer(e.fin_s, [poste] { poste->etat.typecodage = QStringLiteral("arrêt"); });
+                acteur->programmer(e.fin_s, [poste] { poste->etat.typecodage.reset(); });
                 codage.attendre(*poste);
             };
         };

@@ -54,7 +54,7 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
     lancer_banc({"--panne", "disparition", "--panne-interface", "B", "--panne-apres-octets", "6500"});
     mesures::StationReelle b;
     surveiller_liaison(b.poste);
-    ASSERT_TRUE(b.demarrer(port_b, QStringLiteral("mr"))) << qPrintable(b.poste.liaison.erreur());
+    ASSERT_TRUE(b.demarrer(port_b, Codage::morse_rapide)) << qPrintable(b.poste.liaison.erreur());
     b.poste.etat.nbmesuresmax = 6400;
 
     // The sender's start mark, through interface A: one second of light on B's photodiode.
@@ -65,7 +65,7 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
     QTimer::singleShot(1300, [&] { a.output(" "); });
 
     // Stopped two seconds after the reception, or at a limit far beyond a whole download.
-    auto arreter = [&] { b.poste.etat.typecodage = QStringLiteral("fin"); };
+    auto arreter = [&] { b.poste.etat.typecodage.reset(); };
     QTimer limite;
     limite.setSingleShot(true);
     QObject::connect(&limite, &QTimer::timeout, arreter);

@@ -62,7 +62,7 @@ double envoyer(StationReelle& a, void (*envoi)(Poste&), const QString& texte)
 void morse(BancEnFil& banc, int numero_a)
 {
     StationReelle a;
-    if (!a.demarrer(numero_a, QStringLiteral("mr")))
+    if (!a.demarrer(numero_a, Codage::morse_rapide))
         return;
     const std::size_t depuis = taille_journal(banc);
     const double cpu = envoyer(a, Btonenvoi_morserapide_Click, QStringLiteral("sos sos"));
@@ -78,7 +78,7 @@ void morse(BancEnFil& banc, int numero_a)
 void binaire(BancEnFil& banc, int numero_a, double dureebit, double periode_s)
 {
     StationReelle a;
-    if (!a.demarrer(numero_a, QStringLiteral("br")))
+    if (!a.demarrer(numero_a, Codage::binaire_rapide))
         return;
     a.poste.etat.dureebit = dureebit;
     a.poste.etat.periodemesure = periode_s;

@@ -40,7 +40,7 @@ MesurePanne mesurer(SortePanne sorte, bool telechargement)
     BancEnFil banc(ports, dossier_banc());
     StationReelle b;
     surveiller_liaison(b.poste);
-    if (!banc.erreur().isEmpty() || !b.demarrer(ports[1], QStringLiteral("mr"))) {
+    if (!banc.erreur().isEmpty() || !b.demarrer(ports[1], Codage::morse_rapide)) {
         std::fprintf(stderr, "%s %s\n", qPrintable(banc.erreur()), qPrintable(b.poste.liaison.erreur()));
         std::exit(1);
     }
@@ -48,7 +48,7 @@ MesurePanne mesurer(SortePanne sorte, bool telechargement)
     auto laser = [&](bool allume) {
         banc.dans_le_fil([allume](sim::BancReel& r) { r.interface(0).envoyer(QByteArray(1, allume ? '\0' : ' ')); });
     };
-    auto arreter = [&] { b.poste.etat.typecodage = QStringLiteral("fin"); };
+    auto arreter = [&] { b.poste.etat.typecodage.reset(); };
 
     // The timers of this measure go with it.
     QObject contexte;

@@ -43,7 +43,7 @@ struct Reglage {
 void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
 {
     StationReelle b;
-    if (!b.demarrer(numero_b, QStringLiteral("mr"))) {
+    if (!b.demarrer(numero_b, Codage::morse_rapide)) {
         std::printf("  %s\n", qPrintable(b.poste.liaison.erreur()));
         return;
     }
@@ -67,7 +67,7 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
         fin_reception = b.horloge.maintenant_s();
         laser(banc, false);
         // Two seconds more of waiting, as the program does: a sample left on the line would show.
-        QTimer::singleShot(2000, [&] { etat.typecodage = QStringLiteral("fin"); });
+        QTimer::singleShot(2000, [&] { etat.typecodage.reset(); });
     });
     QTimer::singleShot(300, [&] { laser(banc, true); });
     QTimer::singleShot(1300, [&] { laser(banc, false); });

@@ -18,7 +18,7 @@ using namespace optolink::essai;
 namespace {
 
 // At speed x 1, recorded over 6400 or 12800 samples ("15 s" or "30 s").
-bool enregistrer(const QString& dossier, const QString& nom, const Codage& codage, const QString& texte,
+bool enregistrer(const QString& dossier, const QString& nom, const essai::Codage& codage, const QString& texte,
                  std::int16_t nbmesuresmax)
 {
     const EchangeRapide e = echanger_rapide(codage, texte, {"x1", 1, 0, 0.0013, nbmesuresmax});

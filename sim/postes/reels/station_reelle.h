@@ -21,7 +21,7 @@ struct StationReelle {
 
     // The link opened on the port, the timer reading every 30 ms, the threshold measured in the
     // dark as start-up does; false when the port does not open.
-    bool demarrer(int numeroport, const QString& typecodage)
+    bool demarrer(int numeroport, Codage typecodage)
     {
         poste.etat.numeroport = static_cast<std::int16_t>(numeroport);
         if (!poste.liaison.ouvrir_liaison(poste.etat.numeroport))
