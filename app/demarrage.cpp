@@ -234,8 +234,8 @@ bool demarrage(Poste& poste)
     e.dureebit = 1;
     e.nbmesuresmax = 6400;
     eteindre_laser_durablement(poste);
-    e.enregistremorse = oui;
-    e.enregistrebin = oui;
+    e.enregistremorse = true;
+    e.enregistrebin = true;
     e.modevitesse = 0;
     e.periodemesure = modes_vitesse[0].periode_s;
     return true;

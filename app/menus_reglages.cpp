@@ -66,10 +66,10 @@ void choisir_police(Poste& poste, Entree entree, std::int16_t taille)
     ceder_une_fois(poste);
 }
 
-void basculer_enregistrement(Poste& poste, EntreeMenu& entree, QString& drapeau)
+void basculer_enregistrement(Poste& poste, EntreeMenu& entree, bool& drapeau)
 {
     entree.Checked = !entree.Checked;
-    drapeau = entree.Checked ? oui : non;
+    drapeau = entree.Checked;
     ceder_une_fois(poste);
 }
 

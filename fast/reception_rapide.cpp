@@ -38,9 +38,9 @@ void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, co
                                         std::move(lecture), code, etat.message, texte1, {}});
 }
 
-void proposer_enregistrement(Poste& poste, const QString& enregistrer, const QString& caption)
+void proposer_enregistrement(Poste& poste, bool enregistrer, const QString& caption)
 {
-    if (est_oui(enregistrer))
+    if (enregistrer)
         poste.fenetre.surOuvrirEnregistrefichier(caption);
 }
 

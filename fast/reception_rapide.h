@@ -27,7 +27,7 @@ void preparer_reception_rapide(Poste& poste, Bouton FenetrePrincipale::*bouton, 
 void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, const QString& code,
                           const QString& texte1);
 
-// The save dialog with this caption when the coding's save prompt is "oui".
-void proposer_enregistrement(Poste& poste, const QString& enregistrer, const QString& caption);
+// The save dialog with this caption when the coding's save prompt is on.
+void proposer_enregistrement(Poste& poste, bool enregistrer, const QString& caption);
 
 } // namespace optolink

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 namespace optolink {
 
 // The four codings. typecodage holds the one whose receive-wait routine runs, typedecodage the one
@@ -9,11 +7,5 @@ namespace optolink {
 enum class Codage { morse, binaire, morse_rapide, binaire_rapide };
 
 inline constexpr bool est_rapide(Codage c) { return c == Codage::morse_rapide || c == Codage::binaire_rapide; }
-
-// The two values of the save prompts enregistremorse and enregistrebin.
-inline const QString oui = QStringLiteral("oui");
-inline const QString non = QStringLiteral("non");
-
-inline bool est_oui(const QString& drapeau) { return drapeau == oui; }
 
 } // namespace optolink

@@ -33,8 +33,8 @@ struct Etat {
     std::int16_t modevitesse = 0;   // 0: 1300 µs, 1: 800 µs, 2: 500 µs
     std::int16_t nbmesuresmax = 6400;
     std::int16_t taillepolice = 16;
-    QString enregistremorse = oui;
-    QString enregistrebin = oui;
+    bool enregistremorse = true; // the save dialog opens after a reception
+    bool enregistrebin = true;
     double instantdepart = 0;    // clock value (s) at the start of the element being emitted
     QString message;
     int nbsilences = 0;

@@ -82,8 +82,8 @@ TEST_F(Banc, MorseSansTestDemandeDansLOrdreEtLaisseLesValeursParDefaut)
     EXPECT_EQ(e.modevitesse, 0);
     EXPECT_EQ(e.periodemesure, 0.0013);
     EXPECT_EQ(e.nbmesuresmax, 6400);
-    EXPECT_EQ(e.enregistremorse, "oui");
-    EXPECT_EQ(e.enregistrebin, "oui");
+    EXPECT_TRUE(e.enregistremorse);
+    EXPECT_TRUE(e.enregistrebin);
 
     const FenetrePrincipale& f = poste.fenetre;
     EXPECT_FALSE(f.Visible);

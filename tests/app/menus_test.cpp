@@ -133,14 +133,14 @@ TEST_F(Menus, DeChaqueCodageAChaqueCodageLuiMemeCompris)
             p.fenetre.Texte1.Text = "message tapé";
             p.etat.dureebit = 0.5;
             p.etat.taillepolice = 20;
-            p.etat.enregistrebin = "non";
+            p.etat.enregistrebin = false;
             p.etat.tensionseuil = 0.66;
             const int nb_avant = p.etat.nbmesuresmax;
             arrivee.clic(p);
             verifier(p, arrivee, nb_avant);
             EXPECT_EQ(p.etat.dureebit, 0.5);
             EXPECT_EQ(p.etat.taillepolice, 20);
-            EXPECT_EQ(p.etat.enregistrebin, "non");
+            EXPECT_FALSE(p.etat.enregistrebin);
             EXPECT_EQ(p.etat.tensionseuil, 0.66);
         }
 }
@@ -256,18 +256,18 @@ TEST_F(Menus, LaDemandeDEnregistrementSeBascule)
 {
     cliquer(menu_autorise_enregistremorse_Click);
     EXPECT_FALSE(p.fenetre.menu_autorise_enregistremorse.Checked);
-    EXPECT_EQ(p.etat.enregistremorse, "non");
-    EXPECT_EQ(p.etat.enregistrebin, "oui");
+    EXPECT_FALSE(p.etat.enregistremorse);
+    EXPECT_TRUE(p.etat.enregistrebin);
     cliquer(menu_autorise_enregistremorse_Click);
     EXPECT_TRUE(p.fenetre.menu_autorise_enregistremorse.Checked);
-    EXPECT_EQ(p.etat.enregistremorse, "oui");
+    EXPECT_TRUE(p.etat.enregistremorse);
 
     cliquer(menu_autorise_enregistrebin_Click);
     EXPECT_FALSE(p.fenetre.menu_autorise_enregistrebin.Checked);
-    EXPECT_EQ(p.etat.enregistrebin, "non");
+    EXPECT_FALSE(p.etat.enregistrebin);
     cliquer(menu_autorise_enregistrebin_Click);
     EXPECT_TRUE(p.fenetre.menu_autorise_enregistrebin.Checked);
-    EXPECT_EQ(p.etat.enregistrebin, "oui");
+    EXPECT_TRUE(p.etat.enregistrebin);
 }
 
 TEST_F(Menus, LesTextesDInterrogationDependentDuCodageRapideEtLesLentsLesIgnorent)

@@ -75,7 +75,7 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
         fin_reception = b.horloge.maintenant_s();
         QTimer::singleShot(2000, arreter);
     });
-    b.poste.etat.enregistremorse = QStringLiteral("oui");
+    b.poste.etat.enregistremorse = true;
     b.poste.liaison.surSilence([] { ADD_FAILURE() << "a vanished interface is told as lost, not as silent"; });
     const double debut = b.horloge.maintenant_s();
     const double processeur_debut = mesures::temps_processeur_fil_s();

@@ -153,7 +153,7 @@ TEST(EchangeBinaireRapide, FenetresPendantEtApresLEnvoi)
 TEST(EchangeBinaireRapide, SansDemandeDEnregistrementAucuneBoiteNeSOuvre)
 {
     const auto e = echanger_rapide(binaire_rapide(), "A", reglages_rapides()[5],
-                                   [](DeuxPostes& p) { p.posteB.etat.enregistrebin = "non"; });
+                                   [](DeuxPostes& p) { p.posteB.etat.enregistrebin = false; });
     ASSERT_TRUE(e.complet);
     EXPECT_TRUE(suivi_de_blancs(e.fb.Texte2.Text, "A"));
     EXPECT_TRUE(e.sauvegardes.isEmpty());

@@ -148,7 +148,7 @@ TEST(EchangeMorseRapide, FenetresPendantEtApresLEnvoi)
 TEST(EchangeMorseRapide, SansDemandeDEnregistrementAucuneBoiteNeSOuvre)
 {
     const auto e = echanger_rapide(morse_rapide(), "sos", reglages_rapides()[5],
-                                   [](DeuxPostes& p) { p.posteB.etat.enregistremorse = "non"; });
+                                   [](DeuxPostes& p) { p.posteB.etat.enregistremorse = false; });
     ASSERT_TRUE(e.complet);
     EXPECT_TRUE(suivi_de_blancs(e.fb.Texte2.Text, "sos"));
     EXPECT_TRUE(e.sauvegardes.isEmpty());

@@ -44,7 +44,7 @@ MesurePanne mesurer(SortePanne sorte, bool telechargement)
         std::fprintf(stderr, "%s %s\n", qPrintable(banc.erreur()), qPrintable(b.poste.liaison.erreur()));
         std::exit(1);
     }
-    b.poste.etat.enregistremorse = QStringLiteral("oui");
+    b.poste.etat.enregistremorse = true;
     auto laser = [&](bool allume) {
         banc.dans_le_fil([allume](sim::BancReel& r) { r.interface(0).envoyer(QByteArray(1, allume ? '\0' : ' ')); });
     };
