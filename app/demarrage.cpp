@@ -236,7 +236,7 @@ bool demarrage(Poste& poste)
     eteindre_laser_durablement(poste);
     e.enregistremorse = true;
     e.enregistrebin = true;
-    e.modevitesse = 0;
+    e.modevitesse = Echantillonnage::us1300;
     e.periodemesure = modes_vitesse[0].periode_s;
     return true;
 }

@@ -24,14 +24,15 @@ void cocher_seule(FenetrePrincipale& f, const std::array<Entree, N>& groupe, Ent
 // Only x 1, x 2 and x 3 also choose the sampling rate of the fast recordings.
 struct Vitesse {
     double dureebit_s;
-    std::int16_t modevitesse;
+    Echantillonnage modevitesse;
     std::optional<double> periodemesure_s;
 };
 
 // x 1, x 2 and x 3: the speed of a fast recording mode.
-Vitesse vitesse_rapide(std::int16_t mode)
+Vitesse vitesse_rapide(Echantillonnage mode)
 {
-    return {modes_vitesse[mode].dureebit, mode, modes_vitesse[mode].periode_s};
+    const ModeVitesse& m = modes_vitesse[static_cast<std::size_t>(mode)];
+    return {m.dureebit, mode, m.periode_s};
 }
 
 constexpr std::array<Entree, 11> entrees_vitesse{&FenetrePrincipale::menu_vit_emission0875,
@@ -75,17 +76,17 @@ void basculer_enregistrement(Poste& poste, EntreeMenu& entree, bool& drapeau)
 
 } // namespace
 
-void menu_vit_emission0875_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0875, {1 / 0.875, 0, {}}); }
-void menu_vit_emission09_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission09, {10.0 / 9, 0, {}}); }
-void menu_vit_emission0925_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0925, {1 / 0.925, 0, {}}); }
-void menu_vit_emission095_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission095, {1 / 0.95, 0, {}}); }
-void menu_vit_emission0975_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0975, {1 / 0.975, 0, {}}); }
-void menu_vit_emission1_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission1, vitesse_rapide(0)); }
-void menu_vit_emission11_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission11, {1 / 1.1, 0, {}}); }
-void menu_vit_emission12_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission12, {1 / 1.2, 0, {}}); }
-void menu_vit_emission13_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission13, {1 / 1.3, 0, {}}); }
-void menu_vit_emission2_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission2, vitesse_rapide(1)); }
-void menu_vit_emission3_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission3, vitesse_rapide(2)); }
+void menu_vit_emission0875_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0875, {1 / 0.875, Echantillonnage::us1300, {}}); }
+void menu_vit_emission09_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission09, {10.0 / 9, Echantillonnage::us1300, {}}); }
+void menu_vit_emission0925_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0925, {1 / 0.925, Echantillonnage::us1300, {}}); }
+void menu_vit_emission095_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission095, {1 / 0.95, Echantillonnage::us1300, {}}); }
+void menu_vit_emission0975_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission0975, {1 / 0.975, Echantillonnage::us1300, {}}); }
+void menu_vit_emission1_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission1, vitesse_rapide(Echantillonnage::us1300)); }
+void menu_vit_emission11_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission11, {1 / 1.1, Echantillonnage::us1300, {}}); }
+void menu_vit_emission12_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission12, {1 / 1.2, Echantillonnage::us1300, {}}); }
+void menu_vit_emission13_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission13, {1 / 1.3, Echantillonnage::us1300, {}}); }
+void menu_vit_emission2_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission2, vitesse_rapide(Echantillonnage::us800)); }
+void menu_vit_emission3_Click(Poste& p) { choisir_vitesse(p, &FenetrePrincipale::menu_vit_emission3, vitesse_rapide(Echantillonnage::us500)); }
 
 void menu_30ms_Click(Poste& p) { choisir_intervalle(p, &FenetrePrincipale::menu_30ms, 30); }
 void menu_50ms_Click(Poste& p) { choisir_intervalle(p, &FenetrePrincipale::menu_50ms, 50); }

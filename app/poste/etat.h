@@ -30,7 +30,7 @@ struct Etat {
     double tensionseuil = 0;     // V, light while tensionlue > tensionseuil
     double dureebit = 1;         // s, 1 / emission speed factor
     double periodemesure = modes_vitesse[0].periode_s; // s, sampling period of a fast recording
-    std::int16_t modevitesse = 0;   // 0: 1300 µs, 1: 800 µs, 2: 500 µs
+    Echantillonnage modevitesse = Echantillonnage::us1300;
     std::int16_t nbmesuresmax = 6400;
     std::int16_t taillepolice = 16;
     bool enregistremorse = true; // the save dialog opens after a reception

@@ -79,7 +79,7 @@ TEST_F(Banc, MorseSansTestDemandeDansLOrdreEtLaisseLesValeursParDefaut)
     EXPECT_DOUBLE_EQ(e.tensionseuil, noir_v + 0.5);
     EXPECT_EQ(e.taillepolice, 16);
     EXPECT_EQ(e.dureebit, 1);
-    EXPECT_EQ(e.modevitesse, 0);
+    EXPECT_EQ(e.modevitesse, Echantillonnage::us1300);
     EXPECT_EQ(e.periodemesure, 0.0013);
     EXPECT_EQ(e.nbmesuresmax, 6400);
     EXPECT_TRUE(e.enregistremorse);

@@ -159,7 +159,7 @@ struct Vitesse {
     void (*clic)(Poste&);
     Entree entree;
     double dureebit;
-    int modevitesse;
+    Echantillonnage modevitesse;
     double periodemesure; // 0: unchanged
 };
 
@@ -167,21 +167,21 @@ TEST_F(Menus, LesVitessesDEmissionFixentLeursTroisVariablesEtSeuleLeurCoche)
 {
     using F = FenetrePrincipale;
     const Vitesse vitesses[] = {
-        {menu_vit_emission0875_Click, &F::menu_vit_emission0875, 1 / 0.875, 0, 0},
-        {menu_vit_emission09_Click, &F::menu_vit_emission09, 10.0 / 9, 0, 0},
-        {menu_vit_emission0925_Click, &F::menu_vit_emission0925, 1 / 0.925, 0, 0},
-        {menu_vit_emission095_Click, &F::menu_vit_emission095, 1 / 0.95, 0, 0},
-        {menu_vit_emission0975_Click, &F::menu_vit_emission0975, 1 / 0.975, 0, 0},
-        {menu_vit_emission1_Click, &F::menu_vit_emission1, 1, 0, 0.0013},
-        {menu_vit_emission11_Click, &F::menu_vit_emission11, 1 / 1.1, 0, 0},
-        {menu_vit_emission12_Click, &F::menu_vit_emission12, 1 / 1.2, 0, 0},
-        {menu_vit_emission13_Click, &F::menu_vit_emission13, 1 / 1.3, 0, 0},
-        {menu_vit_emission2_Click, &F::menu_vit_emission2, 0.5, 1, 0.0008},
-        {menu_vit_emission3_Click, &F::menu_vit_emission3, 1.0 / 3, 2, 0.0005},
+        {menu_vit_emission0875_Click, &F::menu_vit_emission0875, 1 / 0.875, Echantillonnage::us1300, 0},
+        {menu_vit_emission09_Click, &F::menu_vit_emission09, 10.0 / 9, Echantillonnage::us1300, 0},
+        {menu_vit_emission0925_Click, &F::menu_vit_emission0925, 1 / 0.925, Echantillonnage::us1300, 0},
+        {menu_vit_emission095_Click, &F::menu_vit_emission095, 1 / 0.95, Echantillonnage::us1300, 0},
+        {menu_vit_emission0975_Click, &F::menu_vit_emission0975, 1 / 0.975, Echantillonnage::us1300, 0},
+        {menu_vit_emission1_Click, &F::menu_vit_emission1, 1, Echantillonnage::us1300, 0.0013},
+        {menu_vit_emission11_Click, &F::menu_vit_emission11, 1 / 1.1, Echantillonnage::us1300, 0},
+        {menu_vit_emission12_Click, &F::menu_vit_emission12, 1 / 1.2, Echantillonnage::us1300, 0},
+        {menu_vit_emission13_Click, &F::menu_vit_emission13, 1 / 1.3, Echantillonnage::us1300, 0},
+        {menu_vit_emission2_Click, &F::menu_vit_emission2, 0.5, Echantillonnage::us800, 0.0008},
+        {menu_vit_emission3_Click, &F::menu_vit_emission3, 1.0 / 3, Echantillonnage::us500, 0.0005},
     };
     for (const Vitesse& v : vitesses) {
         p.etat.periodemesure = 0.0042;
-        p.etat.modevitesse = 7;
+        p.etat.modevitesse = static_cast<Echantillonnage>(7);
         v.clic(p);
         SCOPED_TRACE((p.fenetre.*v.entree).Caption.toStdString());
         EXPECT_EQ(p.etat.dureebit, v.dureebit);
@@ -197,16 +197,16 @@ TEST_F(Menus, LesVitessesFractionnairesGardentLaPeriodeDeLaDerniereVitesseEntier
     menu_vit_emission2_Click(p);
     menu_vit_emission11_Click(p);
     EXPECT_EQ(p.etat.dureebit, 1 / 1.1);
-    EXPECT_EQ(p.etat.modevitesse, 0);
+    EXPECT_EQ(p.etat.modevitesse, Echantillonnage::us1300);
     EXPECT_EQ(p.etat.periodemesure, 0.0008);
 
     menu_vit_emission3_Click(p);
     EXPECT_NEAR(p.etat.dureebit, 0.3333333, 1e-7);
-    EXPECT_EQ(p.etat.modevitesse, 2);
+    EXPECT_EQ(p.etat.modevitesse, Echantillonnage::us500);
     EXPECT_EQ(p.etat.periodemesure, 0.0005);
     menu_vit_emission1_Click(p);
     EXPECT_EQ(p.etat.dureebit, 1);
-    EXPECT_EQ(p.etat.modevitesse, 0);
+    EXPECT_EQ(p.etat.modevitesse, Echantillonnage::us1300);
     EXPECT_EQ(p.etat.periodemesure, 0.0013);
 }
 

@@ -46,7 +46,7 @@ TEST(Acquisition, LesValeursDUnOuDeuxCaracteresSontRangeesAvecLeurBlanc)
 TEST(Acquisition, CommandesAHuitCentsMicrosecondesEtDouzeMilleHuitCentsMesures)
 {
     StationScriptee s;
-    s.poste.etat.modevitesse = 1;
+    s.poste.etat.modevitesse = Echantillonnage::us800;
     s.poste.etat.nbmesuresmax = 12800;
     s.telecharger();
     EXPECT_EQ(s.com.ecrits, (QByteArrayList{"WPE 1  12800 800 1 0\r", "WGOR\r"}));

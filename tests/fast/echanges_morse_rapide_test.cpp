@@ -78,7 +78,7 @@ TEST(EchangeMorseRapide, FenetresPendantEtApresLEnvoi)
         Couleur fond2;
     } emetteur{}, recepteur{};
     Avancement avancement_a, avancement_b;
-    const ReglageRapide x1_30s{"x1", 1, 0, 0.0013, 12800};
+    const ReglageRapide x1_30s{"x1", 1, Echantillonnage::us1300, 0.0013, 12800};
     const auto e = echanger_rapide(morse_rapide(), "sos", x1_30s, [&](DeuxPostes& postes) {
         // In the final silence of the sender, while the receiver downloads.
         postes.pendant_envoi_apres_s = 8;

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     Poste& poste = station.poste;
     Etat& etat = poste.etat;
     etat.nbmesuresmax = reglages.nbmesuresmax;
-    etat.modevitesse = reglages.modevitesse;
+    etat.modevitesse = static_cast<Echantillonnage>(reglages.modevitesse);
     etat.tensionseuil = reglages.sombre * 20.0 / 255 + 0.5;
     com.setPortOpen(true);
     com.a_lire = entree.sliced(std::min(entree.size(), ReglagesTelechargement::taille)).toByteArray();

@@ -35,7 +35,7 @@ void laser(BancEnFil& banc, bool allume)
 
 struct Reglage {
     std::int16_t nbmesuresmax;
-    std::int16_t modevitesse;
+    Echantillonnage modevitesse;
     double periode_s;
 };
 
@@ -113,8 +113,9 @@ void mesurer_telechargements(BancEnFil& banc, int numero_b)
                 "   à son arrivée ; réception : du début de la réception à la boîte d'enregistrement ; à la limite : ce que l'arrêt à nbmesuresmax ×\n"
                 "   periodemesure + 8 s (+ 6 s) aurait gardé ; CPU : fil du programme récepteur pendant le téléchargement ;\n"
                 "   enregistrements : lancés par le récepteur, 1 quand aucun reste de la ligne n'en déclenche un second)\n");
-    for (const Reglage r : {Reglage{6400, 0, 0.0013}, {6400, 1, 0.0008}, {6400, 2, 0.0005}, {12800, 0, 0.0013},
-                            {12800, 1, 0.0008}, {12800, 2, 0.0005}})
+    using enum Echantillonnage;
+    for (const Reglage r : {Reglage{6400, us1300, 0.0013}, {6400, us800, 0.0008}, {6400, us500, 0.0005},
+                            {12800, us1300, 0.0013}, {12800, us800, 0.0008}, {12800, us500, 0.0005}})
         for (bool eclaire : {false, true})
             mesurer(banc, numero_b, r, eclaire);
 }

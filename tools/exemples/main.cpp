@@ -21,7 +21,7 @@ namespace {
 bool enregistrer(const QString& dossier, const QString& nom, const essai::Codage& codage, const QString& texte,
                  std::int16_t nbmesuresmax)
 {
-    const EchangeRapide e = echanger_rapide(codage, texte, {"x1", 1, 0, 0.0013, nbmesuresmax});
+    const EchangeRapide e = echanger_rapide(codage, texte, {"x1", 1, Echantillonnage::us1300, 0.0013, nbmesuresmax});
     const EcritureRrr ecriture = ecrire_fichier_rrr(QDir(dossier).filePath(nom), e.b.tabmesures, e.b.nbmesuresmax);
     if (!e.complet || !ecriture.reussie) {
         std::fprintf(stderr, "%s : %s\n", qPrintable(nom), qPrintable(ecriture.raison));
