@@ -1,17 +1,16 @@
 #pragma once
 
-#include "app/poste/poste.h"
+#include "app/poste/routine.h"
 
 #include <QString>
 
-#include <functional>
 #include <map>
 
 namespace optolink {
 
 // The receive-wait routine of each coding, by its code ("m", "b", "mr", "br"). Each runs
 // while typecodage holds its code and returns when it changes.
-using Routines = std::map<QString, std::function<void(Poste&)>>;
+using Routines = std::map<QString, Routine>;
 
 // The program's main loop after start-up: runs the routine of the current coding and, when it
 // returns, the routine of the new one. A change of coding ends one routine before the next

@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
         std::fflush(nullptr);
         std::_Exit(0);
     };
-    surveiller_liaison(poste);
+    surveiller_liaison(poste.plateforme, poste.liaison);
 
     Feuillelumicode1 fenetre(poste,
         Envois{hors_envoi(Btonenvoiemorse_Click), hors_envoi(Btonenvoiebinaire_Click),

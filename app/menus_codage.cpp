@@ -48,7 +48,7 @@ void changer_codage(Poste& poste, const QString& code, const EntreeRapide* rapid
     boutons_envoi(f, code);
     libelles_codage(f, code);
     f.Texte2.Text = avertissement(code);
-    minuterie_codage(poste, code);
+    minuterie_codage(f, poste.plateforme.minuterie, code);
     for (auto entree : {&FenetrePrincipale::menu_morserap_17s, &FenetrePrincipale::menu_morserap_34s,
              &FenetrePrincipale::menu_binairerap_17s, &FenetrePrincipale::menu_binairerapide_33s})
         (f.*entree).Checked = rapide && rapide->entree == entree;

@@ -25,7 +25,7 @@ void menu_decodage_fichierbinrap_Click(Poste& p)
 
 void menu_apropos_Click(Poste& p)
 {
-    p.boites.message("A propos ...",
+    p.plateforme.boites.message("A propos ...",
         "Programme de communication par la lumière, écrit pour les travaux pratiques de sciences physiques "
         "du lycée (version " OPTOLINK_VERSION ", 2026)\n"
         "Remerciements à l'équipe technique\n"
@@ -35,7 +35,7 @@ void menu_apropos_Click(Poste& p)
 
 void menu_OrphyGTSII_Click(Poste& p)
 {
-    p.boites.message("Conseils pratiques",
+    p.plateforme.boites.message("Conseils pratiques",
         "Résolution d'écran optimale : 600 x 800\n"
         "Le fonctionnement en morse lent ou rapide ne nécessite normalement pas la mise en priorité Windows\n"
         "Les 2 autres types de codage binaire lent et rapide peuvent nécessiter la mise en priorité Windows\n"

@@ -11,7 +11,7 @@ namespace {
 using Entree = EntreeMenu FenetrePrincipale::*;
 
 // One pass through the event loop without waiting for an event.
-void ceder_une_fois(Poste& poste) { poste.boucle.ceder(poste.horloge.maintenant_s()); }
+void ceder_une_fois(Poste& poste) { poste.plateforme.boucle.ceder(poste.plateforme.horloge.maintenant_s()); }
 
 // The entry's mark on, the marks of its group off.
 template <std::size_t N>
@@ -53,7 +53,7 @@ void choisir_vitesse(Poste& poste, Entree entree, Vitesse v)
 void choisir_intervalle(Poste& poste, Entree entree, int interval_ms)
 {
     cocher_seule(poste.fenetre, std::array{&FenetrePrincipale::menu_30ms, &FenetrePrincipale::menu_50ms}, entree);
-    poste.minuterie.setInterval(interval_ms);
+    poste.plateforme.minuterie.setInterval(interval_ms);
 }
 
 void choisir_police(Poste& poste, Entree entree, std::int16_t taille)

@@ -43,15 +43,14 @@ void libelles_codage(FenetrePrincipale& f, const QString& code)
     f.menu_typebinaire.Checked = code == code_binaire;
 }
 
-void minuterie_codage(Poste& poste, const QString& code)
+void minuterie_codage(FenetrePrincipale& f, Minuterie& minuterie, const QString& code)
 {
-    FenetrePrincipale& f = poste.fenetre;
     const bool lent = !est_rapide(code);
     f.menu_30ms.Enabled = lent;
     f.menu_50ms.Enabled = lent;
     f.menu_30ms.Checked = code == code_binaire;
     f.menu_50ms.Checked = code == code_morse;
-    poste.minuterie.setInterval(code == code_morse ? 50 : 30);
+    minuterie.setInterval(code == code_morse ? 50 : 30);
 }
 
 void questions_codage(FenetrePrincipale& f, const QString& code)

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/poste/poste.h"
+#include "app/poste/codes.h"
+#include "app/poste/fenetre.h"
+#include "link/minuterie.h"
 
 #include <QString>
 
@@ -15,7 +17,7 @@ void boutons_envoi(FenetrePrincipale& f, const QString& code);
 // Window caption, Etiquette1 caption and the check marks of the two slow coding entries.
 void libelles_codage(FenetrePrincipale& f, const QString& code);
 // The reading-interval entries (enabled only in the slow codings) and the timer interval.
-void minuterie_codage(Poste& poste, const QString& code);
+void minuterie_codage(FenetrePrincipale& f, Minuterie& minuterie, const QString& code);
 // The quiz entries are offered only in the fast codings.
 void questions_codage(FenetrePrincipale& f, const QString& code);
 

@@ -1,7 +1,6 @@
 #include "fast/acquisition.h"
 
 #include "codings/attente.h"
-#include "fast/avancement.h"
 #include "fast/decoupeur_mesures.h"
 #include "link/interface.h"
 
@@ -21,50 +20,44 @@ constexpr int echantillons_par_avancement = 200;
 
 // Samples received, and the time the rest takes at the line's rate with the characters a sample
 // has taken so far.
-void montrer_telechargement(Poste& poste, qsizetype caracteres)
+void montrer_telechargement(const Etat& etat, Evenements& evenements, qsizetype caracteres)
 {
-    const Etat& etat = poste.etat;
     const double par_echantillon = etat.nbmesures > 0 ? static_cast<double>(caracteres) / etat.nbmesures : 3;
     const double reste_s = std::max(0, etat.nbmesuresmax - etat.nbmesures) * par_echantillon * duree_caractere_s;
-    montrer_avancement(poste.fenetre, etat.nbmesures, etat.nbmesuresmax,
-                       QStringLiteral("%1 / %2 échantillons reçus, encore %3 s environ")
-                           .arg(etat.nbmesures)
-                           .arg(etat.nbmesuresmax)
-                           .arg(std::ceil(reste_s)));
+    evenements.telechargement(etat.nbmesures, etat.nbmesuresmax, reste_s);
 }
 
 // Reads and drops what arrives until the line has been quiet for a while, within fin_s.
-void vider_ligne(Poste& poste, double fin_s)
+void vider_ligne(Liaison& liaison, const Plateforme& plateforme, double fin_s)
 {
-    double dernier = poste.horloge.maintenant_s();
+    double dernier = plateforme.horloge.maintenant_s();
     for (;;) {
-        const double maintenant = poste.horloge.maintenant_s();
-        if (!poste.liaison.lire().isEmpty())
+        const double maintenant = plateforme.horloge.maintenant_s();
+        if (!liaison.lire().isEmpty())
             dernier = maintenant;
         else if (maintenant >= dernier + silence_vidage_s || maintenant >= fin_s)
             return;
-        poste.boucle.ceder(std::min(dernier + silence_vidage_s, fin_s));
+        plateforme.boucle.ceder(std::min(dernier + silence_vidage_s, fin_s));
     }
 }
 
 } // namespace
 
-void vider_avant_enregistrement(Poste& poste)
+void vider_avant_enregistrement(Liaison& liaison, const Plateforme& plateforme)
 {
-    Liaison& liaison = poste.liaison;
     const double fin = liaison.derniere_demande_ea0_s() + attente_derniere_reponse_s;
-    while (liaison.reponse_ea0_attendue() && liaison.ouverte() && poste.horloge.maintenant_s() < fin) {
+    while (liaison.reponse_ea0_attendue() && liaison.ouverte() && plateforme.horloge.maintenant_s() < fin) {
         liaison.lire();
         if (liaison.reponse_ea0_attendue())
-            poste.boucle.ceder(fin);
+            plateforme.boucle.ceder(fin);
     }
     liaison.lire();
 }
 
-Telechargement acquisition_rapide(Poste& poste)
+Telechargement acquisition_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat,
+                                  Evenements& evenements)
 {
-    Etat& etat = poste.etat;
-    Liaison& liaison = poste.liaison;
+    Horloge& horloge = plateforme.horloge;
     if (const auto periode_s = liaison.programmer_enregistrement(etat.nbmesuresmax, etat.modevitesse))
         etat.periodemesure = *periode_s;
     const double enregistrement = etat.nbmesuresmax * etat.periodemesure;
@@ -72,16 +65,16 @@ Telechargement acquisition_rapide(Poste& poste)
     liaison.definir_longueur_entree(1);
     etat.chainemesure.clear();
     liaison.lancer_enregistrement();
-    const double debut = poste.horloge.maintenant_s();
+    const double debut = horloge.maintenant_s();
 
     double dernier = debut;
     qsizetype caracteres = 0;
     DecoupeurMesures decoupeur;
     Telechargement t{FinTelechargement::limite, 0};
-    montrer_telechargement(poste, caracteres);
+    montrer_telechargement(etat, evenements, caracteres);
     for (;;) {
         etat.reponseorphy = liaison.lire();
-        const double maintenant = poste.horloge.maintenant_s();
+        const double maintenant = horloge.maintenant_s();
         const bool recu = !etat.reponseorphy.isEmpty();
         if (recu) {
             dernier = maintenant;
@@ -93,7 +86,7 @@ Telechargement acquisition_rapide(Poste& poste)
                 if (lu == DecoupeurMesures::Octet::mesure && etat.nbmesures < Etat::taille_tabmesures)
                     etat.tabmesures[etat.nbmesures++] = decoupeur.mesure();
                 if (etat.nbmesures % echantillons_par_avancement == 0)
-                    montrer_telechargement(poste, caracteres);
+                    montrer_telechargement(etat, evenements, caracteres);
             }
             etat.chainemesure = decoupeur.en_cours();
         } else if (maintenant < debut + enregistrement) {
@@ -102,10 +95,10 @@ Telechargement acquisition_rapide(Poste& poste)
         liaison.verifier_silence(maintenant);
         const double fin_silence = std::max(debut + enregistrement, dernier + silence_fin_s);
         if (recu)
-            ceder_sans_attendre(poste);
+            ceder_sans_attendre(plateforme.boucle);
         else
-            poste.boucle.ceder(std::min({debut + limite, fin_silence, liaison.echeance_silence_s()}));
-        const double apres = poste.horloge.maintenant_s();
+            plateforme.boucle.ceder(std::min({debut + limite, fin_silence, liaison.echeance_silence_s()}));
+        const double apres = horloge.maintenant_s();
         t.duree_s = apres - debut;
         if (etat.nbmesures >= etat.nbmesuresmax) {
             t.fin = FinTelechargement::compte;
@@ -119,11 +112,11 @@ Telechargement acquisition_rapide(Poste& poste)
         }
     }
 
-    cacher_avancement(poste.fenetre);
+    evenements.avancement_fini();
     std::fill(etat.tabmesures.begin() + std::max<int>(etat.nbmesures, 0), etat.tabmesures.end(), QString());
     liaison.definir_longueur_entree(0);
     if (t.fin == FinTelechargement::limite)
-        vider_ligne(poste, poste.horloge.maintenant_s() + marge_ligne_s);
+        vider_ligne(liaison, plateforme, horloge.maintenant_s() + marge_ligne_s);
     return t;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/poste/poste.h"
+#include "app/poste/boites.h"
+#include "app/poste/etat.h"
 
 #include <QString>
 
@@ -12,6 +13,6 @@ namespace optolink {
 // enregistrefichier: nomfichier and nomfichierenr take the path, and tabmesures is written as it
 // is now, up to nbmesuresmax. A failed write is told in a box with its reason; a file already
 // there is then left as it was.
-void confirmer_enregistrefichier(Poste& poste, const QString& chemin);
+void confirmer_enregistrefichier(Boites& boites, Etat& etat, const QString& chemin);
 
 } // namespace optolink

@@ -1,27 +1,26 @@
 #pragma once
 
-#include "app/poste/boites.h"
 #include "app/poste/conception.h"
 #include "app/poste/etat.h"
 #include "app/poste/fenetre.h"
+#include "app/poste/modele_fenetre.h"
+#include "app/poste/plateforme.h"
 #include "app/poste/signaux.h"
-#include "link/boucle.h"
-#include "link/com.h"
-#include "link/horloge.h"
 #include "link/liaison.h"
-#include "link/minuterie.h"
 
 #include <functional>
 
 namespace optolink {
 
-// One station: the program-wide state, the main window as the routines see it, and the
-// platform it runs on (a real one in the program, virtual time in the tests).
+// One station put together: the platform it runs on (a real one in the program, virtual time in
+// the tests), the link on its port, the state of the running coding, and the main window's model
+// with the readings for the signal window. The program, its windows and the simulator's stations
+// hold it; the routines take only the parts they need.
 struct Poste {
     Poste(Horloge& h, Boucle& b, Minuterie& m, Com& c, Boites& bo)
-        : fenetre(fenetre_conception()), horloge(h), boucle(b), minuterie(m), com(c), boites(bo), liaison(c, h)
+        : plateforme{h, b, m, c, bo}, fenetre(fenetre_conception()), liaison(c, h), modele(fenetre, signaux, etat)
     {
-        minuterie.surTic([this] { Minuterie_Timer(); });
+        plateforme.minuterie.surTic([this] { Minuterie_Timer(); });
     }
     Poste(const Poste&) = delete;
     // The timer's tick: EA0 read, what came kept as reponseorphy and tensionlue, the reading
@@ -32,19 +31,16 @@ struct Poste {
         etat.reponseorphy = lu.reponse;
         if (lu.tension_v)
             etat.tensionlue = *lu.tension_v;
-        signaux.noter_tension(horloge.maintenant_s(), etat.tensionlue);
+        signaux.noter_tension(plateforme.horloge.maintenant_s(), etat.tensionlue);
     }
     Poste& operator=(const Poste&) = delete;
 
+    Plateforme plateforme;
     Etat etat;
     FenetrePrincipale fenetre;
-    Horloge& horloge;
-    Boucle& boucle;
-    Minuterie& minuterie;
-    Com& com;
-    Boites& boites;
-    Liaison liaison;
     Signaux signaux;
+    Liaison liaison;
+    ModeleFenetre modele;
     // Ends the program at once, from wherever it is (the port already closed by the caller).
     std::function<void()> terminer;
 };

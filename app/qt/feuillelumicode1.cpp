@@ -349,7 +349,7 @@ void Feuillelumicode1::construire_menus()
                        {"menu_OrphyGTSII", &F::menu_OrphyGTSII, menu_OrphyGTSII_Click}});
 
     // Not one of the designed menus: the signal view, after all of them.
-    signal_ = std::make_unique<FenetreSignal>(poste_, nullptr);
+    signal_ = std::make_unique<FenetreSignal>(poste_.signaux, poste_.etat, poste_.plateforme.boites, nullptr);
     auto* menu_signal = new QMenu(QStringLiteral("&Signal"), suite);
     menu_signal->setObjectName(QStringLiteral("menu_signal"));
     menu_signal->menuAction()->setObjectName(QStringLiteral("menu_signal"));

@@ -30,11 +30,12 @@ void demarrer(Poste& poste, const QString& typecodage, double dureebit, int inte
     Etat& etat = poste.etat;
     etat.numeroport = 1;
     poste.liaison.ouvrir_liaison(poste.etat.numeroport);
-    poste.minuterie.setInterval(intervalle_ms);
-    poste.minuterie.setEnabled(true);
-    const double debut = poste.horloge.maintenant_s();
-    while (poste.horloge.maintenant_s() - debut <= 1.0)
-        poste.boucle.ceder();
+    const Plateforme& plateforme = poste.plateforme;
+    plateforme.minuterie.setInterval(intervalle_ms);
+    plateforme.minuterie.setEnabled(true);
+    const double debut = plateforme.horloge.maintenant_s();
+    while (plateforme.horloge.maintenant_s() - debut <= 1.0)
+        plateforme.boucle.ceder();
     etat.tensionseuil = etat.tensionlue + 0.5;
     etat.typecodage = typecodage;
     etat.dureebit = dureebit;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/poste/poste.h"
+#include "app/poste/routine.h"
 #include "sim/banc.h"
 #include "sim/com_simule.h"
 #include "sim/postes/boites_muettes.h"
@@ -16,8 +17,6 @@
 #include <vector>
 
 namespace optolink::essai {
-
-using Routine = std::function<void(Poste&)>;
 
 // The routines of one coding.
 struct Codage {

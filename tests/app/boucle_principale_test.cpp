@@ -17,7 +17,7 @@ void attendre_changement_codage(Poste& poste)
 {
     const QString code = poste.etat.typecodage;
     while (poste.etat.typecodage == code)
-        poste.boucle.ceder();
+        poste.plateforme.boucle.ceder();
 }
 
 // Each routine notes how deep it runs (the address of one of its locals) and which coding it serves.

@@ -87,7 +87,7 @@ Bilan enchainer(const std::vector<Envoi>& suite)
     attendre_b = [&] {
         const Poste& b = postes.posteB;
         if (b.etat.message.isEmpty() || b.fenetre.Etiquette2.Caption != u" FIN DE RECEPTION DU MESSAGE"
-            || !b.minuterie.enabled()) {
+            || !b.plateforme.minuterie.enabled()) {
             postes.acteurA.programmer(postes.acteurA.instant_s() + 0.5, attendre_b);
             return;
         }

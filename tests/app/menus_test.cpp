@@ -1,8 +1,6 @@
 #include "app/boutons.h"
 #include "app/menus.h"
 
-#include "codings/envoi_lent.h"
-#include "codings/reception_lente.h"
 #include "sim/postes/station_virtuelle.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +101,7 @@ void verifier(const Poste& p, const Codage& c, int nbmesuresmax_avant)
     EXPECT_EQ(f.menu_50ms.Enabled, c.intervalles_actifs);
     EXPECT_EQ(f.menu_30ms.Checked, c.coche_30);
     EXPECT_EQ(f.menu_50ms.Checked, c.coche_50);
-    EXPECT_EQ(p.minuterie.interval(), c.interval_ms);
+    EXPECT_EQ(p.plateforme.minuterie.interval(), c.interval_ms);
     EXPECT_EQ(p.etat.nbmesuresmax, c.nbmesuresmax ? c.nbmesuresmax : nbmesuresmax_avant);
     for (Entree e : {&FenetrePrincipale::menu_morserap_17s, &FenetrePrincipale::menu_morserap_34s,
              &FenetrePrincipale::menu_binairerap_17s, &FenetrePrincipale::menu_binairerapide_33s})
@@ -215,11 +213,11 @@ TEST_F(Menus, IntervalleDeLectureEtRetourAuMorseLentApresUnCodageRapide)
     menu_50ms_Click(p);
     EXPECT_TRUE(p.fenetre.menu_50ms.Checked);
     EXPECT_FALSE(p.fenetre.menu_30ms.Checked);
-    EXPECT_EQ(p.minuterie.interval(), 50);
+    EXPECT_EQ(p.plateforme.minuterie.interval(), 50);
     menu_30ms_Click(p);
     EXPECT_TRUE(p.fenetre.menu_30ms.Checked);
     EXPECT_FALSE(p.fenetre.menu_50ms.Checked);
-    EXPECT_EQ(p.minuterie.interval(), 30);
+    EXPECT_EQ(p.plateforme.minuterie.interval(), 30);
 
     menu_binairerap_17s_Click(p);
     EXPECT_FALSE(p.fenetre.menu_30ms.Enabled || p.fenetre.menu_30ms.Checked);
@@ -227,7 +225,7 @@ TEST_F(Menus, IntervalleDeLectureEtRetourAuMorseLentApresUnCodageRapide)
     menu_typemorse_Click(p);
     EXPECT_TRUE(p.fenetre.menu_30ms.Enabled && p.fenetre.menu_50ms.Enabled);
     EXPECT_TRUE(p.fenetre.menu_50ms.Checked);
-    EXPECT_EQ(p.minuterie.interval(), 50);
+    EXPECT_EQ(p.plateforme.minuterie.interval(), 50);
 }
 
 TEST_F(Menus, LesEntreesDePoliceNeChangentQueLesCochesEtLaTailleEtCedentUneFois)
@@ -401,15 +399,14 @@ TEST_F(Menus, UnBoutonDEnvoiNeFaitRienPendantUnEnvoiOuUneReception)
     static int envois;
     envois = 0;
     const auto envoi = hors_envoi([](Poste&) { ++envois; });
-    using F = FenetrePrincipale;
     const struct {
         const char* quoi;
         std::function<void(Poste&)> debut, fin;
     } cas[] = {
-        {"envoi", [](Poste& q) { preparer_envoi(q, &F::Btonenvoiebinaire, " ENVOI"); },
-         [](Poste& q) { terminer_envoi(q, &F::Btonenvoiebinaire, "consigne"); }},
-        {"réception", [](Poste& q) { commencer_reception(q, &F::Btonenvoiebinaire, "RECEPTION", "EN COURS"); },
-         [](Poste& q) { afficher_reception(q, &F::Btonenvoiebinaire, "ok", "consigne", {}); }},
+        {"envoi", [](Poste& q) { q.modele.envoi_commence(code_binaire); },
+         [](Poste& q) { q.modele.envoi_fini(code_binaire); }},
+        {"réception", [](Poste& q) { q.modele.reception_commencee(code_binaire); },
+         [](Poste& q) { q.modele.message_recu(code_binaire, "ok", {}); }},
     };
     for (const auto& c : cas) {
         envois = 0;

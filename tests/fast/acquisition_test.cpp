@@ -17,7 +17,7 @@ struct StationScriptee : StationVirtuelle<ComScriptee> {
     Telechargement t{};
 
     StationScriptee() { com.setPortOpen(true); }
-    void telecharger() { ASSERT_TRUE(executer([this] { t = acquisition_rapide(poste); }, 100)); }
+    void telecharger() { ASSERT_TRUE(executer([this] { t = acquisition_rapide(poste.liaison, poste.plateforme, poste.etat, poste.modele); }, 100)); }
 };
 
 } // namespace

@@ -39,7 +39,7 @@ Mesure mesurer(SortePanne sorte, bool telechargement)
 {
     BancEnFil banc(ports, dossier_banc());
     StationReelle b;
-    surveiller_liaison(b.poste);
+    surveiller_liaison(b.poste.plateforme, b.poste.liaison);
     if (!banc.erreur().isEmpty() || !b.demarrer(ports[1], QStringLiteral("mr"))) {
         std::fprintf(stderr, "%s %s\n", qPrintable(banc.erreur()), qPrintable(b.poste.liaison.erreur()));
         std::exit(1);
@@ -74,7 +74,7 @@ Mesure mesurer(SortePanne sorte, bool telechargement)
         QTimer::singleShot(500, &contexte, provoquer);
         QTimer::singleShot(5500, &contexte, arreter);
     }
-    attentereceptionmorserapide(b.poste);
+    attentereceptionmorserapide(b.poste.liaison, b.poste.plateforme, b.poste.etat, b.poste.modele);
     const double duree = b.horloge.maintenant_s() - panne_s;
     return {100 * (temps_processeur_fil_s() - processeur_panne) / duree, duree, avis_s < 0 ? -1 : avis_s - panne_s,
             b.poste.etat.nbmesures};

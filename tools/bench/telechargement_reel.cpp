@@ -73,7 +73,7 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
     QTimer::singleShot(1300, [&] { laser(banc, false); });
     if (eclaire)
         QTimer::singleShot(1450, [&] { laser(banc, true); });
-    attentereceptionmorserapide(b.poste);
+    attentereceptionmorserapide(b.poste.liaison, b.poste.plateforme, b.poste.etat, b.poste.modele);
 
     const int enregistrements = enregistrements_lances(banc) - enregistrements_avant;
     if (points.empty()) {

@@ -26,8 +26,8 @@ struct StationReelle {
         poste.etat.numeroport = static_cast<std::int16_t>(numeroport);
         if (!poste.liaison.ouvrir_liaison(poste.etat.numeroport))
             return false;
-        poste.minuterie.setInterval(30);
-        poste.minuterie.setEnabled(true);
+        minuterie.setInterval(30);
+        minuterie.setEnabled(true);
         const double debut = horloge.maintenant_s();
         while (horloge.maintenant_s() - debut <= 1.0)
             boucle.ceder(debut + 1.01);
