@@ -28,7 +28,7 @@ QString consigne(const QString& code, int blancs)
 {
     return (morse(code) ? QStringLiteral(" Entrer un message (26 minuscules sans ponctuation ou 9 chiffres) ou code")
                         : QStringLiteral(" Entrer un message (tout caractère clavier) ou code"))
-        + QString(blancs, u' ');
+           + QString(blancs, u' ');
 }
 constexpr int blancs_reception = 25;
 constexpr int blancs_envoi = 9;
@@ -66,9 +66,10 @@ void ModeleFenetre::reception_commencee(const QString& code)
     polices();
     if (est_rapide(code)) {
         const QString duree = duree_enregistrement(etat_);
-        f.Etiquette2.Caption =
-            "RECEPTION DE MESSAGE EN COURS DANS LA MEMOIRE D'ORPHY  PATIENTEZ environ " + duree + " SVP";
-        f.Etiquette1.Caption = "RECEPTION DE CODE " + nom_codage(code) + " RAPIDE EN COURS     PATIENTEZ " + duree + " SVP";
+        f.Etiquette2.Caption = "RECEPTION DE MESSAGE EN COURS DANS LA MEMOIRE D'ORPHY  PATIENTEZ environ " + duree
+                               + " SVP";
+        f.Etiquette1.Caption = "RECEPTION DE CODE " + nom_codage(code) + " RAPIDE EN COURS     PATIENTEZ " + duree
+                               + " SVP";
     } else {
         f.Etiquette2.Caption = QStringLiteral("RECEPTION DE MESSAGE EN COURS   PATIENTEZ SVP");
         f.Etiquette1.Caption = "RECEPTION DE CODE " + nom_codage(code) + " EN COURS     PATIENTEZ SVP";
@@ -145,8 +146,8 @@ void ModeleFenetre::envoi_commence(const QString& code)
     FenetrePrincipale& f = fenetre_;
     const bool rapide = est_rapide(code);
     f.Etiquette1.Caption = rapide
-        ? " ENVOI DU MESSAGE EN COURS  PATIENTEZ environ " + duree_enregistrement(etat_) + " SVP"
-        : QStringLiteral(" ENVOI DU MESSAGE EN COURS  PATIENTEZ SVP");
+                               ? " ENVOI DU MESSAGE EN COURS  PATIENTEZ environ " + duree_enregistrement(etat_) + " SVP"
+                               : QStringLiteral(" ENVOI DU MESSAGE EN COURS  PATIENTEZ SVP");
     f.Texte1.Locked = true;
     bouton_envoi(f, code).Enabled = false;
     f.Btonefface.Enabled = false;
@@ -154,8 +155,9 @@ void ModeleFenetre::envoi_commence(const QString& code)
     f.Texte2.BackColor = vert_clair;
     polices();
     if (rapide)
-        f.Etiquette2.Caption = " ENVOI DU CODE " + (morse(code) ? QStringLiteral("MORSE rapide") : QStringLiteral("binaire rapide"))
-            + " EN COURS (message de durée " + duree_enregistrement(etat_) + " maximum)";
+        f.Etiquette2.Caption = " ENVOI DU CODE "
+                               + (morse(code) ? QStringLiteral("MORSE rapide") : QStringLiteral("binaire rapide"))
+                               + " EN COURS (message de durée " + duree_enregistrement(etat_) + " maximum)";
     else
         f.Etiquette2.Caption = " ENVOI DU CODE " + nom_codage(code) + " EN COURS";
 }
