@@ -19,8 +19,8 @@ void surveiller_liaison(const Plateforme& plateforme, Liaison& liaison)
     plateforme.com.surPerte([plateforme](const QString& raison) { avertir(plateforme, raison); });
     liaison.surSilence([plateforme] {
         avertir(plateforme, QStringLiteral("L'interface ne répond plus depuis %1 s (éteinte, bloquée, ou fil de "
-                                      "données coupé).")
-                           .arg(Liaison::delai_silence_s));
+                                           "données coupé).")
+                                .arg(Liaison::delai_silence_s));
     });
 }
 
