@@ -1,8 +1,8 @@
 // The program against an interface that misbehaves, in every state where a fault can strike.
 
-#include "app/perte_liaison.h"
+#include "programme/perte_liaison.h"
 #include "sim/panne.h"
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 
 #include <gtest/gtest.h>
 

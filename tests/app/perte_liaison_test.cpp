@@ -1,6 +1,6 @@
-#include "app/perte_liaison.h"
+#include "programme/perte_liaison.h"
 
-#include "sim/postes/station_virtuelle.h"
+#include "postes_virtuels/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // the window's model shows nothing the codings did not report, so a report lost or out of place is
 // a window that shows the wrong thing at the wrong moment.
 
-#include "codings/emetteur_morse.h"
-#include "codings/recepteur_morse.h"
-#include "fast/emetteur_binaire_rapide.h"
-#include "fast/recepteur_binaire_rapide.h"
-#include "sim/postes/postes_simules.h"
-#include "sim/postes/synthese.h"
+#include "codages/emetteur_morse.h"
+#include "codages/recepteur_morse.h"
+#include "rapide/emetteur_binaire_rapide.h"
+#include "rapide/recepteur_binaire_rapide.h"
+#include "postes_virtuels/postes_simules.h"
+#include "postes_virtuels/synthese.h"
 
 #include "impression.h"
 

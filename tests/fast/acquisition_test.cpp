@@ -1,7 +1,7 @@
-#include "fast/acquisition.h"
+#include "rapide/acquisition.h"
 
-#include "sim/postes/com_scriptee.h"
-#include "sim/postes/station_virtuelle.h"
+#include "postes_virtuels/com_scriptee.h"
+#include "postes_virtuels/station_virtuelle.h"
 
 #include "synthese.h"
 

@@ -2,10 +2,10 @@
 // a fast recording from optolink-bench as the user runs it, told to vanish half-way through the
 // download.
 
-#include "app/perte_liaison.h"
-#include "fast/recepteur_morse_rapide.h"
-#include "sim/postes/reels/processeur.h"
-#include "sim/postes/reels/station_reelle.h"
+#include "programme/perte_liaison.h"
+#include "rapide/recepteur_morse_rapide.h"
+#include "postes_reels/processeur.h"
+#include "postes_reels/station_reelle.h"
 #include "tests/application_qt.h"
 
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "fast/decodage_fichier.h"
+#include "rapide/decodage_fichier.h"
 
-#include "app/poste/routine.h"
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
-#include "sim/postes/station_virtuelle.h"
+#include "poste/routine.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/morse_rapide.h"
+#include "postes_virtuels/station_virtuelle.h"
 #include "synthese.h"
 
 #include <QDir>

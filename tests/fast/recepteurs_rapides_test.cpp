@@ -1,8 +1,8 @@
 #include "verifications_rapides.h"
 
-#include "app/menus.h"
-#include "fast/recepteur_binaire_rapide.h"
-#include "fast/recepteur_morse_rapide.h"
+#include "programme/menus.h"
+#include "rapide/recepteur_binaire_rapide.h"
+#include "rapide/recepteur_morse_rapide.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ TEST(RecepteursRapides, UnChangementDeCodagePendantLaReceptionPrendEffetApres)
         postes.pendant_envoi_apres_s = 6;
         postes.pendant_envoi = [&] {
             postes.acteurB.programmer(0, [&] {
-                menu_binairerap_17s_Click(postes.posteB);
+                menu_Click(postes.posteB, Menu::menu_binairerap_17s);
                 recu_en_binaire_rapide = postes.posteB.etat.typecodage == "br";
             });
         };

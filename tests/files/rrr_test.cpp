@@ -1,8 +1,8 @@
-#include "files/csv.h"
-#include "files/rrr.h"
+#include "fichiers/csv.h"
+#include "fichiers/rrr.h"
 
-#include "fast/echantillons_fichier.h"
-#include "link/nombres.h"
+#include "rapide/echantillons_fichier.h"
+#include "liaison/nombres.h"
 
 #include <QBuffer>
 #include <QDir>

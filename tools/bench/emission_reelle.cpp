@@ -1,11 +1,11 @@
 #include "banc_en_fil.h"
 #include "mesures_rapides.h"
-#include "sim/postes/reels/processeur.h"
-#include "sim/postes/reels/station_reelle.h"
+#include "postes_reels/processeur.h"
+#include "postes_reels/station_reelle.h"
 
-#include "app/poste/routine.h"
-#include "fast/emetteur_binaire_rapide.h"
-#include "fast/emetteur_morse_rapide.h"
+#include "poste/routine.h"
+#include "rapide/emetteur_binaire_rapide.h"
+#include "rapide/emetteur_morse_rapide.h"
 
 #include <algorithm>
 #include <cmath>

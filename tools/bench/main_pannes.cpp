@@ -5,12 +5,12 @@
 //
 // optolink-pannes
 
-#include "app/perte_liaison.h"
+#include "programme/perte_liaison.h"
 #include "banc_en_fil.h"
-#include "fast/recepteur_morse_rapide.h"
-#include "link/qt/ports_systeme.h"
-#include "sim/postes/reels/processeur.h"
-#include "sim/postes/reels/station_reelle.h"
+#include "rapide/recepteur_morse_rapide.h"
+#include "liaison_qt/ports_systeme.h"
+#include "postes_reels/processeur.h"
+#include "postes_reels/station_reelle.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 #include "banc_en_fil.h"
 #include "mesures_rapides.h"
-#include "sim/postes/reels/processeur.h"
-#include "sim/postes/reels/station_reelle.h"
+#include "postes_reels/processeur.h"
+#include "postes_reels/station_reelle.h"
 
-#include "fast/recepteur_morse_rapide.h"
-#include "link/interface.h"
+#include "rapide/recepteur_morse_rapide.h"
+#include "liaison/interface.h"
 
 #include <QTimer>
 
