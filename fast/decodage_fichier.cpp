@@ -1,9 +1,9 @@
-#include "fast/decodage_fichier.h"
+#include "rapide/decodage_fichier.h"
 
-#include "codings/attente.h"
-#include "codings/reception_lente.h"
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
+#include "codages/attente.h"
+#include "codages/reception_lente.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/morse_rapide.h"
 
 #include <QFile>
 #include <QFileInfo>

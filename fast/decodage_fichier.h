@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/poste/poste.h"
+#include "poste/poste.h"
 
 namespace optolink {
 

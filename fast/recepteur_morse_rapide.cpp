@@ -1,9 +1,9 @@
-#include "fast/recepteur_morse_rapide.h"
+#include "rapide/recepteur_morse_rapide.h"
 
-#include "codings/reception_lente.h"
-#include "fast/acquisition.h"
-#include "fast/morse_rapide.h"
-#include "fast/reception_rapide.h"
+#include "codages/reception_lente.h"
+#include "rapide/acquisition.h"
+#include "rapide/morse_rapide.h"
+#include "rapide/reception_rapide.h"
 
 namespace optolink {
 

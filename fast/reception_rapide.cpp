@@ -1,8 +1,8 @@
-#include "fast/reception_rapide.h"
+#include "rapide/reception_rapide.h"
 
-#include "codings/reception_lente.h"
-#include "fast/acquisition.h"
-#include "fast/envoi_rapide.h"
+#include "codages/reception_lente.h"
+#include "rapide/acquisition.h"
+#include "rapide/envoi_rapide.h"
 
 namespace optolink {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/poste/poste.h"
-#include "fast/trace_reception.h"
+#include "poste/poste.h"
+#include "rapide/trace_reception.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/com.h"
+#include "liaison/com.h"
 #include "sim/interface_simulee.h"
 #include "sim/ordonnanceur.h"
 

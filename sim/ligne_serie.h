@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/interface.h"
+#include "liaison/interface.h"
 #include "sim/ordonnanceur.h"
 
 #include <QByteArray>

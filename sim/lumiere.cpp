@@ -1,6 +1,6 @@
 #include "sim/lumiere.h"
 
-#include "link/interface.h"
+#include "liaison/interface.h"
 
 #include <algorithm>
 #include <cmath>

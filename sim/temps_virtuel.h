@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/boucle.h"
-#include "link/horloge.h"
-#include "link/minuterie.h"
+#include "liaison/boucle.h"
+#include "liaison/horloge.h"
+#include "liaison/minuterie.h"
 #include "sim/ordonnanceur.h"
 
 #include <condition_variable>

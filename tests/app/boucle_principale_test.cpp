@@ -1,7 +1,7 @@
-#include "app/boucle_principale.h"
-#include "app/menus.h"
+#include "programme/boucle_principale.h"
+#include "programme/menus.h"
 
-#include "sim/postes/station_virtuelle.h"
+#include "postes_virtuels/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ void attendre_changement_codage(Poste& poste)
 {
     const std::optional<optolink::Codage> code = poste.etat.typecodage;
     while (poste.etat.typecodage == code)
-        poste.boucle.ceder();
+        poste.plateforme.boucle.ceder();
 }
 
 // Each routine notes how deep it runs (the address of one of its locals) and which coding it serves.
@@ -43,10 +43,10 @@ TEST(BouclePrincipale, MilleChangementsDeCodageLaissentLaProfondeurDAppelsInchan
 {
     StationFactice s;
     s.poste.etat.typecodage = optolink::Codage::morse;
-    void (*const entrees[])(Poste&) = {menu_typebinaire_Click, menu_morserap_17s_Click, menu_binairerapide_33s_Click,
-        menu_typemorse_Click};
+    const Menu entrees[] = {Menu::menu_typebinaire, Menu::menu_morserap_17s, Menu::menu_binairerapide_33s,
+        Menu::menu_typemorse};
     for (int i = 0; i < 1000; ++i)
-        s.acteur.programmer(0.1 * (i + 1), [&, i] { entrees[i % 4](s.poste); });
+        s.acteur.programmer(0.1 * (i + 1), [&, i] { menu_Click(s.poste, entrees[i % 4]); });
     s.acteur.programmer(0.1 * 1001 + 0.05, [&] { s.poste.etat.typecodage.reset(); });
 
     Trace trace;
@@ -65,7 +65,7 @@ TEST(BouclePrincipale, ChoisirLeCodageEnCoursGardeLaRoutineQuiTourne)
 {
     StationFactice s;
     s.poste.etat.typecodage = optolink::Codage::binaire;
-    s.acteur.programmer(0.5, [&] { menu_typebinaire_Click(s.poste); });
+    s.acteur.programmer(0.5, [&] { menu_Click(s.poste, Menu::menu_typebinaire); });
     s.acteur.programmer(1.0, [&] { s.poste.etat.typecodage.reset(); });
     Trace trace;
     const Routines routines = routines_tracees(trace);

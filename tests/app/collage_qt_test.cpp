@@ -1,9 +1,9 @@
-#include "app/qt/boites_qt.h"
-#include "app/qt/fenetre_signal.h"
-#include "app/qt/feuillelumicode1.h"
-#include "files/qt/dialogue_fichier.h"
+#include "fenetre/boites_qt.h"
+#include "fenetre/fenetre_signal.h"
+#include "fenetre/feuillelumicode1.h"
+#include "dialogues/dialogue_fichier.h"
 
-#include "sim/postes/station_virtuelle.h"
+#include "postes_virtuels/station_virtuelle.h"
 #include "tests/app/ecran_qt.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "app/demarrage.h"
+#include "programme/demarrage.h"
 
-#include "link/interface.h"
-#include "sim/postes/station_virtuelle.h"
+#include "liaison/interface.h"
+#include "postes_virtuels/station_virtuelle.h"
 
 #include <gtest/gtest.h>
 
@@ -97,11 +97,12 @@ TEST_F(Banc, MorseSansTestDemandeDansLOrdreEtLaisseLesValeursParDefaut)
     EXPECT_TRUE(f.Btonenvoiebinaire.Visible && !f.Btonenvoiebinaire.Enabled);
     EXPECT_FALSE(f.Btonenvoi_morserapide.Visible || f.Btonenvoi_morserapide.Enabled);
     EXPECT_FALSE(f.Btonenvoi_binrap.Visible || f.Btonenvoi_binrap.Enabled);
-    EXPECT_TRUE(f.menu_typemorse.Checked);
-    EXPECT_FALSE(f.menu_typebinaire.Checked);
-    EXPECT_TRUE(f.menu_50ms.Checked);
-    EXPECT_FALSE(f.menu_30ms.Checked);
-    EXPECT_FALSE(f.menu_quiestlauteur.Enabled || f.menu_reponsequarmont.Enabled || f.menu_messagelong.Enabled);
+    EXPECT_TRUE(f.menus[Menu::menu_typemorse].Checked);
+    EXPECT_FALSE(f.menus[Menu::menu_typebinaire].Checked);
+    EXPECT_TRUE(f.menus[Menu::menu_50ms].Checked);
+    EXPECT_FALSE(f.menus[Menu::menu_30ms].Checked);
+    for (Menu m : {Menu::menu_quiestlauteur, Menu::menu_reponsequarmont, Menu::menu_messagelong})
+        EXPECT_FALSE(f.menus[m].Enabled) << f.menus[m].Caption.toStdString();
     EXPECT_EQ(minuterie->interval(), 50);
     EXPECT_TRUE(minuterie->enabled());
 
@@ -146,10 +147,10 @@ TEST_F(Banc, AnnulerALaPremiereQuestionChoisitLeBinaireLent)
     EXPECT_EQ(f.Etiquette1.Caption, " Entrer un message (tout caractère clavier) ou code" + QString(25, u' '));
     EXPECT_TRUE(f.Btonenvoiemorse.Visible && !f.Btonenvoiemorse.Enabled);
     EXPECT_TRUE(f.Btonenvoiebinaire.Visible && f.Btonenvoiebinaire.Enabled);
-    EXPECT_TRUE(f.menu_typebinaire.Checked);
-    EXPECT_FALSE(f.menu_typemorse.Checked);
-    EXPECT_TRUE(f.menu_30ms.Checked);
-    EXPECT_FALSE(f.menu_50ms.Checked);
+    EXPECT_TRUE(f.menus[Menu::menu_typebinaire].Checked);
+    EXPECT_FALSE(f.menus[Menu::menu_typemorse].Checked);
+    EXPECT_TRUE(f.menus[Menu::menu_30ms].Checked);
+    EXPECT_FALSE(f.menus[Menu::menu_50ms].Checked);
     EXPECT_EQ(minuterie->interval(), 30);
     EXPECT_EQ(f.Texte1.Text, "");
 }

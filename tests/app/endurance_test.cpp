@@ -2,10 +2,10 @@
 // one, in virtual time: the memory in use and the depth of the calls stay where they were, and
 // each message is received as it is when sent alone.
 
-#include "fast/emission_prevue.h"
-#include "app/boucle_principale.h"
-#include "app/menus.h"
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
+#include "programme/boucle_principale.h"
+#include "programme/menus.h"
+#include "rapide/emission_prevue.h"
 
 #include <gtest/gtest.h>
 
@@ -24,15 +24,15 @@ namespace {
 
 struct Envoi {
     essai::Codage (*codage)();
-    void (*menu)(Poste&);
+    Menu menu;
     QString texte;
 };
 
 const std::vector<Envoi> envois{
-    {morse_lent, menu_typemorse_Click, "sos"},          {binaire_rapide, menu_binairerap_17s_Click, "Été"},
-    {binaire_lent, menu_typebinaire_Click, "Ça va"},    {morse_rapide, menu_morserap_17s_Click, "bonjour"},
-    {morse_lent, menu_typemorse_Click, "ok 73"},        {morse_rapide, menu_morserap_17s_Click, "sos"},
-    {binaire_lent, menu_typebinaire_Click, "a"},        {binaire_rapide, menu_binairerap_17s_Click, "ok"},
+    {morse_lent, Menu::menu_typemorse, "sos"},          {binaire_rapide, Menu::menu_binairerap_17s, "Été"},
+    {binaire_lent, Menu::menu_typebinaire, "Ça va"},    {morse_rapide, Menu::menu_morserap_17s, "bonjour"},
+    {morse_lent, Menu::menu_typemorse, "ok 73"},        {morse_rapide, Menu::menu_morserap_17s, "sos"},
+    {binaire_lent, Menu::menu_typebinaire, "a"},        {binaire_rapide, Menu::menu_binairerap_17s, "ok"},
 };
 
 constexpr int nb_messages = 200;
@@ -90,7 +90,7 @@ Bilan enchainer(const std::vector<Envoi>& suite)
     attendre_b = [&] {
         const Poste& b = postes.posteB;
         if (b.etat.message.isEmpty() || b.fenetre.Etiquette2.Caption != u" FIN DE RECEPTION DU MESSAGE"
-            || !b.minuterie.enabled()) {
+            || !b.plateforme.minuterie.enabled()) {
             postes.acteurA.programmer(postes.acteurA.instant_s() + 0.5, attendre_b);
             return;
         }
@@ -106,10 +106,10 @@ Bilan enchainer(const std::vector<Envoi>& suite)
         for (int i : {0, 1})
             postes.banc.interface(i).oublier_journal();
         r.memoire.push_back(memoire_octets());
-        e.menu(postes.posteA);
+        menu_Click(postes.posteA, e.menu);
         postes.acteurB.programmer(postes.acteurA.instant_s(), [&postes, &r, &e] {
             r.piles[nom_codage(*postes.posteB.etat.typecodage) + " B"].push_back(profondeur());
-            e.menu(postes.posteB);
+            menu_Click(postes.posteB, e.menu);
         });
         postes.acteurA.programmer(postes.acteurA.instant_s() + 1, [&postes, &r, &e, &attendre_b] {
             r.piles[nom_codage(*postes.posteA.etat.typecodage) + " A"].push_back(profondeur());
@@ -122,7 +122,7 @@ Bilan enchainer(const std::vector<Envoi>& suite)
     auto station = [&](Poste& poste) {
         return [&poste, &suivant, &postes] {
             demarrer(poste, optolink::Codage::morse, 1, 30);
-            menu_vit_emission2_Click(poste);
+            menu_Click(poste, Menu::menu_vit_emission2);
             if (&poste == &postes.posteA)
                 postes.acteurA.programmer(postes.acteurA.instant_s() + 1, suivant);
             boucle_principale(poste, routines);

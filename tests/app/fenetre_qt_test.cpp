@@ -1,10 +1,10 @@
-#include "app/boutons.h"
-#include "app/demarrage.h"
-#include "app/menus.h"
-#include "app/qt/boites_qt.h"
-#include "app/qt/feuillelumicode1.h"
+#include "programme/boutons.h"
+#include "programme/demarrage.h"
+#include "programme/menus.h"
+#include "fenetre/boites_qt.h"
+#include "fenetre/feuillelumicode1.h"
 
-#include "sim/postes/station_virtuelle.h"
+#include "postes_virtuels/station_virtuelle.h"
 #include "tests/app/ecran_qt.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -150,6 +151,54 @@ TEST_F(Fenetre, LesEntreesDeMenuRefletentLeModeleEtAppellentLeursRoutines)
     // A click on a checked entry must not leave Qt's own toggle behind.
     controle<QAction>("menu_morserap_17s")->trigger();
     EXPECT_TRUE(controle<QAction>("menu_morserap_17s")->isChecked());
+}
+
+// The entries of a menu or of a row of the menu bar, in order: "*" before a checked entry, "-"
+// before a disabled one, a submenu's entries in brackets after its name.
+QString plan(const QWidget* menu)
+{
+    QStringList entrees;
+    for (const QAction* a : menu->actions()) {
+        QString e = (a->isChecked() ? "*" : "") + QString(a->isEnabled() ? "" : "-") + a->objectName();
+        if (a->menu())
+            e += "[" + plan(a->menu()) + "]";
+        entrees << e;
+    }
+    return entrees.join(' ');
+}
+
+TEST_F(Fenetre, LaBarreDeMenusEnDeuxRangeesAvecSesCochesPuisCellesDuModele)
+{
+    const QList<QMenuBar*> rangees = fenetre.menuWidget()->findChildren<QMenuBar*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(rangees.size(), 2);
+    const QString reglages =
+        "menu_reglage_minuterie[*menu_30ms menu_50ms] menu_vitesseemission[menu_vit_emission0875 menu_vit_emission09 "
+        "menu_vit_emission0925 menu_vit_emission095 menu_vit_emission0975 *menu_vit_emission1 menu_vit_emission11 "
+        "menu_vit_emission12 menu_vit_emission13 menu_vit_emission2 menu_vit_emission3] "
+        "menu_police_texterecep[menu_police12 *menu_police16 menu_police20 menu_police30]";
+    EXPECT_EQ(plan(rangees[0]),
+        "menu_codes[menu_e1 menu_e2 menu_e3 menu_e4 -menu_quiestlauteur -menu_reponsequarmont -menu_messagelong] "
+            + reglages
+            + " menu_typecode[menu_typemorse menu_typebinaire menu_typemorserapide[menu_morserap_17s "
+              "menu_morserap_34s menu_decodage_fichiermorserap *menu_autorise_enregistremorse] "
+              "menu_typebinairerapide[menu_binairerap_17s menu_binairerapide_33s menu_decodage_fichierbinrap "
+              "*menu_autorise_enregistrebin]]");
+    EXPECT_EQ(plan(rangees[1]), "menu_apropos menu_OrphyGTSII menu_signal[menu_signal_dernier menu_signal_fichier "
+                                "menu_signal_apres_reception]");
+
+    for (const char* nom : {"menu_50ms", "menu_vit_emission3", "menu_police30", "menu_autorise_enregistrebin",
+             "menu_binairerapide_33s"})
+        controle<QAction>(nom)->trigger();
+    EXPECT_EQ(plan(rangees[0]),
+        "menu_codes[menu_e1 menu_e2 menu_e3 menu_e4 menu_quiestlauteur menu_reponsequarmont menu_messagelong] "
+        "menu_reglage_minuterie[-menu_30ms -menu_50ms] menu_vitesseemission[menu_vit_emission0875 "
+        "menu_vit_emission09 menu_vit_emission0925 menu_vit_emission095 menu_vit_emission0975 menu_vit_emission1 "
+        "menu_vit_emission11 menu_vit_emission12 menu_vit_emission13 menu_vit_emission2 *menu_vit_emission3] "
+        "menu_police_texterecep[menu_police12 menu_police16 menu_police20 *menu_police30] "
+        "menu_typecode[menu_typemorse menu_typebinaire menu_typemorserapide[menu_morserap_17s menu_morserap_34s "
+        "menu_decodage_fichiermorserap *menu_autorise_enregistremorse] "
+        "menu_typebinairerapide[menu_binairerap_17s *menu_binairerapide_33s menu_decodage_fichierbinrap "
+        "menu_autorise_enregistrebin]]");
 }
 
 TEST_F(Fenetre, LaFrappeEcritLeModeleEtLeModeleAtteintLesControles)

@@ -3,15 +3,14 @@
 // the designed one wraps a label onto a line that is cut off, or a button's caption onto a third
 // line. The fonts are whatever the system gives the program, never fonts brought by the test.
 
-#include "app/demarrage.h"
-#include "app/menus.h"
-#include "app/presentation_codage.h"
-#include "fast/emission_prevue.h"
-#include "app/qt/boites_qt.h"
-#include "app/qt/bouton_qt.h"
-#include "app/qt/feuillelumicode1.h"
-
-#include "sim/postes/station_virtuelle.h"
+#include "fenetre/boites_qt.h"
+#include "fenetre/bouton_qt.h"
+#include "fenetre/feuillelumicode1.h"
+#include "postes_virtuels/station_virtuelle.h"
+#include "programme/demarrage.h"
+#include "programme/menus.h"
+#include "programme/presentation_codage.h"
+#include "rapide/emission_prevue.h"
 #include "tests/app/ecran_qt.h"
 
 #include <QFontInfo>
@@ -143,8 +142,8 @@ TEST_F(BoitesAEcran, ChaqueBoiteMontreToutSonTexte)
             repondeur.choix[port] = ports_suivants.takeFirst();
     };
     ASSERT_TRUE(demarrage(poste));
-    menu_apropos_Click(poste);
-    menu_OrphyGTSII_Click(poste);
+    menu_Click(poste, Menu::menu_apropos);
+    menu_Click(poste, Menu::menu_OrphyGTSII);
 
     for (const char* titre : {"N° de port COM incorrect", "Ouverture du port COM impossible",
              " Résultat du test : INCORRECT ", "A propos ...", "Conseils pratiques"})

@@ -1,8 +1,8 @@
 // The program against an interface that misbehaves, in every state where a fault can strike.
 
-#include "app/perte_liaison.h"
+#include "programme/perte_liaison.h"
 #include "sim/panne.h"
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 
 #include <gtest/gtest.h>
 
@@ -112,8 +112,8 @@ TEST_P(Pannes, LeProgrammeResteVivantSobreEtPrevenu)
     Poste& en_panne = e.panne_chez_a ? postes.posteA : postes.posteB;
     Minuterie& minuterie = e.panne_chez_a ? *postes.minuterieA : *postes.minuterieB;
     Suivi suivi{e.panne_chez_a ? &postes.acteurA : &postes.acteurB};
-    surveiller_liaison(postes.posteA);
-    surveiller_liaison(postes.posteB);
+    for (Poste* p : {&postes.posteA, &postes.posteB})
+        surveiller_liaison(p->plateforme, p->liaison);
     postes.banc.interface(e.panne_chez_a ? 0 : 1).provoquer(panne_de(sorte, e.panne_s));
 
     ASSERT_TRUE(executer(e, suivi, en_panne, minuterie)) << "a station did not stop when asked";
@@ -131,7 +131,7 @@ TEST_P(Pannes, LeProgrammeResteVivantSobreEtPrevenu)
     ASSERT_EQ(postes.boites.montrees.size(), visible ? 1u : 0u);
     if (visible) {
         EXPECT_EQ(postes.boites.montrees[0].first, "Liaison avec Orphy GTS II perdue");
-        EXPECT_TRUE(postes.boites.montrees[0].second.contains(en_panne.com.peripherique()));
+        EXPECT_TRUE(postes.boites.montrees[0].second.contains(en_panne.plateforme.com.peripherique()));
     }
 
     if (e.panne_chez_a) {

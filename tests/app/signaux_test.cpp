@@ -1,5 +1,5 @@
-#include "fast/bilan.h"
-#include "sim/postes/postes_simules.h"
+#include "rapide/bilan.h"
+#include "postes_virtuels/postes_simules.h"
 
 #include <gtest/gtest.h>
 

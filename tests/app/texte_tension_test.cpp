@@ -1,4 +1,4 @@
-#include "app/texte_tension.h"
+#include "programme/texte_tension.h"
 
 #include <gtest/gtest.h>
 

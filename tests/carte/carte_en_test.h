@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/carte/carte_simulee.h"
+#include "carte_simulee/carte_simulee.h"
 
 #include <functional>
 #include <string>

@@ -2,8 +2,8 @@
 // period and the lengths the program pairs with it, live and from a saved file.
 #include "carte_en_test.h"
 
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/morse_rapide.h"
 #include "sim/lumiere.h"
 #include "tests/fast/synthese.h"
 

@@ -1,7 +1,7 @@
 // The simulated board as an end of the bench, on the world's virtual time: what the computer and
 // the facing photodiode see of it, with the chip running on its own time behind the world's.
-#include "link/interface.h"
-#include "sim/carte/interface_carte.h"
+#include "liaison/interface.h"
+#include "carte_simulee/interface_carte.h"
 #include "sim/temps_virtuel.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "codings/abreviations.h"
+#include "codages/abreviations.h"
 
 #include "impression.h"
 

@@ -1,7 +1,7 @@
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 #include "verifications.h"
 
-#include "codings/abreviations.h"
+#include "codages/abreviations.h"
 
 #include "impression.h"
 

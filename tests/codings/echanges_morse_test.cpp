@@ -1,8 +1,8 @@
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 #include "verifications.h"
 
-#include "codings/abreviations.h"
-#include "codings/morse.h"
+#include "codages/abreviations.h"
+#include "codages/morse.h"
 
 #include "impression.h"
 

@@ -1,4 +1,4 @@
-#include "codings/morse.h"
+#include "codages/morse.h"
 
 #include "impression.h"
 

@@ -1,8 +1,8 @@
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 #include "verifications.h"
 
-#include "codings/recepteur_binaire.h"
-#include "codings/recepteur_morse.h"
+#include "codages/recepteur_binaire.h"
+#include "codages/recepteur_morse.h"
 
 #include "impression.h"
 

@@ -1,5 +1,5 @@
-#include "codings/morse.h"
-#include "codings/traduction_morse.h"
+#include "codages/morse.h"
+#include "codages/traduction_morse.h"
 
 #include "impression.h"
 

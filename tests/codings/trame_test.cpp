@@ -1,5 +1,5 @@
-#include "codings/trame.h"
-#include "codings/windows1252.h"
+#include "codages/trame.h"
+#include "caracteres/windows1252.h"
 
 #include "impression.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "impression.h"
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 
 #include <gtest/gtest.h>
 

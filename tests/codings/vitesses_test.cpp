@@ -1,4 +1,4 @@
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 
 #include "impression.h"
 

@@ -1,4 +1,4 @@
-#include "codings/windows1252.h"
+#include "caracteres/windows1252.h"
 
 #include "impression.h"
 

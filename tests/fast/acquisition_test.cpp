@@ -1,7 +1,7 @@
-#include "fast/acquisition.h"
+#include "rapide/acquisition.h"
 
-#include "sim/postes/com_scriptee.h"
-#include "sim/postes/station_virtuelle.h"
+#include "postes_virtuels/com_scriptee.h"
+#include "postes_virtuels/station_virtuelle.h"
 
 #include "synthese.h"
 
@@ -17,7 +17,7 @@ struct StationScriptee : StationVirtuelle<ComScriptee> {
     Telechargement t{};
 
     StationScriptee() { com.setPortOpen(true); }
-    void telecharger() { ASSERT_TRUE(executer([this] { t = acquisition_rapide(poste); }, 100)); }
+    void telecharger() { ASSERT_TRUE(executer([this] { t = acquisition_rapide(poste.liaison, poste.plateforme, poste.etat, poste.modele); }, 100)); }
 };
 
 } // namespace

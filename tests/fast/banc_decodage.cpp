@@ -1,7 +1,7 @@
 // Time to read and decode a saved recording of 12800 samples, for each coding, with the
 // decoder's reading gathered (argument 1) or not (argument 0).
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/morse_rapide.h"
 #include "synthese.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "app/poste/etat.h"
-#include "app/capacite.h"
-#include "fast/bilan.h"
-#include "fast/trace_reception.h"
+#include "poste/etat.h"
+#include "programme/capacite.h"
+#include "rapide/bilan.h"
+#include "rapide/trace_reception.h"
 
 #include "tests/fast/synthese.h"
 

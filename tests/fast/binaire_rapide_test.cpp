@@ -1,6 +1,6 @@
-#include "fast/binaire_rapide.h"
+#include "rapide/binaire_rapide.h"
 
-#include "codings/abreviations.h"
+#include "codages/abreviations.h"
 #include "synthese.h"
 
 #include <algorithm>

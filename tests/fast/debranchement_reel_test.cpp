@@ -2,10 +2,10 @@
 // a fast recording from optolink-bench as the user runs it, told to vanish half-way through the
 // download.
 
-#include "app/perte_liaison.h"
-#include "fast/recepteur_morse_rapide.h"
-#include "sim/postes/reels/processeur.h"
-#include "sim/postes/reels/station_reelle.h"
+#include "programme/perte_liaison.h"
+#include "rapide/recepteur_morse_rapide.h"
+#include "postes_reels/processeur.h"
+#include "postes_reels/station_reelle.h"
 #include "tests/application_qt.h"
 
 #include <QFileInfo>
@@ -53,7 +53,7 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
     // 6400 dark samples are "2," each: the port goes once about half of them have come.
     lancer_banc({"--panne", "disparition", "--panne-interface", "B", "--panne-apres-octets", "6500"});
     mesures::StationReelle b;
-    surveiller_liaison(b.poste);
+    surveiller_liaison(b.poste.plateforme, b.poste.liaison);
     ASSERT_TRUE(b.demarrer(port_b, Codage::morse_rapide)) << qPrintable(b.poste.liaison.erreur());
     b.poste.etat.nbmesuresmax = 6400;
 
@@ -79,7 +79,7 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
     b.poste.liaison.surSilence([] { ADD_FAILURE() << "a vanished interface is told as lost, not as silent"; });
     const double debut = b.horloge.maintenant_s();
     const double processeur_debut = mesures::temps_processeur_fil_s();
-    attentereceptionmorserapide(b.poste);
+    attentereceptionmorserapide(b.poste.liaison, b.poste.plateforme, b.poste.etat, b.poste.modele);
     const double duree = b.horloge.maintenant_s() - debut;
     const double processeur = mesures::temps_processeur_fil_s() - processeur_debut;
     std::printf("téléchargement interrompu après %d échantillons ; réception finie à %.1f s ; processeur %.1f %% sur %.1f s\n",
@@ -93,7 +93,7 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
     EXPECT_LT(b.poste.etat.nbmesures, 6000);
     EXPECT_GT(fin_reception, 0) << "the reception did not end";
     EXPECT_EQ(b.poste.fenetre.Etiquette2.Caption, " FIN DE RECEPTION DU MESSAGE");
-    EXPECT_TRUE(b.poste.minuterie.enabled());
+    EXPECT_TRUE(b.poste.plateforme.minuterie.enabled());
     EXPECT_FALSE(b.poste.liaison.ouverte());
     EXPECT_EQ(banc.state(), QProcess::Running) << "the bench itself must survive its interface";
     EXPECT_FALSE(QFileInfo(dossier.path() + QStringLiteral("/optolink-%1/COM%2").arg(getuid()).arg(port_b)).isSymLink());

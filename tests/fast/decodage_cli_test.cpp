@@ -1,6 +1,6 @@
-#include "app/decodage/decodage_cli.h"
+#include "decodage/decodage_cli.h"
 
-#include "codings/abreviations.h"
+#include "codages/abreviations.h"
 #include "synthese.h"
 
 #include <QDir>

@@ -1,8 +1,9 @@
-#include "fast/decodage_fichier.h"
+#include "rapide/decodage_fichier.h"
 
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
-#include "sim/postes/station_virtuelle.h"
+#include "poste/routine.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/morse_rapide.h"
+#include "postes_virtuels/station_virtuelle.h"
 #include "synthese.h"
 
 #include <QDir>
@@ -45,16 +46,16 @@ protected:
         f.Etiquette1.Caption = "consigne d'avant";
         f.Etiquette2.Caption = "état d'avant";
         f.Btonenvoiemorse.Enabled = f.Btonenvoiebinaire.Enabled = f.Btonefface.Enabled = false;
-        poste.minuterie.setEnabled(true);
+        poste.plateforme.minuterie.setEnabled(true);
         rafraichi = f.surRafraichir.brancher([this] {
-            images.push_back({f.Texte1.Text, poste.minuterie.enabled(), f.Texte2.FontSize});
+            images.push_back({f.Texte1.Text, poste.plateforme.minuterie.enabled(), f.Texte2.FontSize});
         });
     }
 
     // The signal saved to a file, decoded there by the file decoder alone (what is expected),
     // then on the window.
     template <typename DecodeurFichier>
-    auto decoder(const synthese::Signal& signal, DecodeurFichier decodeur_fichier, void (*decodeur_fenetre)(Poste&))
+    auto decoder(const synthese::Signal& signal, DecodeurFichier decodeur_fichier, Routine decodeur_fenetre)
     {
         poste.etat.nomfichier = synthese::fichier_rrr(dossier.path(), "essai.rrr", signal.echantillons(6400));
         QFile fichier(poste.etat.nomfichier);
@@ -78,7 +79,7 @@ protected:
         EXPECT_EQ(f.Texte1.FontSize, 20);
         EXPECT_EQ(f.Texte2.FontSize, 20);
         EXPECT_TRUE(f.Btonefface.Enabled);
-        EXPECT_TRUE(poste.minuterie.enabled());
+        EXPECT_TRUE(poste.plateforme.minuterie.enabled());
         EXPECT_EQ(poste.etat.nomfichierlu, poste.etat.nomfichier);
         EXPECT_EQ(poste.etat.tabmesures[5], 77);
         EXPECT_FALSE(mesuree(poste.etat.tabmesures[6]));
@@ -100,7 +101,7 @@ protected:
         EXPECT_FALSE(f.Btonefface.Enabled);
         EXPECT_TRUE(poste.etat.message.isEmpty());
         EXPECT_TRUE(images.empty());
-        EXPECT_TRUE(poste.minuterie.enabled());
+        EXPECT_TRUE(poste.plateforme.minuterie.enabled());
     }
 };
 
@@ -139,14 +140,14 @@ TEST_F(DecodageFenetre, UnFichierAbsentOuUnDossierLaisseLaFenetreCommeAvant)
     const QString absent = QDir(dossier.path()).filePath("absent.rrr");
     const struct {
         QString chemin;
-        void (*decodeur)(Poste&);
+        Routine decodeur;
         QString raison;
     } cas[] = {{absent, decode_fichiermorserap, "il n'existe pas"},
                {absent, decode_fichierbinrap, "il n'existe pas"},
                {dossier.path(), decode_fichiermorserap, "c'est un dossier, pas un fichier"}};
     for (const auto& c : cas) {
         station.boites.vues.clear();
-        poste.minuterie.setEnabled(false);
+        poste.plateforme.minuterie.setEnabled(false);
         poste.etat.nomfichier = c.chemin;
         c.decodeur(poste);
         verifier_inchange();
@@ -164,7 +165,7 @@ TEST_F(DecodageFenetre, UnFichierVideOuSupprimeEnCoursDeLectureDonneCeQuiAEteLu)
     const struct {
         QString texte;
         synthese::Signal signal;
-        void (*decodeur)(Poste&);
+        Routine decodeur;
     } decodeurs[] = {{"le 42 ok", synthese::emission_morse("le 42 ok"), decode_fichiermorserap},
                      {"Ça va", synthese::emission_binaire("Ça va"), decode_fichierbinrap}};
     const struct {
@@ -177,7 +178,7 @@ TEST_F(DecodageFenetre, UnFichierVideOuSupprimeEnCoursDeLectureDonneCeQuiAEteLu)
             poste.etat.nomfichier = synthese::fichier_rrr(dossier.path(), "essai.rrr", d.signal.echantillons(6400));
             // The file changes at the decoder's first yield, once it is open and before it is read.
             const QString chemin = poste.etat.nomfichier;
-            station.acteur.programmer(poste.horloge.maintenant_s(), [&panne, chemin] { panne.faire(chemin); });
+            station.acteur.programmer(poste.plateforme.horloge.maintenant_s(), [&panne, chemin] { panne.faire(chemin); });
             d.decodeur(poste);
             const QString recu = synthese::sans_blancs_de_fin(poste.etat.message);
             if (panne.tout_lu)
@@ -186,7 +187,7 @@ TEST_F(DecodageFenetre, UnFichierVideOuSupprimeEnCoursDeLectureDonneCeQuiAEteLu)
                 EXPECT_LT(recu.size(), d.texte.size()) << qPrintable(recu);
             EXPECT_EQ(f.Texte2.Text, poste.etat.message);
             EXPECT_EQ(f.Etiquette2.Caption, " FIN DE RECEPTION DU MESSAGE");
-            EXPECT_TRUE(poste.minuterie.enabled());
+            EXPECT_TRUE(poste.plateforme.minuterie.enabled());
             EXPECT_FALSE(f.Texte1.Locked);
             EXPECT_TRUE(station.boites.vues.empty());
         }

@@ -1,4 +1,4 @@
-#include "fast/decoupeur_mesures.h"
+#include "rapide/decoupeur_mesures.h"
 
 #include <gtest/gtest.h>
 

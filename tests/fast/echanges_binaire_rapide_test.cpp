@@ -1,7 +1,7 @@
 #include "verifications_rapides.h"
 
-#include "codings/abreviations.h"
-#include "codings/trame.h"
+#include "codages/abreviations.h"
+#include "codages/trame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "verifications_rapides.h"
 
-#include "codings/abreviations.h"
-#include "codings/morse.h"
+#include "codages/abreviations.h"
+#include "codages/morse.h"
 
 #include "synthese.h"
 

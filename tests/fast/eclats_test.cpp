@@ -1,7 +1,7 @@
 // Glitches of 1 to 3 samples anywhere in a fast recording, a flash before its pattern, and the
 // edges of the windows of a recording whose dots last 40 samples and dashes 120.
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/morse_rapide.h"
 
 #include "synthese.h"
 

@@ -1,8 +1,8 @@
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 
-#include "fast/emetteur_binaire_rapide.h"
-#include "app/menus.h"
-#include "fast/emetteur_morse_rapide.h"
+#include "rapide/emetteur_binaire_rapide.h"
+#include "programme/menus.h"
+#include "rapide/emetteur_morse_rapide.h"
 
 #include <gtest/gtest.h>
 
@@ -89,8 +89,8 @@ TEST(EmetteursRapides, UneMachineTropLenteGardeDixVingtEtVingtCinqPassages)
 // bar, until the longer recording is over.
 TEST(EmetteursRapides, LeSilenceFinalSuitUnChangementDeLongueur)
 {
-    const std::pair<Routine, Routine> cas[] = {{Btonenvoi_morserapide_Click, menu_morserap_34s_Click},
-                                               {Btonenvoi_binrap_Click, menu_binairerapide_33s_Click}};
+    const std::pair<Routine, Menu> cas[] = {{Btonenvoi_morserapide_Click, Menu::menu_morserap_34s},
+                                            {Btonenvoi_binrap_Click, Menu::menu_binairerapide_33s}};
     for (const auto& [envoi, trente_secondes] : cas) {
         Emetteur a(20e-6);
         double debut = 0, fin = 0;
@@ -98,7 +98,7 @@ TEST(EmetteursRapides, LeSilenceFinalSuitUnChangementDeLongueur)
         a.envoyer(
             [&](Poste& p) {
                 debut = a.acteur.instant_s();
-                a.acteur.programmer(debut + 6, [&] { trente_secondes(p); });
+                a.acteur.programmer(debut + 6, [&] { menu_Click(p, trente_secondes); });
                 a.acteur.programmer(debut + 8, [&] { avancement = p.fenetre.avancement.Texte; });
                 envoi(p);
                 fin = a.acteur.instant_s();

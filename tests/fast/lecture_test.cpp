@@ -1,6 +1,6 @@
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
-#include "fast/trace_reception.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/morse_rapide.h"
+#include "rapide/trace_reception.h"
 
 #include "synthese.h"
 

@@ -1,9 +1,9 @@
 #include "verifications_rapides.h"
 
-#include "app/menus.h"
-#include "fast/emission_prevue.h"
-#include "fast/recepteur_binaire_rapide.h"
-#include "fast/recepteur_morse_rapide.h"
+#include "programme/menus.h"
+#include "rapide/emission_prevue.h"
+#include "rapide/recepteur_binaire_rapide.h"
+#include "rapide/recepteur_morse_rapide.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ TEST(RecepteursRapides, UnChangementDeCodagePendantLaReceptionPrendEffetApres)
         postes.pendant_envoi_apres_s = 6;
         postes.pendant_envoi = [&] {
             postes.acteurB.programmer(0, [&] {
-                menu_binairerap_17s_Click(postes.posteB);
+                menu_Click(postes.posteB, Menu::menu_binairerap_17s);
                 recu_en_binaire_rapide = postes.posteB.etat.typecodage == optolink::Codage::binaire_rapide;
             });
         };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/postes/synthese.h"
+#include "postes_virtuels/synthese.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/postes/echange_rapide.h"
+#include "postes_virtuels/echange_rapide.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "files/affichage_repertoire.h"
+#include "fichiers/affichage_repertoire.h"
 
 #include "tests/fast/synthese.h"
 

@@ -1,7 +1,7 @@
 #include "dialogue_ecran.h"
 
-#include "app/decodage/decodage_cli.h"
-#include "app/qt/feuillelumicode1.h"
+#include "decodage/decodage_cli.h"
+#include "fenetre/feuillelumicode1.h"
 
 #include <QAction>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/qt/dialogue_fichier.h"
-#include "sim/postes/station_virtuelle.h"
+#include "dialogues/dialogue_fichier.h"
+#include "postes_virtuels/station_virtuelle.h"
 #include "tests/app/ecran_qt.h"
 #include "tests/fast/synthese.h"
 

@@ -1,6 +1,6 @@
 #include "dialogue_ecran.h"
 
-#include "files/lieux.h"
+#include "fichiers/lieux.h"
 
 #include <QFontMetrics>
 

@@ -1,6 +1,6 @@
-#include "files/contenu_repertoire.h"
-#include "files/lieux.h"
-#include "files/noms.h"
+#include "fichiers/contenu_repertoire.h"
+#include "fichiers/lieux.h"
+#include "fichiers/noms.h"
 
 #include "tests/fast/synthese.h"
 

@@ -1,9 +1,9 @@
-#include "files/csv.h"
-#include "files/rrr.h"
+#include "fichiers/csv.h"
+#include "fichiers/rrr.h"
 
-#include "fast/decoupeur_mesures.h"
-#include "fast/echantillons_fichier.h"
-#include "link/nombres.h"
+#include "liaison/nombres.h"
+#include "rapide/decoupeur_mesures.h"
+#include "rapide/echantillons_fichier.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "files/affichage_repertoire.h"
-#include "files/noms.h"
+#include "fichiers/affichage_repertoire.h"
+#include "fichiers/noms.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/morse_rapide.h"
 
 #include <QBuffer>
 

@@ -1,10 +1,10 @@
-#include "fast/acquisition.h"
-#include "fast/binaire_rapide.h"
-#include "fast/decoupeur_mesures.h"
-#include "fast/morse_rapide.h"
+#include "rapide/acquisition.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/decoupeur_mesures.h"
+#include "rapide/morse_rapide.h"
 #include "reglages_telechargement.h"
-#include "sim/postes/com_scriptee.h"
-#include "sim/postes/station_virtuelle.h"
+#include "postes_virtuels/com_scriptee.h"
+#include "postes_virtuels/station_virtuelle.h"
 
 #include <algorithm>
 #include <cstddef>

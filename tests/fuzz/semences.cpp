@@ -1,4 +1,4 @@
-#include "files/rrr.h"
+#include "fichiers/rrr.h"
 #include "reglages_telechargement.h"
 #include "tests/fast/synthese.h"
 

@@ -4,12 +4,12 @@
 // the device (OPTOLINK_ESSAI_PORT), the device's group (OPTOLINK_ESSAI_GROUPE) and the account
 // (OPTOLINK_ESSAI_COMPTE).
 
-#include "app/demarrage.h"
-#include "app/qt/boites_qt.h"
-#include "link/qt/boucle_qt.h"
-#include "link/qt/com_qt.h"
-#include "link/qt/horloge_qt.h"
-#include "link/qt/minuterie_qt.h"
+#include "programme/demarrage.h"
+#include "fenetre/boites_qt.h"
+#include "liaison_qt/boucle_qt.h"
+#include "liaison_qt/com_qt.h"
+#include "liaison_qt/horloge_qt.h"
+#include "liaison_qt/minuterie_qt.h"
 
 #include "tests/app/ecran_qt.h"
 

@@ -1,6 +1,6 @@
-#include "link/qt/ports_systeme.h"
-#include "sim/bench/banc_reel.h"
-#include "sim/postes/reels/poste_reel.h"
+#include "liaison_qt/ports_systeme.h"
+#include "banc/banc_reel.h"
+#include "postes_reels/poste_reel.h"
 #include "tests/application_qt.h"
 
 #include <QTemporaryDir>

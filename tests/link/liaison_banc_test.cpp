@@ -1,4 +1,4 @@
-#include "link/liaison.h"
+#include "liaison/liaison.h"
 #include "sim/banc.h"
 #include "sim/com_simule.h"
 #include "sim/temps_virtuel.h"

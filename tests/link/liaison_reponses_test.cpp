@@ -1,5 +1,5 @@
-#include "link/liaison.h"
-#include "sim/postes/com_scriptee.h"
+#include "liaison/liaison.h"
+#include "postes_virtuels/com_scriptee.h"
 
 #include <gtest/gtest.h>
 

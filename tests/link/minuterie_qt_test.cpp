@@ -1,4 +1,4 @@
-#include "link/qt/minuterie_qt.h"
+#include "liaison_qt/minuterie_qt.h"
 #include "tests/application_qt.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "link/nombres.h"
+#include "liaison/nombres.h"
 
 #include <gtest/gtest.h>
 

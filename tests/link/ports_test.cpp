@@ -1,4 +1,4 @@
-#include "link/ports.h"
+#include "liaison/ports.h"
 
 #include <gtest/gtest.h>
 

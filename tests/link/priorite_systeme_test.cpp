@@ -1,4 +1,4 @@
-#include "link/qt/horloge_qt.h"
+#include "liaison_qt/horloge_qt.h"
 
 #include <gtest/gtest.h>
 

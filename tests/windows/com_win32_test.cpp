@@ -1,7 +1,7 @@
-#include "sim/postes/reels/poste_reel.h"
+#include "postes_reels/poste_reel.h"
 #include "tests/application_qt.h"
 
-#include "link/messages_port.h"
+#include "liaison/messages_port.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/qt/priorite_systeme.h"
-#include "sim/bench/banc_reel.h"
+#include "liaison_qt/priorite_systeme.h"
+#include "banc/banc_reel.h"
 
 #include <QObject>
 #include <QThread>

@@ -1,6 +1,6 @@
 #include "banc_en_fil.h"
 #include "mesures.h"
-#include "sim/postes/reels/poste_reel.h"
+#include "postes_reels/poste_reel.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,10 +1,11 @@
 #include "banc_en_fil.h"
 #include "mesures_rapides.h"
-#include "sim/postes/reels/processeur.h"
-#include "sim/postes/reels/station_reelle.h"
+#include "postes_reels/processeur.h"
+#include "postes_reels/station_reelle.h"
 
-#include "fast/emetteur_binaire_rapide.h"
-#include "fast/emetteur_morse_rapide.h"
+#include "poste/routine.h"
+#include "rapide/emetteur_binaire_rapide.h"
+#include "rapide/emetteur_morse_rapide.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,12 +51,11 @@ std::vector<double> impulsions(BancEnFil& banc, std::size_t depuis)
 }
 
 // A send on the real bench: the processor share of the sending thread during the handler.
-double envoyer(StationReelle& a, void (*envoi)(Poste&), const QString& texte)
+double envoyer(StationReelle& a, Routine::Envoi envoi, const QString& texte)
 {
-    a.poste.fenetre.Texte1.Text = texte;
     const double cpu = temps_processeur_fil_s();
     const double debut = a.horloge.maintenant_s();
-    envoi(a.poste);
+    envoi(a.poste.liaison, a.poste.plateforme, a.poste.etat, a.poste.modele, texte);
     return 100 * (temps_processeur_fil_s() - cpu) / (a.horloge.maintenant_s() - debut);
 }
 

@@ -4,7 +4,7 @@
 // optolink-mesures-liaison [--duree S]   (S seconds per measure, 3 by default)
 
 #include "banc_en_fil.h"
-#include "link/qt/ports_systeme.h"
+#include "liaison_qt/ports_systeme.h"
 #include "mesures.h"
 
 #include <QCoreApplication>

@@ -5,12 +5,12 @@
 //
 // optolink-pannes
 
-#include "app/perte_liaison.h"
+#include "programme/perte_liaison.h"
 #include "banc_en_fil.h"
-#include "fast/recepteur_morse_rapide.h"
-#include "link/qt/ports_systeme.h"
-#include "sim/postes/reels/processeur.h"
-#include "sim/postes/reels/station_reelle.h"
+#include "rapide/recepteur_morse_rapide.h"
+#include "liaison_qt/ports_systeme.h"
+#include "postes_reels/processeur.h"
+#include "postes_reels/station_reelle.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -39,7 +39,7 @@ MesurePanne mesurer(SortePanne sorte, bool telechargement)
 {
     BancEnFil banc(ports, dossier_banc());
     StationReelle b;
-    surveiller_liaison(b.poste);
+    surveiller_liaison(b.poste.plateforme, b.poste.liaison);
     if (!banc.erreur().isEmpty() || !b.demarrer(ports[1], Codage::morse_rapide)) {
         std::fprintf(stderr, "%s %s\n", qPrintable(banc.erreur()), qPrintable(b.poste.liaison.erreur()));
         std::exit(1);
@@ -74,7 +74,7 @@ MesurePanne mesurer(SortePanne sorte, bool telechargement)
         QTimer::singleShot(500, &contexte, provoquer);
         QTimer::singleShot(5500, &contexte, arreter);
     }
-    attentereceptionmorserapide(b.poste);
+    attentereceptionmorserapide(b.poste.liaison, b.poste.plateforme, b.poste.etat, b.poste.modele);
     const double duree = b.horloge.maintenant_s() - panne_s;
     return {100 * (temps_processeur_fil_s() - processeur_panne) / duree, duree, avis_s < 0 ? -1 : avis_s - panne_s,
             b.poste.etat.nbmesures};

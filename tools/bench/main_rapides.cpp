@@ -5,7 +5,7 @@
 // optolink-mesures-rapides [--emissions | --telechargements]
 
 #include "banc_en_fil.h"
-#include "link/qt/ports_systeme.h"
+#include "liaison_qt/ports_systeme.h"
 #include "mesures_rapides.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "banc_en_fil.h"
 #include "mesures_rapides.h"
-#include "sim/postes/reels/processeur.h"
-#include "sim/postes/reels/station_reelle.h"
+#include "postes_reels/processeur.h"
+#include "postes_reels/station_reelle.h"
 
-#include "fast/recepteur_morse_rapide.h"
-#include "link/interface.h"
+#include "rapide/recepteur_morse_rapide.h"
+#include "liaison/interface.h"
 
 #include <QTimer>
 
@@ -73,7 +73,7 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
     QTimer::singleShot(1300, [&] { laser(banc, false); });
     if (eclaire)
         QTimer::singleShot(1450, [&] { laser(banc, true); });
-    attentereceptionmorserapide(b.poste);
+    attentereceptionmorserapide(b.poste.liaison, b.poste.plateforme, b.poste.etat, b.poste.modele);
 
     const int enregistrements = enregistrements_lances(banc) - enregistrements_avant;
     if (points.empty()) {

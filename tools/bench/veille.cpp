@@ -1,6 +1,6 @@
 #include "mesures.h"
-#include "sim/postes/reels/processeur.h"
-#include "sim/postes/reels/poste_reel.h"
+#include "postes_reels/processeur.h"
+#include "postes_reels/poste_reel.h"
 
 #include <QCoreApplication>
 

@@ -2,11 +2,11 @@
 // example) into a 1600 × 640 image, whole, at ten zoom levels and along a pan of a hundred steps,
 // and prints the drawing times; then the time to write it as PNG and as SVG, and the time of one
 // picture of the live strip chart with its readings changing, as the signal window repaints it.
-#include "app/dessin/axes.h"
-#include "app/dessin/dessin_direct.h"
-#include "app/dessin/dessin_trace.h"
-#include "app/dessin/image_trace.h"
-#include "fast/trace_reception.h"
+#include "dessin/axes.h"
+#include "dessin/dessin_direct.h"
+#include "dessin/dessin_trace.h"
+#include "dessin/image_trace.h"
+#include "rapide/trace_reception.h"
 
 #include <QElapsedTimer>
 #include <QFile>

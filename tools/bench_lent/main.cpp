@@ -4,7 +4,7 @@
 //
 // optolink-bench-lent [messages per cell, 10 by default] [--details: each failure on stderr]
 
-#include "sim/postes/postes_simules.h"
+#include "postes_virtuels/postes_simules.h"
 #include "tools/deux_fils.h"
 
 #include <QStringList>

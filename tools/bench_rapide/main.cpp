@@ -10,13 +10,13 @@
 // optolink-bench-rapide [messages per cell, 10 by default] [--echanges | --enregistrements]
 //                       [--details: each failure on stderr]
 
-#include "sim/postes/echange_rapide.h"
-#include "sim/postes/synthese.h"
+#include "postes_virtuels/echange_rapide.h"
+#include "postes_virtuels/synthese.h"
 #include "tools/deux_fils.h"
 
-#include "fast/binaire_rapide.h"
-#include "fast/morse_rapide.h"
-#include "codings/abreviations.h"
+#include "rapide/binaire_rapide.h"
+#include "rapide/morse_rapide.h"
+#include "codages/abreviations.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/decodage/decodage_cli.h"
+#include "decodage/decodage_cli.h"
 
 #include <QGuiApplication>
 

@@ -4,9 +4,9 @@
 //
 // optolink-exemples DOSSIER
 
-#include "sim/postes/echange_rapide.h"
+#include "postes_virtuels/echange_rapide.h"
 
-#include "files/rrr.h"
+#include "fichiers/rrr.h"
 
 #include <QDir>
 

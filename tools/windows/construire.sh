@@ -27,7 +27,7 @@ liste=$sortie/fichiers_installes.nsh
  find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') >"$liste"
 
 makensis -V2 -DVERSION="$version" -DDOSSIER="$PWD/$dossier" -DFICHIERS_INSTALLES="$PWD/$liste" \
-  -DICONE="$PWD/$sortie/app/optolink.ico" \
+  -DICONE="$PWD/$sortie/optolink/optolink.ico" \
   -DSORTIE="$PWD/$sortie/optolink-$version-installation.exe" packaging/windows/optolink.nsi
 rm -f "$sortie/optolink-$version-windows.zip"
 (cd "$sortie/paquet" && zip -qr "../optolink-$version-windows.zip" "optolink-$version")

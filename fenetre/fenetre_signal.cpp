@@ -1,0 +1,321 @@
+#include "fenetre/fenetre_signal.h"
+
+#include "dessin/image_trace.h"
+#include "dessin/texte_bilan.h"
+#include "fichiers/csv.h"
+#include "fenetre/vue_direct.h"
+#include "fenetre/vue_trace.h"
+#include "rapide/trace_reception.h"
+#include "liaison/interface.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace optolink {
+
+namespace {
+
+constexpr int onglet_enregistrement = 0;
+constexpr int onglet_direct = 1;
+
+int index_periode(double periode_s) { return std::max(0, mode_de_periode(periode_s)); }
+
+const QString aucun_enregistrement = QStringLiteral(
+    "Aucun enregistrement rapide n'a encore été reçu.\n\nLe signal s'affiche ici après une réception en morse "
+    "rapide ou en binaire rapide, ou après l'ouverture d'un fichier *.rrr (menu Signal).");
+
+QPushButton* bouton(const QString& texte, QWidget* parent, const char* nom)
+{
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(nom);
+    return b;
+}
+
+} // namespace
+
+FenetreSignal::FenetreSignal(Signaux& signaux, const Etat& etat, Boites& boites, QWidget* parent)
+    : QWidget(parent, Qt::Window), signaux_(signaux), etat_(etat), boites_(boites), onglets_(new QTabWidget(this)),
+      vue_trace_(new VueTrace), vue_direct_(new VueDirect(signaux, etat)), codage_(new QComboBox),
+      periode_(new QComboBox), bilan_(new QLabel), bilan_lent_(new QLabel)
+{
+    setObjectName(QStringLiteral("fenetre_signal"));
+    setWindowTitle(QStringLiteral("Signal"));
+    resize(1100, 600);
+    onglets_->addTab(page_enregistrement(), QStringLiteral("Enregistrement rapide"));
+    onglets_->addTab(page_direct(), QStringLiteral("En direct (codages lents)"));
+    auto* tout = new QVBoxLayout(this);
+    tout->addWidget(onglets_);
+
+    vue_trace_->montrer(std::nullopt, aucun_enregistrement);
+    codage_->setEnabled(false);
+    periode_->setEnabled(false);
+    connect(codage_, &QComboBox::activated, this, [this] { relire_fichier(); });
+    connect(periode_, &QComboBox::activated, this, [this] { relire_fichier(); });
+    vue_trace_->surCurseurs = [this] { montrer_bilan(); };
+    reception_ = signaux_.surReception.brancher([this] { reception_terminee(); });
+}
+
+QWidget* FenetreSignal::page_enregistrement()
+{
+    auto* enregistrement = new QWidget;
+    QHBoxLayout* barre = barre_enregistrement();
+    auto* colonne = new QVBoxLayout(enregistrement);
+    colonne->addLayout(barre);
+    colonne->addWidget(vue_trace_, 1);
+    bilan_->setObjectName(QStringLiteral("bilan_signal"));
+    bilan_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    colonne->addWidget(bilan_);
+    colonne->addWidget(new QLabel(QStringLiteral(
+        "Molette : zoom autour du pointeur · glisser : déplacer · F ou Origine : tout voir · + et − : zoom · "
+        "flèches : déplacer\nClic : placer un curseur (Maj : sur le front le plus proche) · glisser un curseur : "
+        "le déplacer · 1 ou 2 puis Ctrl+flèches : le régler d'un échantillon (Maj : dix) · E : sur le front · "
+        "Suppr : effacer les curseurs")));
+    return enregistrement;
+}
+
+// How to decode the recording shown, and what can be done with it.
+QHBoxLayout* FenetreSignal::barre_enregistrement()
+{
+    auto* barre = new QHBoxLayout;
+    codage_->setObjectName(QStringLiteral("codage_signal"));
+    codage_->addItems({QStringLiteral("morse rapide"), QStringLiteral("binaire rapide")});
+    periode_->setObjectName(QStringLiteral("periode_signal"));
+    for (const ModeVitesse& p : modes_vitesse)
+        periode_->addItem(QString::fromUtf8(p.libelle));
+    barre->addWidget(new QLabel(QStringLiteral("Décoder comme :")));
+    barre->addWidget(codage_);
+    barre->addWidget(new QLabel(QStringLiteral("Période d'échantillonnage :")));
+    barre->addWidget(periode_);
+    barre->addStretch();
+    QPushButton* ajuster = bouton(QStringLiteral("Tout voir (F)"), this, "ajuster_signal");
+    QPushButton* png = bouton(QStringLiteral("Exporter en PNG…"), this, "exporter_png");
+    QPushButton* svg = bouton(QStringLiteral("Exporter en SVG…"), this, "exporter_svg");
+    QPushButton* csv = bouton(QStringLiteral("Exporter en CSV…"), this, "exporter_csv");
+    QPushButton* pdf = bouton(QStringLiteral("Compte rendu (PDF)…"), this, "compte_rendu_pdf");
+    QPushButton* impression = bouton(QStringLiteral("Imprimer…"), this, "imprimer_signal");
+    for (QPushButton* b : {ajuster, png, svg, csv, pdf, impression})
+        barre->addWidget(b);
+    svg->setVisible(svg_disponible);
+    connect(ajuster, &QPushButton::clicked, vue_trace_, &VueTrace::ajuster);
+    connect(png, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("png")); });
+    connect(svg, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("svg")); });
+    connect(csv, &QPushButton::clicked, this, [this] { exporter_csv(); });
+    connect(pdf, &QPushButton::clicked, this, [this] { compte_rendu_pdf(); });
+    connect(impression, &QPushButton::clicked, this, [this] { imprimer(); });
+    return barre;
+}
+
+QWidget* FenetreSignal::page_direct()
+{
+    auto* direct = new QWidget;
+    auto* colonne = new QVBoxLayout(direct);
+    colonne->addWidget(vue_direct_, 1);
+    bilan_lent_->setObjectName(QStringLiteral("bilan_lent_signal"));
+    bilan_lent_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    colonne->addWidget(bilan_lent_);
+    return direct;
+}
+
+void FenetreSignal::remplir_menu(QMenu* menu)
+{
+    QAction* dernier = menu->addAction(QStringLiteral("Afficher le signal du dernier enregistrement"));
+    dernier->setObjectName(QStringLiteral("menu_signal_dernier"));
+    connect(dernier, &QAction::triggered, this, [this] { afficher_dernier_enregistrement(); });
+    QAction* fichier = menu->addAction(QStringLiteral("Afficher le signal d'un fichier *.rrr…"));
+    fichier->setObjectName(QStringLiteral("menu_signal_fichier"));
+    connect(fichier, &QAction::triggered, this, [this] { choisir_fichier(); });
+    apres_reception_ = menu->addAction(QStringLiteral("Afficher le signal après chaque réception"));
+    apres_reception_->setObjectName(QStringLiteral("menu_signal_apres_reception"));
+    apres_reception_->setCheckable(true);
+}
+
+void FenetreSignal::montrer_onglet(int onglet)
+{
+    onglets_->setCurrentIndex(onglet);
+    show();
+    raise();
+}
+
+void FenetreSignal::afficher_dernier_enregistrement()
+{
+    const auto& dernier = signaux_.dernier_enregistrement();
+    fichier_.clear();
+    codage_->setEnabled(false);
+    periode_->setEnabled(false);
+    if (dernier) {
+        codage_->setCurrentIndex(dernier->codage == CodageRapide::morse ? 0 : 1);
+        periode_->setCurrentIndex(index_periode(dernier->periode_s));
+    }
+    vue_trace_->montrer(dernier, aucun_enregistrement);
+    // In a slow coding nothing is recorded: what the light did is the live chart.
+    montrer_bilan_lent();
+    montrer_onglet(codage_lent() ? onglet_direct : onglet_enregistrement);
+}
+
+bool FenetreSignal::codage_lent() const
+{
+    return !etat_.typecodage || !est_rapide(*etat_.typecodage);
+}
+
+void FenetreSignal::choisir_fichier()
+{
+    const QString depart = etat_.nomfichier.isEmpty() ? QDir::homePath()
+                                                            : QFileInfo(etat_.nomfichier).absolutePath();
+    auto* dialogue = new QFileDialog(this, QStringLiteral("Afficher le signal d'un fichier *.rrr"), depart,
+                                     QStringLiteral("Enregistrements (*.rrr);;Tous les fichiers (*)"));
+    dialogue->setOption(QFileDialog::DontUseNativeDialog);
+    dialogue->setFileMode(QFileDialog::ExistingFile);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogue, &QFileDialog::fileSelected, this, [this](const QString& chemin) { afficher_fichier(chemin); });
+    dialogue->open();
+}
+
+void FenetreSignal::afficher_fichier(const QString& chemin)
+{
+    fichier_ = chemin;
+    // A file does not say how it was recorded: start from the coding and the speed chosen now.
+    codage_->setCurrentIndex(etat_.typecodage == Codage::binaire_rapide ? 1 : 0);
+    periode_->setCurrentIndex(index_periode(etat_.periodemesure));
+    codage_->setEnabled(true);
+    periode_->setEnabled(true);
+    relire_fichier();
+    montrer_onglet(onglet_enregistrement);
+}
+
+void FenetreSignal::relire_fichier()
+{
+    if (fichier_.isEmpty())
+        return;
+    QFile fichier(fichier_);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        vue_trace_->montrer(std::nullopt, QStringLiteral("Le fichier « %1 » ne peut pas être lu.").arg(fichier_));
+        return;
+    }
+    Trace trace = trace_fichier(fichier, codage_->currentIndex() == 0 ? CodageRapide::morse : CodageRapide::binaire,
+                                modes_vitesse[std::max(0, periode_->currentIndex())].periode_s);
+    trace.origine = fichier_;
+    vue_trace_->montrer(std::move(trace), {});
+}
+
+void FenetreSignal::enregistrer_sous(const QString& titre, const QString& suffixe, const QString& filtre,
+                                     std::function<QString(const QString& chemin)> ecrire)
+{
+    if (!vue_trace_->trace())
+        return;
+    const QString origine = vue_trace_->trace()->origine;
+    const QString nom = origine.isEmpty() ? QDir::home().filePath(QStringLiteral("signal.") + suffixe)
+                                          : QFileInfo(origine).path() + u'/' + QFileInfo(origine).completeBaseName()
+                                                + u'.' + suffixe;
+    auto* dialogue = new QFileDialog(this, titre, nom, filtre);
+    dialogue->setOption(QFileDialog::DontUseNativeDialog);
+    dialogue->setAcceptMode(QFileDialog::AcceptSave);
+    dialogue->setDefaultSuffix(suffixe);
+    dialogue->selectFile(nom);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogue, &QFileDialog::fileSelected, this, [this, ecrire = std::move(ecrire)](const QString& chemin) {
+        if (!vue_trace_->trace())
+            return;
+        if (const QString raison = ecrire(chemin); !raison.isEmpty())
+            boites_.message(QStringLiteral("Exportation impossible"), raison, false);
+    });
+    dialogue->open();
+}
+
+void FenetreSignal::exporter(const QString& suffixe)
+{
+    enregistrer_sous(QStringLiteral("Exporter le signal en %1").arg(suffixe.toUpper()), suffixe,
+                     QStringLiteral("Image %1 (*.%2)").arg(suffixe.toUpper(), suffixe), [this](const QString& chemin) {
+                         return exporter_image(*vue_trace_->trace(), vue_trace_->cadrage(), chemin, taille_image,
+                                               vue_trace_->curseurs());
+                     });
+}
+
+void FenetreSignal::exporter_csv()
+{
+    enregistrer_sous(QStringLiteral("Exporter les mesures en CSV"), QStringLiteral("csv"),
+                     QStringLiteral("Tableau CSV (*.csv)"), [this](const QString& chemin) {
+                         const Trace& t = *vue_trace_->trace();
+                         return ecrire_csv(chemin, t.niveaux, t.periode_s);
+                     });
+}
+
+CompteRendu FenetreSignal::compte_rendu() const
+{
+    return {*vue_trace_->trace(), vue_trace_->curseurs(), QDateTime::currentDateTime()};
+}
+
+void FenetreSignal::compte_rendu_pdf()
+{
+    enregistrer_sous(QStringLiteral("Compte rendu en PDF"), QStringLiteral("pdf"),
+                     QStringLiteral("Document PDF (*.pdf)"),
+                     [this](const QString& chemin) { return ecrire_compte_rendu_pdf(chemin, compte_rendu()); });
+}
+
+void FenetreSignal::imprimer()
+{
+    if (!vue_trace_->trace())
+        return;
+    auto* imprimante = new QPrinter(QPrinter::HighResolution);
+    imprimante->setPageSize(QPageSize(QPageSize::A4));
+    imprimante->setFullPage(true);
+    auto* dialogue = new QPrintDialog(imprimante, this);
+    dialogue->setWindowTitle(QStringLiteral("Imprimer le compte rendu"));
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogue, &QDialog::accepted, this, [this, imprimante] {
+        if (vue_trace_->trace()) {
+            QPainter p(imprimante);
+            dessiner_compte_rendu(p, imprimante->paperRect(QPrinter::DevicePixel), compte_rendu());
+        }
+    });
+    connect(dialogue, &QObject::destroyed, this, [imprimante] { delete imprimante; });
+    dialogue->open();
+}
+
+void FenetreSignal::montrer_bilan()
+{
+    QStringList lignes;
+    if (const auto& trace = vue_trace_->trace()) {
+        if (const auto b = bilan(*trace))
+            lignes = lignes_bilan(*b);
+        if (const auto m = mesurer(vue_trace_->curseurs(), *trace))
+            lignes << QStringLiteral("Curseurs : ") + texte_mesure(*m);
+    }
+    bilan_->setText(lignes.join(u'\n'));
+}
+
+void FenetreSignal::montrer_bilan_lent()
+{
+    const Etat& e = etat_;
+    const std::optional<Bilan> b
+        = codage_lent() ? bilan_lent(signaux_.derniere_reception_lente(), e.message,
+                                     e.typecodage.value_or(Codage::binaire_rapide), e.dureebit, e.periodemesure)
+                        : std::nullopt;
+    bilan_lent_->setText(b ? QStringLiteral("Dernière réception, au tic de la minuterie près :\n")
+                                 + lignes_bilan(*b).join(u'\n')
+                           : QString());
+}
+
+void FenetreSignal::reception_terminee()
+{
+    montrer_bilan_lent();
+    if (apres_reception_ && apres_reception_->isChecked())
+        afficher_dernier_enregistrement();
+}
+
+} // namespace optolink

@@ -1,0 +1,184 @@
+#include "liaison_qt/com_win32.h"
+
+#include "liaison/messages_port.h"
+#include "liaison_qt/ports_systeme.h"
+#include "liaison/reglages_port.h"
+
+#include <QMetaObject>
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace optolink {
+
+namespace {
+
+HANDLE poignee(void* p) { return static_cast<HANDLE>(p); }
+
+// The system's own words for an error, in the language of the computer, with their code.
+QString texte_erreur(DWORD code)
+{
+    wchar_t* texte = nullptr;
+    const DWORD longueur = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+        reinterpret_cast<wchar_t*>(&texte), 0, nullptr);
+    QString message = longueur > 0 ? QString::fromWCharArray(texte, longueur).trimmed() : QString();
+    LocalFree(texte);
+    if (message.endsWith(u'.'))
+        message.chop(1);
+    return message.isEmpty() ? QStringLiteral("code %1").arg(code) : QStringLiteral("code %1 : %2").arg(code).arg(message);
+}
+
+} // namespace
+
+// Windows says "access denied" for a port another program holds: a COM port is never shared.
+QString raison_echec_ouverture_windows(unsigned long code)
+{
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return raison_peripherique_absent();
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+        return raison_port_occupe();
+    default:
+        return raison_erreur_systeme(texte_erreur(code));
+    }
+}
+
+namespace {
+
+} // namespace
+
+ComWin32::ComWin32(std::function<PortsPresents()> inventaire) : inventaire_(std::move(inventaire))
+{
+    reveil_.setInterval(intervalle_reveil_ms);
+    reveil_.setTimerType(Qt::PreciseTimer);
+}
+
+ComWin32::ComWin32() : ComWin32(ports_presents) {}
+
+ComWin32::~ComWin32() { fermer(); }
+
+void ComWin32::fermer()
+{
+    if (poignee_)
+        CloseHandle(poignee(poignee_));
+    poignee_ = nullptr;
+    reveil_.stop();
+}
+
+// The line as the settings say, no flow control. DTR and RTS are raised, as opening a port raises
+// them on Linux: an interface fed by those lines is powered the same on both systems, and an
+// Arduino board whose reset they drive restarts at the opening on both.
+bool ComWin32::regler()
+{
+    const auto r = lire_reglages_port(reglages_);
+    DCB dcb{};
+    dcb.DCBlength = sizeof(dcb);
+    if (!r || !GetCommState(poignee(poignee_), &dcb))
+        return false;
+    dcb.BaudRate = static_cast<DWORD>(r->vitesse_bauds);
+    dcb.ByteSize = static_cast<BYTE>(r->bits);
+    dcb.Parity = r->parite == 'N' ? NOPARITY : r->parite == 'E' ? EVENPARITY : ODDPARITY;
+    dcb.StopBits = r->bits_arret == 1 ? ONESTOPBIT : TWOSTOPBITS;
+    dcb.fBinary = TRUE;
+    dcb.fParity = r->parite != 'N';
+    dcb.fOutxCtsFlow = FALSE;
+    dcb.fOutxDsrFlow = FALSE;
+    dcb.fDsrSensitivity = FALSE;
+    dcb.fOutX = FALSE;
+    dcb.fInX = FALSE;
+    dcb.fNull = FALSE;
+    dcb.fAbortOnError = FALSE;
+    dcb.fDtrControl = DTR_CONTROL_ENABLE;
+    dcb.fRtsControl = RTS_CONTROL_ENABLE;
+    if (!SetCommState(poignee(poignee_), &dcb))
+        return false;
+    // A read returns at once with what has arrived; a write that the driver cannot take within a
+    // second gives up rather than freeze the window.
+    COMMTIMEOUTS delais{};
+    delais.ReadIntervalTimeout = MAXDWORD;
+    delais.WriteTotalTimeoutConstant = 1000;
+    return SetCommTimeouts(poignee(poignee_), &delais) != 0;
+}
+
+bool ComWin32::setPortOpen(bool ouvert)
+{
+    if (!ouvert) {
+        fermer();
+        return true;
+    }
+    if (poignee_)
+        return true;
+    chemin_ = chemin_du_port(numero_, inventaire_());
+    if (chemin_.isEmpty()) {
+        erreur_ = message_port_inconnu(numero_);
+        return false;
+    }
+    // The device name reaches COM10 and beyond too, which the bare name does not.
+    const QString appareil = QStringLiteral("\\\\.\\") + chemin_;
+    HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(appareil.utf16()), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        erreur_ = message_ouverture_impossible(numero_, chemin_, raison_echec_ouverture_windows(GetLastError()));
+        return false;
+    }
+    poignee_ = h;
+    if (!regler()) {
+        fermer();
+        erreur_ = message_reglages_refuses(numero_, chemin_, reglages_);
+        return false;
+    }
+    PurgeComm(h, PURGE_RXCLEAR | PURGE_TXCLEAR);
+    reveil_.start();
+    erreur_.clear();
+    return true;
+}
+
+void ComWin32::output(const QByteArray& octets)
+{
+    if (!poignee_ || octets.isEmpty())
+        return;
+    DWORD ecrits = 0;
+    if (!WriteFile(poignee(poignee_), octets.constData(), static_cast<DWORD>(octets.size()), &ecrits, nullptr))
+        perdu();
+}
+
+// Only what the driver holds is read: a read of more would wait for it.
+QByteArray ComWin32::input()
+{
+    if (!poignee_)
+        return {};
+    DWORD erreurs = 0;
+    COMSTAT etat{};
+    if (!ClearCommError(poignee(poignee_), &erreurs, &etat)) {
+        perdu();
+        return {};
+    }
+    const DWORD voulus = longueur_entree_ == 1 ? std::min<DWORD>(etat.cbInQue, 1) : etat.cbInQue;
+    if (voulus == 0)
+        return {};
+    QByteArray lus(static_cast<qsizetype>(voulus), Qt::Uninitialized);
+    DWORD recus = 0;
+    if (!ReadFile(poignee(poignee_), lus.data(), voulus, &recus, nullptr)) {
+        perdu();
+        return {};
+    }
+    lus.truncate(static_cast<qsizetype>(recus));
+    return lus;
+}
+
+// The device is gone: later reads and writes do nothing, and the loss is told once, when control
+// is back in the event loop rather than inside the routine that was reading.
+void ComWin32::perdu()
+{
+    if (!poignee_)
+        return;
+    fermer();
+    const QString raison = message_perte(numero_, chemin_);
+    QMetaObject::invokeMethod(&contexte_, [this, raison] { signalerPerte(raison); }, Qt::QueuedConnection);
+}
+
+} // namespace optolink

@@ -1,0 +1,41 @@
+#include "liaison_qt/ports_systeme.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
+namespace optolink {
+
+QString dossier_banc()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return QDir::tempPath() + QStringLiteral("/optolink-%1").arg(getuid());
+#endif
+}
+
+PortsPresents ports_presents()
+{
+    PortsPresents presents;
+#ifdef Q_OS_WIN
+    presents.windows = true;
+#else
+    presents.dossier_banc = dossier_banc();
+    const QDir banc(presents.dossier_banc);
+    // A link left behind by a bench that died points nowhere: it does not count.
+    for (const QString& nom : banc.entryList({QStringLiteral("COM*")}, QDir::System | QDir::Files))
+        if (QFileInfo::exists(banc.filePath(nom)))
+            presents.liens_banc.append(nom);
+    const QDir dev(QStringLiteral("/dev"));
+    for (const QString& nom : dev.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"), QStringLiteral("cu.usb*")},
+                                           QDir::System | QDir::Files))
+        presents.peripheriques.append(dev.filePath(nom));
+#endif
+    return presents;
+}
+
+} // namespace optolink

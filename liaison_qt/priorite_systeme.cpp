@@ -1,0 +1,89 @@
+#include "liaison_qt/priorite_systeme.h"
+
+#ifdef __linux__
+#include <pthread.h>
+#include <sched.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cerrno>
+#elif defined(_WIN32)
+#include <windows.h>
+#include <timeapi.h>
+#endif
+
+namespace optolink {
+
+#ifdef __linux__
+
+namespace {
+// On Linux, setpriority on a thread id sets that thread's nice value alone.
+id_t fil() { return static_cast<id_t>(::gettid()); }
+} // namespace
+
+void PrioriteSysteme::elever()
+{
+    if (elevee_)
+        return;
+    elevee_ = true;
+    sched_param parametres{};
+    pthread_getschedparam(pthread_self(), &politique_, &parametres);
+    priorite_ = parametres.sched_priority;
+    errno = 0;
+    gentillesse_ = ::getpriority(PRIO_PROCESS, fil());
+    relachement_ns_ = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
+    sched_param temps_reel{};
+    temps_reel.sched_priority = sched_get_priority_min(SCHED_FIFO);
+    if (pthread_setschedparam(pthread_self(), SCHED_FIFO, &temps_reel) != 0)
+        ::setpriority(PRIO_PROCESS, fil(), -10);
+}
+
+void PrioriteSysteme::retablir()
+{
+    if (!elevee_)
+        return;
+    elevee_ = false;
+    sched_param parametres{};
+    parametres.sched_priority = priorite_;
+    pthread_setschedparam(pthread_self(), politique_, &parametres);
+    ::setpriority(PRIO_PROCESS, fil(), gentillesse_);
+    if (relachement_ns_ > 0)
+        ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(relachement_ns_), 0, 0, 0);
+}
+
+#elif defined(_WIN32)
+
+void PrioriteSysteme::elever()
+{
+    if (elevee_)
+        return;
+    elevee_ = true;
+    resolution_fine_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+    classe_ = GetPriorityClass(GetCurrentProcess());
+    priorite_fil_ = GetThreadPriority(GetCurrentThread());
+    SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
+}
+
+void PrioriteSysteme::retablir()
+{
+    if (!elevee_)
+        return;
+    elevee_ = false;
+    SetThreadPriority(GetCurrentThread(), priorite_fil_);
+    if (classe_ != 0)
+        SetPriorityClass(GetCurrentProcess(), classe_);
+    if (resolution_fine_)
+        timeEndPeriod(1);
+}
+
+#else
+
+void PrioriteSysteme::elever() {}
+void PrioriteSysteme::retablir() {}
+
+#endif
+
+} // namespace optolink

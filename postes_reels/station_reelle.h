@@ -1,0 +1,40 @@
+#pragma once
+
+#include "poste/poste.h"
+#include "liaison_qt/boucle_qt.h"
+#include "liaison_qt/com_systeme.h"
+#include "liaison_qt/horloge_qt.h"
+#include "liaison_qt/minuterie_qt.h"
+#include "postes_virtuels/boites_muettes.h"
+
+namespace optolink::mesures {
+
+// A whole station of the program on the Qt clock, yield, timer and serial port, without its
+// window: the routines run as they run in the program.
+struct StationReelle {
+    HorlogeQt horloge;
+    BoucleQt boucle{horloge};
+    MinuterieQt minuterie;
+    ComSysteme com;
+    essai::BoitesMuettes boites;
+    Poste poste{horloge, boucle, minuterie, com, boites};
+
+    // The link opened on the port, the timer reading every 30 ms, the threshold measured in the
+    // dark as start-up does; false when the port does not open.
+    bool demarrer(int numeroport, Codage typecodage)
+    {
+        poste.etat.numeroport = static_cast<std::int16_t>(numeroport);
+        if (!poste.liaison.ouvrir_liaison(poste.etat.numeroport))
+            return false;
+        minuterie.setInterval(30);
+        minuterie.setEnabled(true);
+        const double debut = horloge.maintenant_s();
+        while (horloge.maintenant_s() - debut <= 1.0)
+            boucle.ceder(debut + 1.01);
+        poste.etat.tensionseuil = poste.etat.tensionlue + 0.5;
+        poste.etat.typecodage = typecodage;
+        return true;
+    }
+};
+
+} // namespace optolink::mesures

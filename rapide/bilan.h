@@ -1,0 +1,43 @@
+#pragma once
+
+#include "poste/signaux.h"
+#include "poste/trace.h"
+#include "rapide/emission_prevue.h"
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace optolink {
+
+// What a recording carried, as its decoder read it: for the class to measure a bit's duration,
+// compute a rate, and compare with what the four codings would take for the same message.
+struct Bilan {
+    int caracteres = 0;            // characters of the message (blanks included)
+    int bits = 0;                  // binary: bits of the frames read, start bits included
+    int elements = 0;              // Morse: dots and dashes read
+    int points = 0;                // Morse: dots among them
+    double duree_s = 0;            // from the preamble's first pulse to the end of the last character
+                                   // (its last light in Morse, its frame in binary)
+    double unite_s = 0;            // the unit the decoder learnt: a Morse dot, a bit
+    double debit_bauds = 0;        // 1 / unite_s
+    double debit_caracteres_s = 0; // caracteres / duree_s
+    double debit_bits_s = 0;       // 8 bits (a character's code) per character
+    // The same message in each coding at the recording's speed (nominal lengths).
+    std::array<EmissionPrevue, 4> theorique;
+};
+
+// Samples in the unit the decoder of the trace learnt (a bit, a Morse dot); 0 when it learnt none.
+double unite_apprise(const Trace& trace);
+
+// Nothing when the decoder learnt no unit or read no character.
+std::optional<Bilan> bilan(const Trace& trace);
+
+// The report of a slow reception from the pulses its receiver classified, from the start marker to
+// the end marker, and the message it showed: the duration runs from the start marker's rise to the
+// last light of the message, the unit is the mean light of a dot (Morse) or of a slot (binary), all
+// to the timer's tick. Nothing for a reception that did not reach its end marker.
+std::optional<Bilan> bilan_lent(std::span<const ImpulsionLente> impulsions, const QString& message, Codage codage,
+                                double dureebit, double periodemesure);
+
+} // namespace optolink

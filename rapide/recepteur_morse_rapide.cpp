@@ -1,0 +1,35 @@
+#include "rapide/recepteur_morse_rapide.h"
+
+#include "rapide/acquisition.h"
+#include "rapide/morse_rapide.h"
+#include "rapide/reception_rapide.h"
+
+namespace optolink {
+
+namespace {
+
+void recevoir_morse_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements)
+{
+    preparer_reception_rapide(liaison, plateforme, etat, evenements, Codage::morse_rapide);
+    acquisition_rapide(liaison, plateforme, etat, evenements);
+
+    Lecture lecture;
+    const ReceptionMorse recu =
+        decoder_morse_rapide(etat.tabmesures, etat.nbmesuresmax, seuil_brut(etat.tensionseuil),
+                             [&](const QString& codemorse) { evenements.symboles_recus(codemorse); }, &lecture);
+    etat.message = recu.message;
+    noter_enregistrement(etat, evenements, CodageRapide::morse, std::move(lecture), recu.codemorse, recu.texte1);
+    evenements.message_recu(Codage::morse_rapide, etat.message, recu.texte1);
+    if (etat.enregistremorse)
+        evenements.enregistrement_a_proposer(Codage::morse_rapide);
+}
+
+} // namespace
+
+void attentereceptionmorserapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements)
+{
+    attendre_reception_rapide(liaison, plateforme, etat, evenements, Codage::morse_rapide,
+                              [&] { recevoir_morse_rapide(liaison, plateforme, etat, evenements); });
+}
+
+} // namespace optolink

@@ -1,0 +1,39 @@
+#include "rapide/reception_rapide.h"
+
+#include "codages/reception_lente.h"
+#include "rapide/acquisition.h"
+
+namespace optolink {
+
+namespace {
+constexpr double marque_min_s = 0.45;
+} // namespace
+
+void attendre_reception_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                               Codage code, const std::function<void()>& recevoir)
+{
+    attendre_reception(plateforme, etat, evenements, code, marque_min_s, [&] {
+        recevoir();
+        liaison.definir_longueur_entree(0);
+        plateforme.minuterie.setEnabled(true);
+    });
+}
+
+void preparer_reception_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                               Codage code)
+{
+    plateforme.minuterie.setEnabled(false);
+    etat.nbmesures = 0;
+    evenements.symboles_recus(QString());
+    vider_avant_enregistrement(liaison, plateforme);
+    evenements.reception_commencee(code);
+}
+
+void noter_enregistrement(const Etat& etat, Evenements& evenements, CodageRapide codage, Lecture lecture,
+                          const QString& code, const QString& texte1)
+{
+    evenements.enregistrement_recu({codage, etat.periodemesure, niveaux_table(etat.tabmesures, etat.nbmesuresmax),
+                                    std::move(lecture), code, etat.message, texte1, {}});
+}
+
+} // namespace optolink
