@@ -7,44 +7,42 @@ namespace optolink {
 namespace {
 // How often a wait that does not yield asserts its level again.
 constexpr double pas_sans_cession_s = 0.001;
-
-double echeance(Poste& poste, Duree duree) { return poste.etat.instantdepart + duree.en_secondes(poste.etat); }
 } // namespace
 
-void ecrire_laser(Poste& poste, CommandeLaser commande)
+void ecrire_laser(Liaison& liaison, CommandeLaser commande)
 {
     switch (commande) {
-    case CommandeLaser::allumer_laser: poste.liaison.allumer_laser(); break;
-    case CommandeLaser::eteindre_laser: poste.liaison.eteindre_laser(); break;
-    case CommandeLaser::allumer_laser_rapide: poste.liaison.allumer_laser_rapide(); break;
-    case CommandeLaser::eteindre_laser_rapide: poste.liaison.eteindre_laser_rapide(); break;
+    case CommandeLaser::allumer_laser: liaison.allumer_laser(); break;
+    case CommandeLaser::eteindre_laser: liaison.eteindre_laser(); break;
+    case CommandeLaser::allumer_laser_rapide: liaison.allumer_laser_rapide(); break;
+    case CommandeLaser::eteindre_laser_rapide: liaison.eteindre_laser_rapide(); break;
     }
 }
 
-void attendre_jusqua(Poste& poste, CommandeLaser commande, Duree duree, bool ceder)
+void Laser::attendre_jusqua(CommandeLaser commande, Duree duree, bool ceder)
 {
     do {
-        ecrire_laser(poste, commande);
-        const double fin = echeance(poste, duree);
+        ecrire_laser(liaison_, commande);
+        const double fin = echeance(duree);
         if (ceder)
-            poste.boucle.ceder(fin);
+            boucle_.ceder(fin);
         else
-            poste.horloge.attendre_jusqua(std::min(fin, poste.horloge.maintenant_s() + pas_sans_cession_s));
-    } while (poste.horloge.maintenant_s() < echeance(poste, duree));
+            horloge_.attendre_jusqua(std::min(fin, horloge_.maintenant_s() + pas_sans_cession_s));
+    } while (horloge_.maintenant_s() < echeance(duree));
 }
 
-void attendre_jusqua_apres_cession(Poste& poste, CommandeLaser commande, Duree duree)
+void Laser::attendre_jusqua_apres_cession(CommandeLaser commande, Duree duree)
 {
-    ceder_sans_attendre(poste);
-    attendre_jusqua(poste, commande, duree, true);
+    ceder_sans_attendre(boucle_);
+    attendre_jusqua(commande, duree, true);
 }
 
-void emettre(Poste& poste, CommandeLaser commande, Duree duree)
+void Laser::emettre(CommandeLaser commande, Duree duree)
 {
-    poste.etat.instantdepart = poste.horloge.maintenant_s();
-    attendre_jusqua(poste, commande, duree, true);
+    etat_.instantdepart = horloge_.maintenant_s();
+    attendre_jusqua(commande, duree, true);
 }
 
-void ceder_sans_attendre(Poste& poste) { poste.boucle.ceder(-jamais_s); }
+void ceder_sans_attendre(Boucle& boucle) { boucle.ceder(-jamais_s); }
 
 } // namespace optolink

@@ -1,51 +1,46 @@
 #include "codages/emetteur_binaire.h"
 
+#include "codages/abreviations.h"
 #include "codages/envoi_lent.h"
 #include "codages/trame.h"
 
 namespace optolink {
 
 namespace {
-const EnvoiLent envoi_binaire{
-    &FenetrePrincipale::Btonenvoiebinaire,
-    " ENVOI DU CODE BINAIRE EN COURS",
-    " Entrer un message (tout caractère clavier) ou code         ",
-    5.68,
-    1.136,
-    6.818,
-};
+constexpr EnvoiLent envoi_binaire{5.68, 1.136, 6.818};
 
 constexpr Duree creneau = Duree::unites(0.568);
 constexpr int bits_par_trame = 9;
 } // namespace
 
-void Btonenvoiebinaire_Click(Poste& poste)
+void Btonenvoiebinaire_Click(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                             const QString& texte)
 {
-    Etat& etat = poste.etat;
-    commencer_envoi(poste, envoi_binaire);
+    commencer_envoi(plateforme.minuterie, evenements, Codage::binaire);
+    etat.message = abreger(texte);
     const CodeBinaire code = coder_binaire(etat.message);
     etat.chainebits = code.chainebits;
     etat.textebits = code.textebits;
-    poste.fenetre.Texte2.Text = etat.textebits + " = " + etat.chainebits;
-    poste.fenetre.montrer();
+    evenements.signal_prevu(etat.textebits + " = " + etat.chainebits);
 
-    emettre_entre_marqueurs(poste, envoi_binaire, [&] {
+    Laser laser(liaison, plateforme, etat);
+    emettre_entre_marqueurs(laser, plateforme, etat, evenements, envoi_binaire, [&] {
         int nbbits = 0;
         for (const QChar b : code.chainebits) {
             if (b == u' ') {
-                emettre(poste, CommandeLaser::eteindre_laser, creneau);
+                laser.emettre(CommandeLaser::eteindre_laser, creneau);
                 continue;
             }
-            emettre(poste, b == u'1' ? CommandeLaser::allumer_laser : CommandeLaser::eteindre_laser, creneau);
+            laser.emettre(b == u'1' ? CommandeLaser::allumer_laser : CommandeLaser::eteindre_laser, creneau);
             if (++nbbits == bits_par_trame) {
                 nbbits = 0;
-                emettre(poste, CommandeLaser::eteindre_laser, creneau);
+                laser.emettre(CommandeLaser::eteindre_laser, creneau);
             }
         }
-        emettre(poste, CommandeLaser::eteindre_laser, creneau);
+        laser.emettre(CommandeLaser::eteindre_laser, creneau);
     });
 
-    terminer_envoi(poste, envoi_binaire);
+    terminer_envoi(plateforme, evenements, Codage::binaire);
 }
 
 } // namespace optolink

@@ -1,39 +1,35 @@
 #include "codages/emetteur_morse.h"
 
+#include "codages/abreviations.h"
 #include "codages/envoi_lent.h"
 #include "codages/morse.h"
 
 namespace optolink {
 
 namespace {
-const EnvoiLent envoi_morse{
-    &FenetrePrincipale::Btonenvoiemorse,
-    " ENVOI DU CODE MORSE EN COURS",
-    " Entrer un message (26 minuscules sans ponctuation ou 9 chiffres) ou code         ",
-    3.0,
-    2.0,
-    3.0,
-};
+constexpr EnvoiLent envoi_morse{3.0, 2.0, 3.0};
 } // namespace
 
-void Btonenvoiemorse_Click(Poste& poste)
+void Btonenvoiemorse_Click(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                           const QString& texte)
 {
-    commencer_envoi(poste, envoi_morse);
-    const CodeMorse code = coder_morse(poste.etat.message);
-    poste.fenetre.Texte2.Text = code.affichagemorse;
-    poste.fenetre.montrer();
+    commencer_envoi(plateforme.minuterie, evenements, Codage::morse);
+    etat.message = abreger(texte);
+    const CodeMorse code = coder_morse(etat.message);
+    evenements.signal_prevu(code.affichagemorse);
 
-    emettre_entre_marqueurs(poste, envoi_morse, [&] {
+    Laser laser(liaison, plateforme, etat);
+    emettre_entre_marqueurs(laser, plateforme, etat, evenements, envoi_morse, [&] {
         for (const QChar symbole : code.codemorse) {
             if (symbole == u' ')
-                emettre(poste, CommandeLaser::eteindre_laser, Duree::unites(1));
+                laser.emettre(CommandeLaser::eteindre_laser, Duree::unites(1));
             else
-                emettre(poste, CommandeLaser::allumer_laser, Duree::unites(symbole == u'.' ? 0.3 : 1));
-            emettre(poste, CommandeLaser::eteindre_laser, Duree::unites(0.3));
+                laser.emettre(CommandeLaser::allumer_laser, Duree::unites(symbole == u'.' ? 0.3 : 1));
+            laser.emettre(CommandeLaser::eteindre_laser, Duree::unites(0.3));
         }
     });
 
-    terminer_envoi(poste, envoi_morse);
+    terminer_envoi(plateforme, evenements, Codage::morse);
 }
 
 } // namespace optolink

@@ -13,12 +13,14 @@ constexpr int bits_par_trame = 9;
 
 class ReceptionBinaire {
 public:
-    explicit ReceptionBinaire(Poste& poste) : poste_(poste), etat_(poste.etat), horloge_(poste.horloge) {}
+    ReceptionBinaire(const Plateforme& plateforme, Etat& etat, Evenements& evenements)
+        : horloge_(plateforme.horloge), boucle_(plateforme.boucle), etat_(etat), evenements_(evenements)
+    {
+    }
 
     void recevoir()
     {
-        commencer_reception(poste_, &FenetrePrincipale::Btonenvoiebinaire,
-                            QStringLiteral("RECEPTION DE CODE BINAIRE EN COURS     PATIENTEZ SVP"));
+        evenements_.reception_commencee(Codage::binaire);
         etat_.chainebits.clear();
         etat_.textebits.clear();
         nbbits_ = 0;
@@ -33,9 +35,7 @@ public:
         if (etat_.nbsilences > silences_max)
             etat_.message += QStringLiteral(" réception interrompue automatiquement (vérifier le montage, faire "
                                             "RAZ Orphy et relancer le programme) ");
-        afficher_reception(poste_, &FenetrePrincipale::Btonenvoiebinaire, etat_.message,
-                           QStringLiteral(" Entrer un message (tout caractère clavier) ou code                         "),
-                           etat_.textebits);
+        evenements_.message_recu(Codage::binaire, etat_.message, etat_.textebits);
     }
 
 private:
@@ -45,15 +45,15 @@ private:
     {
         etat_.chainebits += c;
         etat_.textebits += c;
-        poste_.fenetre.Texte1.Text = etat_.chainebits;
+        evenements_.symboles_recus(etat_.chainebits);
     }
 
     void recevoir_trame()
     {
-        ceder_avant_mesure(poste_);
+        ceder_avant_mesure(boucle_, etat_);
         double t1 = horloge_.maintenant_s();
         while (obscurite(etat_) && etat_.nbsilences <= silences_max && nbbits_ == 0) {
-            poste_.boucle.ceder(t1 + u());
+            boucle_.ceder(t1 + u());
             if (horloge_.maintenant_s() - t1 >= u()) {
                 ajouter(u' ');
                 t1 = horloge_.maintenant_s();
@@ -70,7 +70,7 @@ private:
             // A reading equal to the threshold, neither light nor dark, counts no bit: wait for the
             // next reading rather than cycle here for ever without letting the timer read again.
             if (!lumiere(etat_) && !obscurite(etat_))
-                poste_.boucle.ceder();
+                boucle_.ceder();
         }
 
         if (nbbits_ == bits_par_trame)
@@ -83,7 +83,7 @@ private:
             // Until more than 0.5 s has passed, wake then; afterwards only the reading that ends
             // the light can change anything.
             const double echeance = t1 + 0.5;
-            poste_.boucle.ceder(horloge_.maintenant_s() < echeance ? echeance : jamais_s);
+            boucle_.ceder(horloge_.maintenant_s() < echeance ? echeance : jamais_s);
             if (horloge_.maintenant_s() - t1 > 0.5) {
                 ++nbbits_;
                 ++nbuns_;
@@ -92,7 +92,7 @@ private:
         }
 
         if (marqueur)
-            poste_.signaux.noter_impulsion(t1, horloge_.maintenant_s(), QStringLiteral("fin"));
+            evenements_.impulsion(t1, horloge_.maintenant_s(), QStringLiteral("fin"));
 
         if (!fin_ && nbbits_ >= bits_par_trame) {
             nbbits_ = 0;
@@ -112,7 +112,7 @@ private:
         const double debut = t1;
         int nb = 0;
         while (dure()) {
-            poste_.boucle.ceder(t1 + 0.5 * u());
+            boucle_.ceder(t1 + 0.5 * u());
             const double t2 = horloge_.maintenant_s();
             if (t2 - t1 >= 0.5 * u()) {
                 ++nbbits_;
@@ -124,22 +124,23 @@ private:
             }
         }
         if (uns && nb > 0)
-            poste_.signaux.noter_impulsion(debut, horloge_.maintenant_s(), QString(nb, u'1'));
+            evenements_.impulsion(debut, horloge_.maintenant_s(), QString(nb, u'1'));
     }
 
-    Poste& poste_;
-    Etat& etat_;
     Horloge& horloge_;
+    Boucle& boucle_;
+    Etat& etat_;
+    Evenements& evenements_;
     int nbbits_ = 0;
     int nbuns_ = 0;
     bool fin_ = false;
 };
 } // namespace
 
-void attentereceptionbinaire(Poste& poste)
+void attentereceptionbinaire(const Plateforme& plateforme, Etat& etat, Evenements& evenements)
 {
-    ReceptionBinaire reception(poste);
-    attendre_reception(poste, code_binaire, 3.5, [&] { reception.recevoir(); });
+    ReceptionBinaire reception(plateforme, etat, evenements);
+    attendre_reception(plateforme, etat, evenements, Codage::binaire, 3.5, [&] { reception.recevoir(); });
 }
 
 } // namespace optolink

@@ -10,22 +10,21 @@ namespace optolink {
 namespace {
 constexpr int silences_max = 6;
 
-void recevoir_morse(Poste& poste)
+void recevoir_morse(const Plateforme& plateforme, Etat& etat, Evenements& evenements)
 {
-    Etat& etat = poste.etat;
-    Horloge& horloge = poste.horloge;
-    commencer_reception(poste, &FenetrePrincipale::Btonenvoiemorse,
-                        QStringLiteral("RECEPTION DE CODE MORSE EN COURS     PATIENTEZ SVP"));
+    Horloge& horloge = plateforme.horloge;
+    Boucle& boucle = plateforme.boucle;
+    evenements.reception_commencee(Codage::morse);
     QString codemorse;
     double duree = 0;
     while (duree < 1.5 * etat.dureebit && etat.nbsilences <= silences_max) {
-        ceder_avant_mesure(poste);
+        ceder_avant_mesure(boucle, etat);
         double t1 = horloge.maintenant_s();
         while (obscurite(etat) && etat.nbsilences <= silences_max) {
-            poste.boucle.ceder(t1 + 1.2 * etat.dureebit);
+            boucle.ceder(t1 + 1.2 * etat.dureebit);
             if (horloge.maintenant_s() - t1 >= 1.2 * etat.dureebit) {
                 codemorse += u' ';
-                poste.fenetre.Texte1.Text = codemorse;
+                evenements.symboles_recus(codemorse);
                 t1 = horloge.maintenant_s();
                 ++etat.nbsilences;
             }
@@ -33,7 +32,7 @@ void recevoir_morse(Poste& poste)
 
         t1 = horloge.maintenant_s();
         while (lumiere(etat))
-            poste.boucle.ceder();
+            boucle.ceder();
         const double t2 = horloge.maintenant_s();
         duree = t2 - t1;
 
@@ -45,12 +44,12 @@ void recevoir_morse(Poste& poste)
             codemorse += u'-';
         } else {
             if (duree > 0)
-                poste.signaux.noter_impulsion(t1, t2, duree >= 1.5 * u ? QStringLiteral("fin") : QStringLiteral("?"));
-            ceder_avant_mesure(poste);
+                evenements.impulsion(t1, t2, duree >= 1.5 * u ? QStringLiteral("fin") : QStringLiteral("?"));
+            ceder_avant_mesure(boucle, etat);
             continue;
         }
-        poste.signaux.noter_impulsion(t1, t2, codemorse.back());
-        poste.fenetre.Texte1.Text = codemorse;
+        evenements.impulsion(t1, t2, codemorse.back());
+        evenements.symboles_recus(codemorse);
         etat.nbsilences = 0;
     }
 
@@ -59,16 +58,14 @@ void recevoir_morse(Poste& poste)
     if (etat.nbsilences > silences_max)
         etat.message += QStringLiteral("réception interrompue automatiquement (vérifier le montage, faire RAZ "
                                        "Orphy et relancer le programme) ");
-    afficher_reception(poste, &FenetrePrincipale::Btonenvoiemorse, recu.affichagemorse + " = " + etat.message,
-                       QStringLiteral(" Entrer un message (26 minuscules sans ponctuation ou 9 chiffres) ou "
-                                      "code                         "),
-                       QString());
+    evenements.message_recu(Codage::morse, recu.affichagemorse + " = " + etat.message, QString());
 }
 } // namespace
 
-void attentereceptionmorse(Poste& poste)
+void attentereceptionmorse(const Plateforme& plateforme, Etat& etat, Evenements& evenements)
 {
-    attendre_reception(poste, code_morse, 1.5, [&] { recevoir_morse(poste); });
+    attendre_reception(plateforme, etat, evenements, Codage::morse, 1.5,
+                       [&] { recevoir_morse(plateforme, etat, evenements); });
 }
 
 } // namespace optolink

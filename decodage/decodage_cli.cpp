@@ -18,8 +18,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace optolink {
@@ -75,16 +77,11 @@ struct Reglages {
 // The live receivers work on the downloaded table: fill it from the data lines, in order.
 Trace decoder_live(QIODevice& fichier, CodageRapide codage, const Reglages& r)
 {
-    std::vector<QString> tabmesures(Etat::taille_tabmesures);
-    LecteurRrr lecteur(fichier);
-    lecteur.sauter(lignes_entete_rrr);
-    int nblignes = 0;
-    for (; !lecteur.fin(); ++nblignes) {
-        const int valeur = lecteur.valeur_suivante();
-        if (nblignes < std::ssize(tabmesures))
-            tabmesures[static_cast<std::size_t>(nblignes)] = texte_nombre(valeur);
-    }
-    return trace_table(tabmesures, nblignes - 1, seuil_brut(*r.seuil_v), codage, r.periode_s);
+    const std::vector<int> niveaux = niveaux_rrr(fichier);
+    std::vector<Mesure> tabmesures(Etat::taille_tabmesures, sans_mesure);
+    std::copy_n(niveaux.begin(), std::min(niveaux.size(), tabmesures.size()), tabmesures.begin());
+    return trace_table(tabmesures, static_cast<int>(niveaux.size()) - 1, seuil_brut(*r.seuil_v), codage,
+                       r.periode_s);
 }
 
 Trace decoder(QIODevice& fichier, const QString& nom, const Reglages& r)
@@ -116,97 +113,114 @@ int erreur_usage(QTextStream& erreurs, const QString& texte)
     return 2;
 }
 
+// The options of the command line.
+struct Options {
+    QCommandLineOption morse{"morse"};
+    QCommandLineOption binaire{"binaire"};
+    QCommandLineOption live{"live", {}, "SEUIL_VOLTS"};
+    QCommandLineOption json{"json"};
+    QCommandLineOption lecture{"lecture"};
+    QCommandLineOption image{"image", {}, "IMAGE"};
+    QCommandLineOption periode{"periode", {}, "MS"};
+    QCommandLineOption csv{"csv", {}, "TABLEAU"};
+    QCommandLineOption pdf{"pdf", {}, "COMPTE_RENDU"};
+    QCommandLineOption aide{QStringList{"h", "help"}};
+    QCommandLineOption version{"version"};
+};
+
+// The settings of a parsed command line, or why it is wrong.
+std::variant<Reglages, QString> lire_reglages(const QCommandLineParser& analyse, const Options& o)
+{
+    if (analyse.isSet(o.morse) == analyse.isSet(o.binaire))
+        return QStringLiteral("choisir un codage : --morse ou --binaire.");
+    Reglages r;
+    r.morse = analyse.isSet(o.morse);
+    r.json = analyse.isSet(o.json);
+    r.lecture = analyse.isSet(o.lecture);
+    if (r.lecture && !r.json)
+        return QStringLiteral("--lecture s'ajoute à --json.");
+    if (analyse.isSet(o.periode)) {
+        bool ok = false;
+        const double ms = analyse.value(o.periode).toDouble(&ok);
+        if (!ok || !std::isfinite(ms) || ms <= 0 || ms > 1000)
+            return QStringLiteral("la période de --periode doit être un nombre de millisecondes, par exemple 1.3.");
+        r.periode_s = ms / 1000;
+    }
+    r.image = analyse.value(o.image);
+    r.csv = analyse.value(o.csv);
+    r.pdf = analyse.value(o.pdf);
+    if (analyse.isSet(o.live)) {
+        bool ok = false;
+        const double seuil = analyse.value(o.live).toDouble(&ok);
+        if (!ok || !std::isfinite(seuil))
+            return QStringLiteral("le seuil de --live doit être une tension en volts, par exemple 0.8.");
+        r.seuil_v = seuil;
+    }
+    const qsizetype nb = analyse.positionalArguments().size();
+    if (nb == 0)
+        return QStringLiteral("aucun fichier à décoder.");
+    if (!r.image.isEmpty() && nb != 1)
+        return QStringLiteral("--image dessine un seul fichier.");
+    if ((!r.csv.isEmpty() || !r.pdf.isEmpty()) && nb != 1)
+        return QStringLiteral("--csv et --pdf écrivent un seul fichier.");
+    return r;
+}
+
+// Decodes one file, writes its line and what the options ask for; false when something failed.
+bool decoder_un_fichier(const QString& nom, const Reglages& r, QTextStream& sortie, QTextStream& erreurs)
+{
+    QFile fichier(nom);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        erreurs << "optolink-decode : le fichier « " << nom << " » ne peut pas être lu ("
+                << (fichier.exists() ? "accès refusé ou dossier" : "fichier introuvable") << ").\n";
+        erreurs.flush();
+        return false;
+    }
+    const Trace trace = decoder(fichier, nom, r);
+    sortie << ligne(trace, r) << "\n";
+    sortie.flush();
+    bool reussi = true;
+    const auto signaler = [&](const QString& raison) {
+        if (raison.isEmpty())
+            return;
+        erreurs << "optolink-decode : " << raison << "\n";
+        erreurs.flush();
+        reussi = false;
+    };
+    if (!r.image.isEmpty())
+        signaler(exporter_image(trace, cadreur(trace).ajuste(), r.image));
+    if (!r.csv.isEmpty())
+        signaler(ecrire_csv(r.csv, trace.niveaux, trace.periode_s));
+    if (!r.pdf.isEmpty())
+        signaler(ecrire_compte_rendu_pdf(r.pdf, {trace, {}, QDateTime::currentDateTime()}));
+    return reussi;
+}
+
 } // namespace
 
 int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStream& erreurs)
 {
     QCommandLineParser analyse;
-    const QCommandLineOption morse("morse");
-    const QCommandLineOption binaire("binaire");
-    const QCommandLineOption live("live", {}, "SEUIL_VOLTS");
-    const QCommandLineOption json("json");
-    const QCommandLineOption lecture("lecture");
-    const QCommandLineOption image("image", {}, "IMAGE");
-    const QCommandLineOption periode("periode", {}, "MS");
-    const QCommandLineOption csv("csv", {}, "TABLEAU");
-    const QCommandLineOption pdf("pdf", {}, "COMPTE_RENDU");
-    const QCommandLineOption aide_option(QStringList{"h", "help"});
-    const QCommandLineOption version("version");
-    analyse.addOptions({morse, binaire, live, json, lecture, image, periode, csv, pdf, aide_option, version});
+    const Options o;
+    analyse.addOptions({o.morse, o.binaire, o.live, o.json, o.lecture, o.image, o.periode, o.csv, o.pdf, o.aide,
+                        o.version});
     if (!analyse.parse(arguments))
         return erreur_usage(erreurs, analyse.errorText());
-    if (analyse.isSet(aide_option)) {
-        sortie << aide;
+    if (analyse.isSet(o.aide) || analyse.isSet(o.version)) {
+        if (analyse.isSet(o.aide))
+            sortie << aide;
+        else
+            sortie << "optolink-decode " OPTOLINK_VERSION "\n";
         sortie.flush();
         return 0;
     }
-    if (analyse.isSet(version)) {
-        sortie << "optolink-decode " OPTOLINK_VERSION "\n";
-        sortie.flush();
-        return 0;
-    }
-    if (analyse.isSet(morse) == analyse.isSet(binaire))
-        return erreur_usage(erreurs, "choisir un codage : --morse ou --binaire.");
-    Reglages r;
-    r.morse = analyse.isSet(morse);
-    r.json = analyse.isSet(json);
-    r.lecture = analyse.isSet(lecture);
-    if (r.lecture && !r.json)
-        return erreur_usage(erreurs, "--lecture s'ajoute à --json.");
-    if (analyse.isSet(periode)) {
-        bool ok = false;
-        const double ms = analyse.value(periode).toDouble(&ok);
-        if (!ok || !std::isfinite(ms) || ms <= 0 || ms > 1000)
-            return erreur_usage(erreurs, "la période de --periode doit être un nombre de millisecondes, par "
-                                         "exemple 1.3.");
-        r.periode_s = ms / 1000;
-    }
-    r.image = analyse.value(image);
-    r.csv = analyse.value(csv);
-    r.pdf = analyse.value(pdf);
-    if (analyse.isSet(live)) {
-        bool ok = false;
-        const double seuil = analyse.value(live).toDouble(&ok);
-        if (!ok || !std::isfinite(seuil))
-            return erreur_usage(erreurs, "le seuil de --live doit être une tension en volts, par "
-                                         "exemple 0.8.");
-        r.seuil_v = seuil;
-    }
-    const QStringList noms = analyse.positionalArguments();
-    if (noms.isEmpty())
-        return erreur_usage(erreurs, "aucun fichier à décoder.");
-    if (!r.image.isEmpty() && noms.size() != 1)
-        return erreur_usage(erreurs, "--image dessine un seul fichier.");
-    if ((!r.csv.isEmpty() || !r.pdf.isEmpty()) && noms.size() != 1)
-        return erreur_usage(erreurs, "--csv et --pdf écrivent un seul fichier.");
-
+    const auto reglages = lire_reglages(analyse, o);
+    if (const QString* erreur = std::get_if<QString>(&reglages))
+        return erreur_usage(erreurs, *erreur);
     int statut = 0;
-    for (const QString& nom : noms) {
-        QFile fichier(nom);
-        if (!fichier.open(QIODevice::ReadOnly)) {
-            erreurs << "optolink-decode : le fichier « " << nom << " » ne peut pas être lu ("
-                    << (fichier.exists() ? "accès refusé ou dossier" : "fichier introuvable") << ").\n";
-            erreurs.flush();
+    for (const QString& nom : analyse.positionalArguments())
+        if (!decoder_un_fichier(nom, std::get<Reglages>(reglages), sortie, erreurs))
             statut = 1;
-            continue;
-        }
-        const Trace trace = decoder(fichier, nom, r);
-        sortie << ligne(trace, r) << "\n";
-        sortie.flush();
-        const auto signaler = [&](const QString& raison) {
-            if (raison.isEmpty())
-                return;
-            erreurs << "optolink-decode : " << raison << "\n";
-            erreurs.flush();
-            statut = 1;
-        };
-        if (!r.image.isEmpty())
-            signaler(exporter_image(trace, cadreur(trace).ajuste(), r.image));
-        if (!r.csv.isEmpty())
-            signaler(ecrire_csv(r.csv, trace.niveaux, trace.periode_s));
-        if (!r.pdf.isEmpty())
-            signaler(ecrire_compte_rendu_pdf(r.pdf, {trace, {}, QDateTime::currentDateTime()}));
-    }
     return statut;
 }
 

@@ -188,7 +188,7 @@ void DialogueFichier::changer_lecteur(int index)
 // The directory list stays where it was: going back to lecteurinitial does not browse again.
 void DialogueFichier::disque_indisponible()
 {
-    poste_.boites.message(QStringLiteral("Choix du disque"), QStringLiteral("disque indisponible ! "), false);
+    poste_.plateforme.boites.message(QStringLiteral("Choix du disque"), QStringLiteral("disque indisponible ! "), false);
     const QSignalBlocker bloque(lecteur1_);
     lecteur1_->setCurrentText(lecteurinitial_);
 }
@@ -268,9 +268,9 @@ void DialogueFichier::confirmer()
     confirme_ = true;
     const QString chemin = chemin_complet(repertoire_, texte1_->text());
     if (sorte_ == Sorte::lecture)
-        confirmer_lecturefichier(poste_, chemin);
+        confirmer_lecturefichier(poste_.plateforme, poste_.etat, poste_.modele, chemin);
     else
-        confirmer_enregistrefichier(poste_, chemin);
+        confirmer_enregistrefichier(poste_.plateforme.boites, poste_.etat, chemin);
     confirme_ = false;
     decharger();
 }

@@ -49,10 +49,10 @@ QPushButton* bouton(const QString& texte, QWidget* parent, const char* nom)
 
 } // namespace
 
-FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
-    : QWidget(parent, Qt::Window), poste_(poste), onglets_(new QTabWidget(this)), vue_trace_(new VueTrace),
-      vue_direct_(new VueDirect(poste)), codage_(new QComboBox), periode_(new QComboBox), bilan_(new QLabel),
-      bilan_lent_(new QLabel)
+FenetreSignal::FenetreSignal(Signaux& signaux, const Etat& etat, Boites& boites, QWidget* parent)
+    : QWidget(parent, Qt::Window), signaux_(signaux), etat_(etat), boites_(boites), onglets_(new QTabWidget(this)),
+      vue_trace_(new VueTrace), vue_direct_(new VueDirect(signaux, etat)), codage_(new QComboBox),
+      periode_(new QComboBox), bilan_(new QLabel), bilan_lent_(new QLabel)
 {
     setObjectName(QStringLiteral("fenetre_signal"));
     setWindowTitle(QStringLiteral("Signal"));
@@ -68,7 +68,7 @@ FenetreSignal::FenetreSignal(Poste& poste, QWidget* parent)
     connect(codage_, &QComboBox::activated, this, [this] { relire_fichier(); });
     connect(periode_, &QComboBox::activated, this, [this] { relire_fichier(); });
     vue_trace_->surCurseurs = [this] { montrer_bilan(); };
-    reception_ = poste_.signaux.surReception.brancher([this] { reception_terminee(); });
+    reception_ = signaux_.surReception.brancher([this] { reception_terminee(); });
 }
 
 QWidget* FenetreSignal::page_enregistrement()
@@ -154,7 +154,7 @@ void FenetreSignal::montrer_onglet(int onglet)
 
 void FenetreSignal::afficher_dernier_enregistrement()
 {
-    const auto& dernier = poste_.signaux.dernier_enregistrement();
+    const auto& dernier = signaux_.dernier_enregistrement();
     fichier_.clear();
     codage_->setEnabled(false);
     periode_->setEnabled(false);
@@ -170,13 +170,13 @@ void FenetreSignal::afficher_dernier_enregistrement()
 
 bool FenetreSignal::codage_lent() const
 {
-    return !est_rapide(poste_.etat.typecodage);
+    return !etat_.typecodage || !est_rapide(*etat_.typecodage);
 }
 
 void FenetreSignal::choisir_fichier()
 {
-    const QString depart = poste_.etat.nomfichier.isEmpty() ? QDir::homePath()
-                                                            : QFileInfo(poste_.etat.nomfichier).absolutePath();
+    const QString depart = etat_.nomfichier.isEmpty() ? QDir::homePath()
+                                                            : QFileInfo(etat_.nomfichier).absolutePath();
     auto* dialogue = new QFileDialog(this, QStringLiteral("Afficher le signal d'un fichier *.rrr"), depart,
                                      QStringLiteral("Enregistrements (*.rrr);;Tous les fichiers (*)"));
     dialogue->setOption(QFileDialog::DontUseNativeDialog);
@@ -190,8 +190,8 @@ void FenetreSignal::afficher_fichier(const QString& chemin)
 {
     fichier_ = chemin;
     // A file does not say how it was recorded: start from the coding and the speed chosen now.
-    codage_->setCurrentIndex(poste_.etat.typecodage == code_binaire_rapide ? 1 : 0);
-    periode_->setCurrentIndex(index_periode(poste_.etat.periodemesure));
+    codage_->setCurrentIndex(etat_.typecodage == Codage::binaire_rapide ? 1 : 0);
+    periode_->setCurrentIndex(index_periode(etat_.periodemesure));
     codage_->setEnabled(true);
     periode_->setEnabled(true);
     relire_fichier();
@@ -232,7 +232,7 @@ void FenetreSignal::enregistrer_sous(const QString& titre, const QString& suffix
         if (!vue_trace_->trace())
             return;
         if (const QString raison = ecrire(chemin); !raison.isEmpty())
-            poste_.boites.message(QStringLiteral("Exportation impossible"), raison, false);
+            boites_.message(QStringLiteral("Exportation impossible"), raison, false);
     });
     dialogue->open();
 }
@@ -301,10 +301,10 @@ void FenetreSignal::montrer_bilan()
 
 void FenetreSignal::montrer_bilan_lent()
 {
-    const Etat& e = poste_.etat;
+    const Etat& e = etat_;
     const std::optional<Bilan> b
-        = codage_lent() ? bilan_lent(poste_.signaux.derniere_reception_lente(), e.message,
-                                     codage_du_code(e.typecodage), e.dureebit, e.periodemesure)
+        = codage_lent() ? bilan_lent(signaux_.derniere_reception_lente(), e.message,
+                                     e.typecodage.value_or(Codage::binaire_rapide), e.dureebit, e.periodemesure)
                         : std::nullopt;
     bilan_lent_->setText(b ? QStringLiteral("Dernière réception, au tic de la minuterie près :\n")
                                  + lignes_bilan(*b).join(u'\n')

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "dessin/compte_rendu.h"
-#include "poste/poste.h"
+#include "poste/boites.h"
+#include "poste/etat.h"
+#include "poste/signaux.h"
 
 #include <QWidget>
 
@@ -23,7 +25,7 @@ class VueTrace;
 // strip chart of the slow codings. It only shows: every reading comes from the station.
 class FenetreSignal final : public QWidget {
 public:
-    FenetreSignal(Poste& poste, QWidget* parent);
+    FenetreSignal(Signaux& signaux, const Etat& etat, Boites& boites, QWidget* parent);
 
     // The entries of the "Signal" menu, added to menu.
     void remplir_menu(QMenu* menu);
@@ -52,7 +54,9 @@ private:
                           std::function<QString(const QString& chemin)> ecrire);
     CompteRendu compte_rendu() const;
 
-    Poste& poste_;
+    Signaux& signaux_;
+    const Etat& etat_;
+    Boites& boites_;
     QTabWidget* onglets_;
     VueTrace* vue_trace_;
     VueDirect* vue_direct_;

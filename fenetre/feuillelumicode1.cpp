@@ -119,7 +119,7 @@ void Feuillelumicode1::suivre_texte1(QPlainTextEdit* texte1)
     });
     // In a fast coding, how much of the message the recording will hold, brought up to date only when
     // what it depends on changes: the window is synchronised on every yield of a timed send.
-    liens_.push_back([this, texte1, avant = std::tuple<QString, QString, double, double, int>()]() mutable {
+    liens_.push_back([this, texte1, avant = std::tuple<QString, std::optional<Codage>, double, double, int>()]() mutable {
         const Etat& e = poste_.etat;
         const auto cle = std::tuple(poste_.fenetre.Texte1.Text, e.typecodage, e.dureebit, e.periodemesure,
                                     int(e.nbmesuresmax));
@@ -324,7 +324,7 @@ void Feuillelumicode1::construire_menus()
     }
 
     // Not one of the designed menus: the signal view, after all of them.
-    signal_ = std::make_unique<FenetreSignal>(poste_, nullptr);
+    signal_ = std::make_unique<FenetreSignal>(poste_.signaux, poste_.etat, poste_.plateforme.boites, nullptr);
     auto* menu_signal = new QMenu(QStringLiteral("&Signal"), rangees[1]);
     menu_signal->setObjectName(QStringLiteral("menu_signal"));
     menu_signal->menuAction()->setObjectName(QStringLiteral("menu_signal"));

@@ -15,7 +15,8 @@ namespace {
 constexpr int regard_ms = 100;
 } // namespace
 
-VueDirect::VueDirect(Poste& poste, QWidget* parent) : QWidget(parent), poste_(poste)
+VueDirect::VueDirect(const Signaux& signaux, const Etat& etat, QWidget* parent)
+    : QWidget(parent), signaux_(signaux), etat_(etat)
 {
     setObjectName(QStringLiteral("vue_direct"));
     setMinimumSize(640, 300);
@@ -26,10 +27,10 @@ VueDirect::VueDirect(Poste& poste, QWidget* parent) : QWidget(parent), poste_(po
 
 std::optional<VueDirect::Apercu> VueDirect::apercu() const
 {
-    const Signaux& s = poste_.signaux;
+    const Signaux& s = signaux_;
     if (s.tensions().empty() || !s.impulsions().empty())
         return std::nullopt;
-    const double echelle = echelle_direct_v(s, poste_.etat.tensionseuil);
+    const double echelle = echelle_direct_v(s, etat_.tensionseuil);
     const auto rangee = [&](double v) { return static_cast<int>(std::lround(v / echelle * height())); };
     const int premiere = rangee(s.tensions().front().tension_v);
     for (const TensionLue& t : s.tensions())
@@ -40,11 +41,11 @@ std::optional<VueDirect::Apercu> VueDirect::apercu() const
 
 void VueDirect::regarder()
 {
-    if (poste_.signaux.version() == version_peinte_)
+    if (signaux_.version() == version_peinte_)
         return;
     const auto a = apercu();
     if (a && a == apercu_peint_) {
-        version_peinte_ = poste_.signaux.version();
+        version_peinte_ = signaux_.version();
         return;
     }
     update();
@@ -52,11 +53,11 @@ void VueDirect::regarder()
 
 void VueDirect::paintEvent(QPaintEvent*)
 {
-    version_peinte_ = poste_.signaux.version();
+    version_peinte_ = signaux_.version();
     apercu_peint_ = apercu();
     QPainter p(this);
     p.setFont(font());
-    bande_.dessiner(p, rect(), poste_.signaux, poste_.etat.tensionseuil);
+    bande_.dessiner(p, rect(), signaux_, etat_.tensionseuil);
 }
 
 void VueDirect::showEvent(QShowEvent*)

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "dessin/dessin_direct.h"
-#include "poste/poste.h"
+#include "poste/etat.h"
+#include "poste/signaux.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -14,7 +15,7 @@ namespace optolink {
 // The live strip chart: repainted when the station has read something new, only while shown.
 class VueDirect final : public QWidget {
 public:
-    VueDirect(Poste& poste, QWidget* parent = nullptr);
+    VueDirect(const Signaux& signaux, const Etat& etat, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
@@ -33,7 +34,8 @@ private:
     std::optional<Apercu> apercu() const;
     void regarder();
 
-    Poste& poste_;
+    const Signaux& signaux_;
+    const Etat& etat_;
     BandeDirect bande_;
     QTimer surveillance_;
     std::uint64_t version_peinte_ = 0;

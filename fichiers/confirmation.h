@@ -1,6 +1,7 @@
 #pragma once
 
-#include "poste/poste.h"
+#include "poste/boites.h"
+#include "poste/etat.h"
 
 #include <QString>
 
@@ -12,6 +13,6 @@ namespace optolink {
 // enregistrefichier: nomfichier and nomfichierenr take the path, and tabmesures is written as it
 // is now, up to nbmesuresmax. A failed write is told in a box with its reason; a file already
 // there is then left as it was.
-void confirmer_enregistrefichier(Poste& poste, const QString& chemin);
+void confirmer_enregistrefichier(Boites& boites, Etat& etat, const QString& chemin);
 
 } // namespace optolink

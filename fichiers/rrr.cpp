@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <array>
+#include <cmath>
 
 namespace optolink {
 
@@ -22,24 +23,25 @@ constexpr std::array<const char*, lignes_entete_rrr> entete = {
     "\xFB" "1 INTERFACE ", "Clavier  ", "\x7F",
 };
 
-QByteArray en_windows1252(const QString& texte)
+// A sample as the file keeps it: the number the download read, nothing for no sample.
+QByteArray texte_mesure(Mesure m)
 {
-    QByteArray octets;
-    octets.reserve(texte.size());
-    for (const QChar c : texte)
-        octets += static_cast<char>(code_windows1252(c).value_or('?'));
-    return octets;
+    if (!mesuree(m))
+        return {};
+    if (m == std::floor(m))
+        return texte_nombre(static_cast<long long>(m)).toLatin1();
+    return (m < 0 ? QByteArray() : QByteArray(" ")) + QByteArray::number(m);
 }
 
-QByteArray contenu(std::span<const QString> tabmesures, int nbmesuresmax)
+QByteArray contenu(std::span<const Mesure> tabmesures, int nbmesuresmax)
 {
     QByteArray texte;
     texte.reserve(700 + 16 * (nbmesuresmax + 1));
     for (const char* ligne : entete)
         texte += QByteArray(ligne) + "\r\n";
     for (int k = 0; k <= nbmesuresmax; ++k) {
-        const QString mesure = k < std::ssize(tabmesures) ? tabmesures[k] : QString();
-        texte += ' ' + texte_nombre(k).toLatin1() + ' ' + en_windows1252(mesure) + " \r\n";
+        const Mesure mesure = k < std::ssize(tabmesures) ? tabmesures[k] : sans_mesure;
+        texte += ' ' + texte_nombre(k).toLatin1() + ' ' + texte_mesure(mesure) + " \r\n";
     }
     return texte;
 }
@@ -48,7 +50,7 @@ bool est_blanc(char c) { return c == ' ' || c == '\t'; }
 
 } // namespace
 
-EcritureRrr ecrire_fichier_rrr(const QString& chemin, std::span<const QString> tabmesures,
+EcritureRrr ecrire_fichier_rrr(const QString& chemin, std::span<const Mesure> tabmesures,
                                int nbmesuresmax)
 {
     if (chemin.isEmpty())
@@ -74,7 +76,7 @@ int valeur_ligne(QByteArrayView ligne)
         ++i;
     if (i >= n)
         return 0;
-    return valeur_mesure(QString::fromLatin1(ligne.sliced(i + 1)), true);
+    return niveau(nombre_en_tete(ligne.sliced(i + 1), true));
 }
 
 QByteArrayView LecteurRrr::ligne()
@@ -103,6 +105,16 @@ void LecteurRrr::sauter(int nblignes)
 {
     for (int i = 0; i < nblignes && !fin(); ++i)
         ligne();
+}
+
+std::vector<int> niveaux_rrr(QIODevice& fichier)
+{
+    std::vector<int> niveaux;
+    LecteurRrr lecteur(fichier);
+    lecteur.sauter(lignes_entete_rrr);
+    while (!lecteur.fin())
+        niveaux.push_back(lecteur.valeur_suivante());
+    return niveaux;
 }
 
 } // namespace optolink

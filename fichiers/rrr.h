@@ -1,11 +1,14 @@
 #pragma once
 
+#include "liaison/nombres.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
 
 #include <span>
+#include <vector>
 
 namespace optolink {
 
@@ -18,17 +21,18 @@ struct EcritureRrr {
     QString raison; // why it failed, in words for the user; empty on success
 };
 
-// Writes tabmesures(0) to tabmesures(nbmesuresmax) as stored (an entry beyond the table counts
-// as empty). An empty path writes nothing and succeeds; an existing file is replaced, and only
-// once the whole text has been written, so a failed write leaves no half file behind.
-EcritureRrr ecrire_fichier_rrr(const QString& chemin, std::span<const QString> tabmesures,
+// Writes tabmesures(0) to tabmesures(nbmesuresmax), each sample as the text of its number with the
+// leading blank of a non-negative one, an entry no download wrote (or beyond the table) as nothing.
+// An empty path writes nothing and succeeds; an existing file is replaced, and only once the whole
+// text has been written, so a failed write leaves no half file behind.
+EcritureRrr ecrire_fichier_rrr(const QString& chemin, std::span<const Mesure> tabmesures,
                                int nbmesuresmax);
 
 // The value of a data line: leading blanks dropped, the index and the blank after it skipped,
 // then the number with blanks ignored, rounded half to even; no blank after the index gives 0.
 int valeur_ligne(QByteArrayView ligne);
 
-// Reads a file line by line, as the decoders do; nothing is read past its end.
+// Reads a file line by line; nothing is read past its end.
 class LecteurRrr {
 public:
     explicit LecteurRrr(QIODevice& source) : source_(source) {}
@@ -43,5 +47,8 @@ private:
     // One buffer for every line: allocating and growing one per line cost more than decoding it.
     QByteArray tampon_;
 };
+
+// The values of a file's data lines, from index 0, read from the current position (the start).
+std::vector<int> niveaux_rrr(QIODevice& fichier);
 
 } // namespace optolink

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 namespace optolink {
 
@@ -38,6 +39,8 @@ inline constexpr std::array<ModeVitesse, 3> modes_vitesse{{
     {0.0008, " 800 1 0", "0,8 ms (vitesse x 2)", 0.5},
     {0.0005, " 500 1 0", "0,5 ms (vitesse x 3)", 1.0 / 3},
 }};
+// modevitesse: which of the three a fast recording is taken at, by its sampling period.
+enum class Echantillonnage : std::int16_t { us1300, us800, us500 };
 // The mode of a sampling period; -1 for none of the three.
 int mode_de_periode(double periode_s);
 

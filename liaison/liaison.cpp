@@ -137,20 +137,21 @@ LectureEa0 Liaison::Minuterie_Timer()
     return lu;
 }
 
-QByteArray commande_enregistrement(int nbmesuresmax, int modevitesse)
+QByteArray commande_enregistrement(int nbmesuresmax, Echantillonnage modevitesse)
 {
-    if (modevitesse < 0 || modevitesse >= std::ssize(modes_vitesse))
+    const auto mode = static_cast<int>(modevitesse);
+    if (mode < 0 || mode >= std::ssize(modes_vitesse))
         return {};
-    return "WPE 1 " + texte_nombre(nbmesuresmax).toLatin1() + modes_vitesse[modevitesse].commande;
+    return "WPE 1 " + texte_nombre(nbmesuresmax).toLatin1() + modes_vitesse[static_cast<std::size_t>(mode)].commande;
 }
 
-std::optional<double> Liaison::programmer_enregistrement(int nbmesuresmax, int modevitesse)
+std::optional<double> Liaison::programmer_enregistrement(int nbmesuresmax, Echantillonnage modevitesse)
 {
     const QByteArray commande = commande_enregistrement(nbmesuresmax, modevitesse);
     if (commande.isEmpty())
         return {};
     ecrire(commande + retour);
-    return modes_vitesse[modevitesse].periode_s;
+    return modes_vitesse[static_cast<std::size_t>(modevitesse)].periode_s;
 }
 
 void Liaison::lancer_enregistrement()

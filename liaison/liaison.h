@@ -3,6 +3,7 @@
 #include "liaison/boucle.h"
 #include "liaison/com.h"
 #include "liaison/horloge.h"
+#include "liaison/interface.h"
 
 #include <QByteArray>
 #include <QString>
@@ -46,7 +47,7 @@ public:
 
     // Programs a recording of nbmesuresmax samples at the period chosen by modevitesse, and gives
     // that period (periodemesure); nothing for a mode other than 0, 1 or 2. Then starts it.
-    std::optional<double> programmer_enregistrement(int nbmesuresmax, int modevitesse);
+    std::optional<double> programmer_enregistrement(int nbmesuresmax, Echantillonnage modevitesse);
     void lancer_enregistrement();
 
     // Reads what has arrived, subject to the input length; empty when nothing.
@@ -92,6 +93,6 @@ private:
 
 // The recording command for a sample count and a speed mode, without its carriage return
 // ("WPE 1  6400 1300 1 0"); empty for a mode other than 0, 1 or 2.
-QByteArray commande_enregistrement(int nbmesuresmax, int modevitesse);
+QByteArray commande_enregistrement(int nbmesuresmax, Echantillonnage modevitesse);
 
 } // namespace optolink

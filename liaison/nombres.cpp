@@ -10,26 +10,31 @@
 namespace optolink {
 
 namespace {
-bool est_blanc(QChar c) { return c == u' ' || c == u'\t'; }
-} // namespace
 
-double nombre_en_tete(QStringView texte, bool blancs_ignores)
+bool est_blanc(char16_t c) { return c == u' ' || c == u'\t'; }
+char16_t code_de(QChar c) { return c.unicode(); }
+char16_t code_de(char c) { return static_cast<unsigned char>(c); }
+
+// The text may be UTF-16 or Latin-1 bytes: only ASCII characters make a number.
+template <typename Vue>
+double nombre_en_tete_de(Vue texte, bool blancs_ignores)
 {
+    const auto code = [&](qsizetype i) { return code_de(texte[i]); };
     qsizetype i = 0;
     const qsizetype n = texte.size();
-    while (i < n && est_blanc(texte[i]))
+    while (i < n && est_blanc(code(i)))
         ++i;
     double signe = 1;
-    if (i < n && (texte[i] == u'-' || texte[i] == u'+')) {
-        signe = texte[i] == u'-' ? -1 : 1;
+    if (i < n && (code(i) == u'-' || code(i) == u'+')) {
+        signe = code(i) == u'-' ? -1 : 1;
         ++i;
     }
     double valeur = 0;
     double echelle = 0; // 0 before the decimal point, then 0.1, 0.01, ...
     for (; i < n; ++i) {
-        const QChar c = texte[i];
-        if (c.isDigit() && c.unicode() < 128) {
-            const int chiffre = c.unicode() - u'0';
+        const char16_t c = code(i);
+        if (c >= u'0' && c <= u'9') {
+            const int chiffre = c - u'0';
             if (echelle == 0) {
                 valeur = valeur * 10 + chiffre;
             } else {
@@ -43,6 +48,18 @@ double nombre_en_tete(QStringView texte, bool blancs_ignores)
         }
     }
     return signe * valeur;
+}
+
+} // namespace
+
+double nombre_en_tete(QStringView texte, bool blancs_ignores)
+{
+    return nombre_en_tete_de(texte, blancs_ignores);
+}
+
+double nombre_en_tete(QByteArrayView texte, bool blancs_ignores)
+{
+    return nombre_en_tete_de(texte, blancs_ignores);
 }
 
 long long arrondi_pair(double x)
@@ -73,9 +90,9 @@ double borne16(double x)
                       double(std::numeric_limits<std::int16_t>::max()));
 }
 
-int valeur_mesure(QStringView texte, bool blancs_ignores)
+int niveau(Mesure m)
 {
-    return static_cast<int>(arrondi_pair(borne16(nombre_en_tete(texte, blancs_ignores))));
+    return static_cast<int>(arrondi_pair(borne16(m)));
 }
 
 } // namespace optolink

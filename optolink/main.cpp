@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
         std::fflush(nullptr);
         std::_Exit(0);
     };
-    surveiller_liaison(poste);
+    surveiller_liaison(poste.plateforme, poste.liaison);
 
     Feuillelumicode1 fenetre(poste,
         Envois{hors_envoi(Btonenvoiemorse_Click), hors_envoi(Btonenvoiebinaire_Click),
@@ -59,10 +59,10 @@ int main(int argc, char* argv[])
 
     if (!demarrage(poste))
         return 0;
-    boucle_principale(poste, Routines{{code_morse, attentereceptionmorse},
-                                      {code_binaire, attentereceptionbinaire},
-                                      {code_morse_rapide, attentereceptionmorserapide},
-                                      {code_binaire_rapide, attentereceptionbinairerapide}});
+    boucle_principale(poste, Routines{{Codage::morse, attentereceptionmorse},
+                                      {Codage::binaire, attentereceptionbinaire},
+                                      {Codage::morse_rapide, attentereceptionmorserapide},
+                                      {Codage::binaire_rapide, attentereceptionbinairerapide}});
     Btonquitter_Click(poste);
     return 0;
 }

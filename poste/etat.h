@@ -1,12 +1,14 @@
 #pragma once
 
-#include "poste/codes.h"
 #include "liaison/interface.h"
+#include "liaison/nombres.h"
+#include "poste/codes.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace optolink {
 
@@ -14,18 +16,25 @@ namespace optolink {
 // One instance per station lives for the whole run; nothing is kept between runs.
 struct Etat {
     static constexpr int taille_tabmesures = 12802; // indices 0 to 12801
+    using Table = std::array<Mesure, taille_tabmesures>;
+    static constexpr Table table_vide()
+    {
+        Table table{};
+        table.fill(sans_mesure);
+        return table;
+    }
 
-    QString typecodage;          // "m", "b", "mr" or "br"
+    std::optional<Codage> typecodage;
     std::int16_t numeroport = 0; // port number typed at start-up
     double tensionlue = 0;       // V, written only by the timer tick
     double tensionseuil = 0;     // V, light while tensionlue > tensionseuil
     double dureebit = 1;         // s, 1 / emission speed factor
     double periodemesure = modes_vitesse[0].periode_s; // s, sampling period of a fast recording
-    std::int16_t modevitesse = 0;   // 0: 1300 µs, 1: 800 µs, 2: 500 µs
+    Echantillonnage modevitesse = Echantillonnage::us1300;
     std::int16_t nbmesuresmax = 6400;
     std::int16_t taillepolice = 16;
-    QString enregistremorse = oui;
-    QString enregistrebin = oui;
+    bool enregistremorse = true; // the save dialog opens after a reception
+    bool enregistrebin = true;
     double instantdepart = 0;    // clock value (s) at the start of the element being emitted
     QString message;
     int nbsilences = 0;
@@ -33,10 +42,10 @@ struct Etat {
     QString textebits;
     long nbpassages = 0;
     QString reponseorphy;
-    std::array<QString, taille_tabmesures> tabmesures;
+    Table tabmesures = table_vide();
     std::int16_t nbmesures = 0;
     QString chainemesure;
-    QString typedecodage;        // "mr" or "br"
+    std::optional<Codage> typedecodage; // a fast one
     QString nomfichier;
     QString nomfichierlu;
     QString nomfichierenr;

@@ -1,27 +1,26 @@
 #pragma once
 
-#include "poste/boites.h"
 #include "poste/conception.h"
 #include "poste/etat.h"
 #include "poste/fenetre.h"
+#include "poste/modele_fenetre.h"
+#include "poste/plateforme.h"
 #include "poste/signaux.h"
-#include "liaison/boucle.h"
-#include "liaison/com.h"
-#include "liaison/horloge.h"
 #include "liaison/liaison.h"
-#include "liaison/minuterie.h"
 
 #include <functional>
 
 namespace optolink {
 
-// One station: the program-wide state, the main window as the routines see it, and the
-// platform it runs on (a real one in the program, virtual time in the tests).
+// One station put together: the platform it runs on (a real one in the program, virtual time in
+// the tests), the link on its port, the state of the running coding, and the main window's model
+// with the readings for the signal window. The program, its windows and the simulator's stations
+// hold it; the routines take only the parts they need.
 struct Poste {
     Poste(Horloge& h, Boucle& b, Minuterie& m, Com& c, Boites& bo)
-        : fenetre(fenetre_conception()), horloge(h), boucle(b), minuterie(m), com(c), boites(bo), liaison(c, h)
+        : plateforme{h, b, m, c, bo}, fenetre(fenetre_conception()), liaison(c, h), modele(fenetre, signaux, etat)
     {
-        minuterie.surTic([this] { Minuterie_Timer(); });
+        plateforme.minuterie.surTic([this] { Minuterie_Timer(); });
     }
     Poste(const Poste&) = delete;
     // The timer's tick: EA0 read, what came kept as reponseorphy and tensionlue, the reading
@@ -32,19 +31,16 @@ struct Poste {
         etat.reponseorphy = lu.reponse;
         if (lu.tension_v)
             etat.tensionlue = *lu.tension_v;
-        signaux.noter_tension(horloge.maintenant_s(), etat.tensionlue);
+        signaux.noter_tension(plateforme.horloge.maintenant_s(), etat.tensionlue);
     }
     Poste& operator=(const Poste&) = delete;
 
+    Plateforme plateforme;
     Etat etat;
     FenetrePrincipale fenetre;
-    Horloge& horloge;
-    Boucle& boucle;
-    Minuterie& minuterie;
-    Com& com;
-    Boites& boites;
-    Liaison liaison;
     Signaux signaux;
+    Liaison liaison;
+    ModeleFenetre modele;
     // Ends the program at once, from wherever it is (the port already closed by the caller).
     std::function<void()> terminer;
 };

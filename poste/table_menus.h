@@ -36,7 +36,7 @@ struct SousMenu {};
 // A coding switch. A fast entry also sets the length of the recording and writes its advice in
 // Texte1; a slow one leaves the length and empties Texte1.
 struct ChoixCodage {
-    QString code;
+    Codage code;
     std::optional<std::int16_t> nbmesuresmax = {};
     const char* conseil = "";
 };
@@ -45,7 +45,7 @@ struct ChoixCodage {
 // the sampling mode of the fast recordings.
 struct Vitesse {
     double facteur;
-    std::optional<std::int16_t> modevitesse = {};
+    std::optional<Echantillonnage> modevitesse = {};
 };
 
 // The period of the EA0 reading.
@@ -71,12 +71,12 @@ struct Question {
 
 // The save prompt of a fast receiver, on and off in turn.
 struct DemandeEnregistrement {
-    QString Etat::*drapeau;
+    bool Etat::*drapeau;
 };
 
 // The open dialog lecturefichier, for the file decoder of a fast coding.
 struct OuvertureFichier {
-    QString typedecodage;
+    Codage typedecodage;
     const char* caption;
 };
 

@@ -21,13 +21,13 @@ struct StationReelle {
 
     // The link opened on the port, the timer reading every 30 ms, the threshold measured in the
     // dark as start-up does; false when the port does not open.
-    bool demarrer(int numeroport, const QString& typecodage)
+    bool demarrer(int numeroport, Codage typecodage)
     {
         poste.etat.numeroport = static_cast<std::int16_t>(numeroport);
         if (!poste.liaison.ouvrir_liaison(poste.etat.numeroport))
             return false;
-        poste.minuterie.setInterval(30);
-        poste.minuterie.setEnabled(true);
+        minuterie.setInterval(30);
+        minuterie.setEnabled(true);
         const double debut = horloge.maintenant_s();
         while (horloge.maintenant_s() - debut <= 1.0)
             boucle.ceder(debut + 1.01);

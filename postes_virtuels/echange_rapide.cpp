@@ -6,13 +6,22 @@ namespace optolink::essai {
 
 std::vector<ReglageRapide> reglages_rapides()
 {
-    return {{"x0_875", 1 / 0.875, 0, 0.0013, 6400}, {"x0_9", 10.0 / 9, 0, 0.0013, 6400},
-            {"x0_925", 1 / 0.925, 0, 0.0013, 6400}, {"x0_95", 1 / 0.95, 0, 0.0013, 6400},
-            {"x0_975", 1 / 0.975, 0, 0.0013, 6400}, {"x1", 1, 0, 0.0013, 6400},
-            {"x1_1", 1 / 1.1, 0, 0.0013, 6400},     {"x1_2", 1 / 1.2, 0, 0.0013, 6400},
-            {"x1_3", 1 / 1.3, 0, 0.0013, 6400},     {"x2", 0.5, 1, 0.0008, 6400},
-            {"x3", 1.0 / 3, 2, 0.0005, 6400},       {"x1", 1, 0, 0.0013, 12800},
-            {"x2", 0.5, 1, 0.0008, 12800},          {"x3", 1.0 / 3, 2, 0.0005, 12800}};
+    return {
+        {"x0_875", 1 / 0.875, Echantillonnage::us1300, 0.0013, 6400},
+        {"x0_9", 10.0 / 9, Echantillonnage::us1300, 0.0013, 6400},
+        {"x0_925", 1 / 0.925, Echantillonnage::us1300, 0.0013, 6400},
+        {"x0_95", 1 / 0.95, Echantillonnage::us1300, 0.0013, 6400},
+        {"x0_975", 1 / 0.975, Echantillonnage::us1300, 0.0013, 6400},
+        {"x1", 1, Echantillonnage::us1300, 0.0013, 6400},
+        {"x1_1", 1 / 1.1, Echantillonnage::us1300, 0.0013, 6400},
+        {"x1_2", 1 / 1.2, Echantillonnage::us1300, 0.0013, 6400},
+        {"x1_3", 1 / 1.3, Echantillonnage::us1300, 0.0013, 6400},
+        {"x2", 0.5, Echantillonnage::us800, 0.0008, 6400},
+        {"x3", 1.0 / 3, Echantillonnage::us500, 0.0005, 6400},
+        {"x1", 1, Echantillonnage::us1300, 0.0013, 12800},
+        {"x2", 0.5, Echantillonnage::us800, 0.0008, 12800},
+        {"x3", 1.0 / 3, Echantillonnage::us500, 0.0005, 12800},
+    };
 }
 
 EchangeRapide echanger_rapide(const Codage& codage, const QString& texte, const ReglageRapide& r,

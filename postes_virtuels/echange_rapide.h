@@ -14,7 +14,7 @@ namespace optolink::essai {
 struct ReglageRapide {
     const char* vitesse;
     double dureebit;
-    std::int16_t modevitesse;
+    Echantillonnage modevitesse;
     double periodemesure;
     std::int16_t nbmesuresmax;
 };

@@ -11,10 +11,10 @@
 
 namespace optolink::essai {
 
-Codage morse_lent() { return {"m", Btonenvoiemorse_Click, attentereceptionmorse, 50}; }
-Codage binaire_lent() { return {"b", Btonenvoiebinaire_Click, attentereceptionbinaire, 30}; }
-Codage morse_rapide() { return {"mr", Btonenvoi_morserapide_Click, attentereceptionmorserapide, 30}; }
-Codage binaire_rapide() { return {"br", Btonenvoi_binrap_Click, attentereceptionbinairerapide, 30}; }
+Codage morse_lent() { return {optolink::Codage::morse, Btonenvoiemorse_Click, attentereceptionmorse, 50}; }
+Codage binaire_lent() { return {optolink::Codage::binaire, Btonenvoiebinaire_Click, attentereceptionbinaire, 30}; }
+Codage morse_rapide() { return {optolink::Codage::morse_rapide, Btonenvoi_morserapide_Click, attentereceptionmorserapide, 30}; }
+Codage binaire_rapide() { return {optolink::Codage::binaire_rapide, Btonenvoi_binrap_Click, attentereceptionbinairerapide, 30}; }
 
 std::vector<double> durees_laser(const sim::InterfaceSimulee& interface)
 {
@@ -25,16 +25,17 @@ std::vector<double> durees_laser(const sim::InterfaceSimulee& interface)
     return durees;
 }
 
-void demarrer(Poste& poste, const QString& typecodage, double dureebit, int intervalle_ms)
+void demarrer(Poste& poste, optolink::Codage typecodage, double dureebit, int intervalle_ms)
 {
     Etat& etat = poste.etat;
     etat.numeroport = 1;
     poste.liaison.ouvrir_liaison(poste.etat.numeroport);
-    poste.minuterie.setInterval(intervalle_ms);
-    poste.minuterie.setEnabled(true);
-    const double debut = poste.horloge.maintenant_s();
-    while (poste.horloge.maintenant_s() - debut <= 1.0)
-        poste.boucle.ceder();
+    const Plateforme& plateforme = poste.plateforme;
+    plateforme.minuterie.setInterval(intervalle_ms);
+    plateforme.minuterie.setEnabled(true);
+    const double debut = plateforme.horloge.maintenant_s();
+    while (plateforme.horloge.maintenant_s() - debut <= 1.0)
+        plateforme.boucle.ceder();
     etat.tensionseuil = etat.tensionlue + 0.5;
     etat.typecodage = typecodage;
     etat.dureebit = dureebit;
@@ -73,7 +74,7 @@ DeuxPostes::Echange DeuxPostes::echanger(const Codage& codage, const QString& te
                                          int intervalle_ms, double attente_s)
 {
     Echange echange;
-    auto arreter = [](Poste& poste) { poste.etat.typecodage = QStringLiteral("arrêt"); };
+    auto arreter = [](Poste& poste) { poste.etat.typecodage.reset(); };
     echange.complet = temps.executer(
         {{&acteurA,
           [&] {
@@ -99,7 +100,7 @@ DeuxPostes::Echange DeuxPostes::echanger(const Codage& codage, const QString& te
     return echange;
 }
 
-PosteScripte::PosteScripte(const QString& typecodage, double dureebit)
+PosteScripte::PosteScripte(optolink::Codage typecodage, double dureebit)
     : StationVirtuelle({.pas_lecture_s = 0.0, .interface = 1})
 {
     minuterie->surTic([] {});
@@ -129,7 +130,7 @@ double PosteScripte::signal(double debut_s, std::initializer_list<double> durees
 
 void PosteScripte::recevoir(const Routine& attendre, double fin_s)
 {
-    acteur.programmer(fin_s, [this] { poste.etat.typecodage = QStringLiteral("arrêt"); });
+    acteur.programmer(fin_s, [this] { poste.etat.typecodage.reset(); });
     attendre(poste);
 }
 

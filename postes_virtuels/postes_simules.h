@@ -1,6 +1,7 @@
 #pragma once
 
 #include "poste/poste.h"
+#include "poste/routine.h"
 #include "sim/banc.h"
 #include "sim/com_simule.h"
 #include "postes_virtuels/boites_muettes.h"
@@ -17,11 +18,9 @@
 
 namespace optolink::essai {
 
-using Routine = std::function<void(Poste&)>;
-
 // The routines of one coding.
 struct Codage {
-    QString typecodage;
+    optolink::Codage typecodage;
     Routine envoyer;    // the send button's handler
     Routine attendre;   // the receive-wait routine
     int intervalle_ms;  // the timer interval the menus advise
@@ -77,7 +76,7 @@ std::vector<double> durees_laser(const sim::InterfaceSimulee& interface);
 
 // State left by start-up: link opened, timer running, threshold = dark reading + 0.5 V measured
 // after more than 1 s, Texte1 empty, Texte2 locked, font 16, the given coding and speed.
-void demarrer(Poste& poste, const QString& typecodage, double dureebit, int intervalle_ms);
+void demarrer(Poste& poste, optolink::Codage typecodage, double dureebit, int intervalle_ms);
 
 // Station B of a bench, whose reading is scripted exactly (clock reads take no time, the timer
 // reads nothing): light is 5 V, dark 0 V, the threshold 1 V.
@@ -87,7 +86,7 @@ public:
     static constexpr double seuil_v = 1;
     static constexpr double clair_v = 5;
 
-    PosteScripte(const QString& typecodage, double dureebit);
+    PosteScripte(optolink::Codage typecodage, double dureebit);
 
     // The reading becomes tension_v at instant_s.
     void lire_a(double instant_s, double tension_v);

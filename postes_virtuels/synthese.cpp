@@ -181,11 +181,10 @@ Signal emission_binaire(const QString& texte, const Reglage& r)
     return signal_binaire(trames(message), r.echantillons(0.065 * r.dureebit), r);
 }
 
-std::vector<QString> tabmesures(const std::vector<int>& echantillons)
+std::vector<optolink::Mesure> tabmesures(const std::vector<int>& echantillons)
 {
-    std::vector<QString> table(12802);
-    for (std::size_t i = 0; i < echantillons.size() && i < table.size(); ++i)
-        table[i] = optolink::texte_nombre(echantillons[i]);
+    std::vector<optolink::Mesure> table(12802, optolink::sans_mesure);
+    std::copy_n(echantillons.begin(), std::min(echantillons.size(), table.size()), table.begin());
     return table;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "liaison/nombres.h"
+
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -75,7 +77,7 @@ SignalTemps emission_morse_temps(const QString& texte, double dureebit, double t
 SignalTemps emission_binaire_temps(const QString& texte, double dureebit, double trou_s = 0.25);
 
 // The samples as the download stores them, in a table of 12802 entries.
-std::vector<QString> tabmesures(const std::vector<int>& echantillons);
+std::vector<optolink::Mesure> tabmesures(const std::vector<int>& echantillons);
 
 // A ".rrr" file of these samples in dossier; returns its path.
 QString fichier_rrr(const QString& dossier, const QString& nom, const std::vector<int>& echantillons);

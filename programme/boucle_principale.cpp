@@ -5,7 +5,9 @@ namespace optolink {
 void boucle_principale(Poste& poste, const Routines& routines)
 {
     for (;;) {
-        const auto routine = routines.find(poste.etat.typecodage);
+        if (!poste.etat.typecodage)
+            return;
+        const auto routine = routines.find(*poste.etat.typecodage);
         if (routine == routines.end())
             return;
         routine->second(poste);

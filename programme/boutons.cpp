@@ -1,5 +1,7 @@
 #include "programme/boutons.h"
 
+#include <utility>
+
 namespace optolink {
 
 void Btonefface_Click(Poste& poste) { poste.fenetre.Texte1.Text.clear(); }
@@ -11,9 +13,9 @@ void Btonquitter_Click(Poste& poste)
         poste.terminer();
 }
 
-std::function<void(Poste&)> hors_envoi(void (*envoi)(Poste&))
+std::function<void(Poste&)> hors_envoi(Routine envoi)
 {
-    return [envoi](Poste& poste) {
+    return [envoi = std::move(envoi)](Poste& poste) {
         if (!poste.fenetre.Texte1.Locked)
             envoi(poste);
     };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "poste/poste.h"
+#include "poste/routine.h"
 
 #include <functional>
 
@@ -15,6 +15,6 @@ void Btonquitter_Click(Poste& poste);
 // being locked then: the coding menu enables the button of the coding it chooses, and a send
 // started inside the yields of another, or of a download, interleaved both on the laser and
 // garbled what was being received.
-std::function<void(Poste&)> hors_envoi(void (*envoi)(Poste&));
+std::function<void(Poste&)> hors_envoi(Routine envoi);
 
 } // namespace optolink

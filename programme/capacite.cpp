@@ -7,9 +7,9 @@ namespace optolink {
 
 QString capacite_enregistrement(const Etat& etat, const QString& texte)
 {
-    if (!est_rapide(etat.typecodage) || texte.trimmed().isEmpty())
+    if (!etat.typecodage || !est_rapide(*etat.typecodage) || texte.trimmed().isEmpty())
         return {};
-    const EmissionPrevue e = emission_prevue(codage_du_code(etat.typecodage), texte, etat.dureebit, etat.periodemesure);
+    const EmissionPrevue e = emission_prevue(*etat.typecodage, texte, etat.dureebit, etat.periodemesure);
     const double enregistrement_s = etat.nbmesuresmax * etat.periodemesure;
     const int total = static_cast<int>(e.fins_s.size());
     const int recus = caracteres_enregistres(e, enregistrement_s);

@@ -27,25 +27,25 @@ bool fin(Poste& poste)
 }
 
 // More than a second of yielding, so that the timer ticks refresh tensionlue.
-void patienter(Poste& poste, double duree_s)
+void patienter(const Plateforme& plateforme, double duree_s)
 {
-    const double depart = poste.horloge.maintenant_s();
-    while (poste.horloge.maintenant_s() - depart <= duree_s)
-        poste.boucle.ceder(depart + duree_s);
+    const double depart = plateforme.horloge.maintenant_s();
+    while (plateforme.horloge.maintenant_s() - depart <= duree_s)
+        plateforme.boucle.ceder(depart + duree_s);
 }
 
-void laisser_stabiliser(Poste& poste) { patienter(poste, 1.0); }
+void laisser_stabiliser(const Plateforme& plateforme) { patienter(plateforme, 1.0); }
 
-void choisir_codage(Poste& poste)
+void choisir_codage(Boites& boites, Etat& etat)
 {
-    const Reponse r = poste.boites.message(" Choix du type de code MORSE ou BINAIRE ?",
+    const Reponse r = boites.message(" Choix du type de code MORSE ou BINAIRE ?",
         "Codage MORSE (lent) cliquer Ok  ou  codage BINAIRE (lent) cliquer Annuler  ? ", true);
-    poste.etat.typecodage = r == Reponse::OK ? code_morse : code_binaire;
+    etat.typecodage = r == Reponse::OK ? Codage::morse : Codage::binaire;
 }
 
-void avertir_priorite(Poste& poste)
+void avertir_priorite(Boites& boites)
 {
-    poste.boites.message("Attention à la priorité Windows accordée",
+    boites.message("Attention à la priorité Windows accordée",
         lignes({"Pour les codages en binaire, le programme devra peut-être être placé en haute priorité (Onglet "
                 "Processus option Temps réel) grâce au gestionnaire de tâches",
             "si les ordinateurs sont en réseau ou si plusieurs programmes sont déjà en mémoire"}),
@@ -55,7 +55,7 @@ void avertir_priorite(Poste& poste)
 // The port number typed by the user, rounded to the nearest integer (a half to the even one);
 // nothing when the answer is empty (Annuler gives an empty answer too). A number outside the
 // 16-bit range is refused and the question asked again.
-std::optional<std::int16_t> demander_port(Poste& poste)
+std::optional<std::int16_t> demander_port(Boites& boites)
 {
     const QString invite = QStringList{"Entrer le n° de port COM réel ou correspondant au port USB émulé ",
         " Le pilote d'Orphy GTS II USB ou de l'adaptateur USB-série éventuel doit être déjà installé et Orphy "
@@ -63,7 +63,7 @@ std::optional<std::int16_t> demander_port(Poste& poste)
         "{voir Panneau de configuration Icône Ajout de matériel Option déjà connecté Liste de matériel} "}
                                .join(u'\r');
     for (;;) {
-        const QString reponse = poste.boites.saisie("N° de port COM (émulé) ? 1,2,3 ... 8 ? ", invite, "1");
+        const QString reponse = boites.saisie("N° de port COM (émulé) ? 1,2,3 ... 8 ? ", invite, "1");
         if (reponse.isEmpty())
             return std::nullopt;
         const double nombre = nombre_en_tete(reponse);
@@ -72,18 +72,18 @@ std::optional<std::int16_t> demander_port(Poste& poste)
             if (arrondi >= -32768 && arrondi <= 32767)
                 return static_cast<std::int16_t>(arrondi);
         }
-        poste.boites.message("N° de port COM incorrect",
+        boites.message("N° de port COM incorrect",
             lignes({"Le n° de port COM \"" + reponse.trimmed() + "\" est hors des limites admises (de -32768 à 32767).",
                 "Entrer le n° du port COM réel ou émulé : 1, 2, 3 ..."}),
             false);
     }
 }
 
-bool confirmer_branchement(Poste& poste)
+bool confirmer_branchement(Boites& boites, std::int16_t numeroport)
 {
-    const Reponse r = poste.boites.message("Branchement du matériel nécessaire effectué ?",
+    const Reponse r = boites.message("Branchement du matériel nécessaire effectué ?",
         lignes({"* chaque Orphy GTS II série (ou USB) est relié au port COM (ou USB émulé en port COM) "
-                    + texte_nombre(poste.etat.numeroport) + " de chaque ordinateur ",
+                    + texte_nombre(numeroport) + " de chaque ordinateur ",
             "* Chaque module test d'Orphy GTS est relié sur la prise A ", "",
             "* un laser modulé est relié à la sortie binaire SB0 d'Orphy (sur le poste émetteur simple ou les 2 "
             "postes émetteur-récepteur)",
@@ -100,12 +100,12 @@ bool confirmer_branchement(Poste& poste)
 }
 
 // The port could not be opened: says which device and why; OK to give another port number.
-bool proposer_autre_port(Poste& poste)
+bool proposer_autre_port(Boites& boites, Liaison& liaison, std::int16_t numeroport)
 {
-    const QString peripherique = poste.liaison.peripherique();
-    const QString raison = poste.liaison.erreur();
-    const Reponse r = poste.boites.message("Ouverture du port COM impossible",
-        lignes({"Le port COM" + texte_nombre(poste.etat.numeroport) + " n'a pas pu être ouvert"
+    const QString peripherique = liaison.peripherique();
+    const QString raison = liaison.erreur();
+    const Reponse r = boites.message("Ouverture du port COM impossible",
+        lignes({"Le port COM" + texte_nombre(numeroport) + " n'a pas pu être ouvert"
                     + (peripherique.isEmpty() ? QString() : " (" + peripherique + ")") + " :",
             raison.isEmpty() ? QString("cause inconnue") : raison, "",
             "Cliquer OK pour entrer un autre n° de port, Annuler pour quitter le programme"}),
@@ -115,28 +115,28 @@ bool proposer_autre_port(Poste& poste)
 
 // Port question, wiring confirmation and opening of the link, until the port opens or the
 // user gives up. A board restarted by the opening is left to its loader until the firmware runs.
-bool ouvrir_port(Poste& poste)
+bool ouvrir_port(const Plateforme& plateforme, Liaison& liaison, Etat& etat)
 {
     for (;;) {
-        const auto port = demander_port(poste);
+        const auto port = demander_port(plateforme.boites);
         if (!port)
             return false;
-        poste.etat.numeroport = *port;
-        if (!confirmer_branchement(poste))
+        etat.numeroport = *port;
+        if (!confirmer_branchement(plateforme.boites, etat.numeroport))
             return false;
-        if (poste.liaison.ouvrir_port(poste.etat.numeroport)) {
-            patienter(poste, silence_ouverture_s);
-            poste.liaison.initialiser();
+        if (liaison.ouvrir_port(etat.numeroport)) {
+            patienter(plateforme, silence_ouverture_s);
+            liaison.initialiser();
             return true;
         }
-        if (!proposer_autre_port(poste))
+        if (!proposer_autre_port(plateforme.boites, liaison, etat.numeroport))
             return false;
     }
 }
 
-bool veut_tester(Poste& poste)
+bool veut_tester(Boites& boites)
 {
-    return poste.boites.message(" Test du montage récepteur ?",
+    return boites.message(" Test du montage récepteur ?",
                lignes({"Voulez vous tester la hausse de tension aux bornes de ",
                    "la résistance de 82 kOhm lors de l'éclairement par laser de la photodiode (ou du "
                    "phototransistor) (si ce poste est équipé pour la fonction réception)? ",
@@ -146,34 +146,34 @@ bool veut_tester(Poste& poste)
 }
 
 // The receiver test; false when the user chose to stop after an insufficient rise.
-bool tester_recepteur(Poste& poste)
+bool tester_recepteur(const Plateforme& plateforme, Etat& e)
 {
-    Etat& e = poste.etat;
-    poste.boites.message(" Mesure de la tension seuil (photodiode non éclairée)",
+    Boites& boites = plateforme.boites;
+    boites.message(" Mesure de la tension seuil (photodiode non éclairée)",
         lignes({" Le programme va mesurer la tension aux bornes de la résistance lorsque ",
             "la photodiode (ou le phototransistor) n'est pas éclairée par le laser de l'autre poste ",
             "Sur ce poste : vérifier que la photodiode n'est pas éclairée par laser SVP ", "",
             "Cliquer OK pour mesurer la tension dite seuil"}),
         false);
-    laisser_stabiliser(poste);
+    laisser_stabiliser(plateforme);
     e.tensionseuil = e.tensionlue + 0.5;
     const QString r1 = "La tension Useuil = tension mesurée " + texte_tension(e.tensionlue) + " V + 0,5 V = "
         + texte_tension(e.tensionseuil) + " V ";
-    poste.boites.message(" Résultat de mesure de la tension seuil ",
+    boites.message(" Résultat de mesure de la tension seuil ",
         lignes({r1, "", "Eclairer maintenant la photodiode (ou le phototransistor) avec le laser du poste émetteur ",
             "", "Cliquer OK pour mesurer la hausse de tension aux bornes de la résistance 82 kOhm "}),
         false);
-    laisser_stabiliser(poste);
+    laisser_stabiliser(plateforme);
     const double hausse = e.tensionlue - e.tensionseuil;
     const QString r2 = "La tension mesurée = " + texte_tension(e.tensionlue) + " V  soit une hausse de "
         + texte_tension(hausse) + " V ";
     if (hausse > 1) {
-        poste.boites.message(" Résultat du test : CORRECT ",
+        boites.message(" Résultat du test : CORRECT ",
             lignes({r2 + " > 1V CORRECT ! ", "", " Eteindre le laser du poste émetteur et continuer le programme "}),
             false);
         return true;
     }
-    return poste.boites.message(" Résultat du test : INCORRECT ",
+    return boites.message(" Résultat du test : INCORRECT ",
                lignes({r2 + " < 1V TROP FAIBLE POUR UN FONCTIONNEMENT OPTIMAL ", "",
                    " ETEINDRE LE LASER du poste émetteur et continuer le programme en cliquant OK ou annuler et "
                    "vérifier le montage "}),
@@ -181,9 +181,9 @@ bool tester_recepteur(Poste& poste)
         == Reponse::OK;
 }
 
-void annoncer_mesure_seuil(Poste& poste, bool apres_test)
+void annoncer_mesure_seuil(Boites& boites, bool apres_test)
 {
-    poste.boites.message("ATTENTION : MESURE DE TENSION SEUIL",
+    boites.message("ATTENTION : MESURE DE TENSION SEUIL",
         apres_test ? lignes({"La tension seuil va être mesurée à nouveau sur ce poste (si récepteur)", "",
                          "SI CE POSTE EST RECEPTEUR : VERIFIER QUE LA PHOTODIODE (OU LE PHOTOTRANSISTOR) N'EST PAS "
                          "ECLAIREE PAR LE LASER DE L'AUTRE POSTE EMETTEUR AVANT DE CONTINUER"})
@@ -194,11 +194,11 @@ void annoncer_mesure_seuil(Poste& poste, bool apres_test)
 }
 
 // The laser off for good, written again and again for 0.2 s without yielding.
-void eteindre_laser_durablement(Poste& poste)
+void eteindre_laser_durablement(Horloge& horloge, Liaison& liaison)
 {
-    const double fin_s = poste.horloge.maintenant_s() + 0.2;
-    while (poste.horloge.maintenant_s() < fin_s)
-        poste.liaison.eteindre_laser_rapide();
+    const double fin_s = horloge.maintenant_s() + 0.2;
+    while (horloge.maintenant_s() < fin_s)
+        liaison.eteindre_laser_rapide();
 }
 
 } // namespace
@@ -207,36 +207,37 @@ bool demarrage(Poste& poste)
 {
     Etat& e = poste.etat;
     FenetrePrincipale& f = poste.fenetre;
+    const Plateforme& plateforme = poste.plateforme;
 
-    choisir_codage(poste);
-    boutons_envoi(f, e.typecodage);
-    libelles_codage(f, e.typecodage);
-    avertir_priorite(poste);
-    minuterie_codage(poste, e.typecodage);
-    f.Texte1.Text = conseil_demarrage(e.typecodage);
-    questions_codage(f, e.typecodage);
+    choisir_codage(plateforme.boites, e);
+    boutons_envoi(f, *e.typecodage);
+    libelles_codage(f, *e.typecodage);
+    avertir_priorite(plateforme.boites);
+    minuterie_codage(f, plateforme.minuterie, *e.typecodage);
+    f.Texte1.Text = conseil_demarrage(*e.typecodage);
+    questions_codage(f, *e.typecodage);
 
-    if (!ouvrir_port(poste))
+    if (!ouvrir_port(plateforme, poste.liaison, e))
         return fin(poste);
-    poste.minuterie.setEnabled(true);
+    plateforme.minuterie.setEnabled(true);
 
-    const bool teste = veut_tester(poste);
-    if (teste && !tester_recepteur(poste))
+    const bool teste = veut_tester(plateforme.boites);
+    if (teste && !tester_recepteur(plateforme, e))
         return fin(poste);
 
     e.taillepolice = 16;
-    annoncer_mesure_seuil(poste, teste);
-    laisser_stabiliser(poste);
+    annoncer_mesure_seuil(plateforme.boites, teste);
+    laisser_stabiliser(plateforme);
     e.tensionseuil = e.tensionlue + 0.5;
 
     f.Texte1.Text.clear();
     f.Texte2.Locked = true;
     e.dureebit = 1;
     e.nbmesuresmax = 6400;
-    eteindre_laser_durablement(poste);
-    e.enregistremorse = oui;
-    e.enregistrebin = oui;
-    e.modevitesse = 0;
+    eteindre_laser_durablement(plateforme.horloge, poste.liaison);
+    e.enregistremorse = true;
+    e.enregistrebin = true;
+    e.modevitesse = Echantillonnage::us1300;
     e.periodemesure = modes_vitesse[0].periode_s;
     return true;
 }

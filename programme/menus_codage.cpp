@@ -5,15 +5,15 @@ namespace optolink {
 
 namespace {
 
-QString avertissement(const QString& code)
+QString avertissement(Codage code)
 {
-    if (code == code_morse)
+    if (code == Codage::morse)
         return "Attention ! changement de codage en morse (lent)    modifier de même le programme sur le deuxième "
                "ordinateur (menu Réglage Minuterie à 50 ms conseillé)";
-    if (code == code_binaire)
+    if (code == Codage::binaire)
         return "Attention ! changement de codage en binaire (lent)    modifier de même le programme sur le "
                "deuxième ordinateur (menu Réglage Minuterie à 30 ms conseillé)";
-    if (code == code_morse_rapide)
+    if (code == Codage::morse_rapide)
         return "Attention ! changement de codage en morse (rapide)    modifier de même le programme sur le "
                "deuxième ordinateur";
     return "Attention ! changement de codage en binaire (rapide)   modifier de même le programme sur le deuxième "
@@ -30,7 +30,7 @@ void changer_codage(Poste& poste, const ChoixCodage& choix)
     boutons_envoi(f, code);
     libelles_codage(f, code);
     f.Texte2.Text = avertissement(code);
-    minuterie_codage(poste, code);
+    minuterie_codage(f, poste.plateforme.minuterie, code);
     questions_codage(f, code);
     if (choix.nbmesuresmax)
         poste.etat.nbmesuresmax = *choix.nbmesuresmax;

@@ -10,7 +10,7 @@ void ouvrir_lecturefichier(Poste& poste, const OuvertureFichier& ouverture)
 
 void informer(Poste& poste, const Information& information)
 {
-    poste.boites.message(information.titre, information.texte, false);
+    poste.plateforme.boites.message(information.titre, information.texte, false);
 }
 
 } // namespace optolink

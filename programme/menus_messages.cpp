@@ -12,9 +12,9 @@ void ecrire_message_type(Poste& poste, const MessageType& message)
 void ecrire_question(Poste& poste, const Question& question)
 {
     const auto& code = poste.etat.typecodage;
-    if (code == code_binaire_rapide)
+    if (code == Codage::binaire_rapide)
         poste.fenetre.Texte1.Text = question.binaire_rapide;
-    else if (code == code_morse_rapide)
+    else if (code == Codage::morse_rapide)
         poste.fenetre.Texte1.Text = question.morse_rapide;
 }
 

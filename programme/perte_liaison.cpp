@@ -3,10 +3,10 @@
 namespace optolink {
 
 namespace {
-void avertir(Poste& poste, const QString& raison)
+void avertir(const Plateforme& plateforme, const QString& raison)
 {
-    const QString peripherique = poste.com.peripherique();
-    poste.boites.message("Liaison avec Orphy GTS II perdue",
+    const QString peripherique = plateforme.com.peripherique();
+    plateforme.boites.message("Liaison avec Orphy GTS II perdue",
         "La liaison avec l'interface" + (peripherique.isEmpty() ? QString() : " (" + peripherique + ")")
             + " est coupée :\n" + raison
             + "\n\nVérifier le branchement de l'interface, puis relancer le programme.",
@@ -14,13 +14,13 @@ void avertir(Poste& poste, const QString& raison)
 }
 } // namespace
 
-void surveiller_liaison(Poste& poste)
+void surveiller_liaison(const Plateforme& plateforme, Liaison& liaison)
 {
-    poste.com.surPerte([&poste](const QString& raison) { avertir(poste, raison); });
-    poste.liaison.surSilence([&poste] {
-        avertir(poste, QStringLiteral("L'interface ne répond plus depuis %1 s (éteinte, bloquée, ou fil de "
-                                      "données coupé).")
-                           .arg(Liaison::delai_silence_s));
+    plateforme.com.surPerte([plateforme](const QString& raison) { avertir(plateforme, raison); });
+    liaison.surSilence([plateforme] {
+        avertir(plateforme, QStringLiteral("L'interface ne répond plus depuis %1 s (éteinte, bloquée, ou fil de "
+                                           "données coupé).")
+                                .arg(Liaison::delai_silence_s));
     });
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "poste/poste.h"
+#include "poste/etat.h"
+#include "poste/evenements.h"
+#include "poste/plateforme.h"
+#include "liaison/liaison.h"
 
 namespace optolink {
 
@@ -29,14 +32,16 @@ constexpr double attente_derniere_reponse_s = 0.05;
 
 // With the timer stopped: waits, yielding, for the reply to the timer's last request, at most
 // attente_derniere_reponse_s after that request, then reads and drops what the link holds.
-void vider_avant_enregistrement(Poste& poste);
+void vider_avant_enregistrement(Liaison& liaison, const Plateforme& plateforme);
 
 // Programs and starts a recording of nbmesuresmax samples at the period of modevitesse, and
-// downloads it into tabmesures from index 0, one character per read, yielding after each one.
+// downloads it into tabmesures from index 0, one character per read, yielding after each one, its
+// progress reported.
 // A value of one or two characters is stored with its leading blank, others are skipped.
 // Entries the download did not write are emptied, so that no sample of an earlier reception is
 // decoded or saved as if it were this one's; what may still be on the line is drained so that
 // no sample reaches the timer's readings. The input length is 1 during the download, 0 after.
-Telechargement acquisition_rapide(Poste& poste);
+Telechargement acquisition_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat,
+                                  Evenements& evenements);
 
 } // namespace optolink

@@ -1,9 +1,10 @@
 #include "rapide/binaire_rapide.h"
 
-#include "codages/abreviations.h"
 #include "caracteres/windows1252.h"
-#include "rapide/eclats.h"
+#include "codages/abreviations.h"
+#include "fichiers/rrr.h"
 #include "rapide/echantillons_fichier.h"
+#include "rapide/eclats.h"
 #include "rapide/unite.h"
 
 #include <algorithm>
@@ -300,7 +301,7 @@ QString reconstruire_message(const QString& chainebits, std::vector<CaractereCod
     return message;
 }
 
-ReceptionBinaire decoder_binaire_rapide(std::span<const QString> tabmesures, int nbmesuresmax,
+ReceptionBinaire decoder_binaire_rapide(std::span<const Mesure> tabmesures, int nbmesuresmax,
                                         int seuilbrut, const Progression& progression, Lecture* lecture)
 {
     EchantillonsTable table(tabmesures, nbmesuresmax);
@@ -308,12 +309,18 @@ ReceptionBinaire decoder_binaire_rapide(std::span<const QString> tabmesures, int
                      Developpement::trois_premiers, lecture);
 }
 
-ReceptionBinaire decode_fichierbinrap(QIODevice& fichier, const Progression& progression, Lecture* lecture)
+ReceptionBinaire decode_fichierbinrap(std::span<const int> niveaux, const Progression& progression,
+                                      Lecture* lecture)
 {
-    EchantillonsFichier echantillons(fichier);
+    EchantillonsFichier echantillons(niveaux);
     const int seuilmesure = echantillons.premier_seuil();
     return developpe(decoder_trames(echantillons, seuilmesure, true, progression, lecture),
                      Developpement::fichier, lecture);
+}
+
+ReceptionBinaire decode_fichierbinrap(QIODevice& fichier, const Progression& progression, Lecture* lecture)
+{
+    return decode_fichierbinrap(niveaux_rrr(fichier), progression, lecture);
 }
 
 } // namespace optolink

@@ -34,12 +34,15 @@ QString reconstruire_message(const QString& chainebits, std::vector<CaractereCod
 
 // The whole decoding of a live reception: seuilbrut is Int(tensionseuil × 255 / 20), to which
 // the preamble scan adds 7; the first three characters are compared with the abbreviations.
-ReceptionBinaire decoder_binaire_rapide(std::span<const QString> tabmesures, int nbmesuresmax,
+ReceptionBinaire decoder_binaire_rapide(std::span<const Mesure> tabmesures, int nbmesuresmax,
                                         int seuilbrut, const Progression& progression = {},
                                         Lecture* lecture = nullptr);
 
-// The whole decoding of a saved *.rrr file, read from its start: the first level is the sample
-// of index 1 plus 7; the whole message is compared with the abbreviations.
+// The whole decoding of a saved *.rrr file, given by its data lines' values from index 0: the first
+// level is the sample of index 1 plus 7; the whole message is compared with the abbreviations.
+ReceptionBinaire decode_fichierbinrap(std::span<const int> niveaux, const Progression& progression = {},
+                                      Lecture* lecture = nullptr);
+// The same, reading the file from its start.
 ReceptionBinaire decode_fichierbinrap(QIODevice& fichier, const Progression& progression = {},
                                       Lecture* lecture = nullptr);
 

@@ -12,18 +12,19 @@ long compter_passages(Horloge& horloge)
     return nbpassages;
 }
 
-Cadence::Cadence(Poste& poste) : poste_(poste), fin_s_(poste.horloge.maintenant_s())
+Cadence::Cadence(Liaison& liaison, Horloge& horloge)
+    : liaison_(liaison), horloge_(horloge), fin_s_(horloge.maintenant_s())
 {
-    poste_.horloge.chronometrer(true);
+    horloge_.chronometrer(true);
 }
 
-Cadence::~Cadence() { poste_.horloge.chronometrer(false); }
+Cadence::~Cadence() { horloge_.chronometrer(false); }
 
 void Cadence::element(CommandeLaser commande, double duree_s)
 {
-    ecrire_laser(poste_, commande);
+    ecrire_laser(liaison_, commande);
     fin_s_ += duree_s;
-    poste_.horloge.attendre_jusqua(fin_s_);
+    horloge_.attendre_jusqua(fin_s_);
 }
 
 } // namespace optolink

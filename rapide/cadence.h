@@ -1,7 +1,8 @@
 #pragma once
 
-#include "poste/poste.h"
 #include "codages/attente.h"
+#include "liaison/horloge.h"
+#include "liaison/liaison.h"
 
 namespace optolink {
 
@@ -26,14 +27,15 @@ inline double duree_passages_s(long passages, long nbpassages)
 // asks to be woken on time however busy the computer is.
 class Cadence {
 public:
-    explicit Cadence(Poste& poste);
+    Cadence(Liaison& liaison, Horloge& horloge);
     ~Cadence();
     Cadence(const Cadence&) = delete;
     Cadence& operator=(const Cadence&) = delete;
     void element(CommandeLaser commande, double duree_s);
 
 private:
-    Poste& poste_;
+    Liaison& liaison_;
+    Horloge& horloge_;
     double fin_s_;
 };
 

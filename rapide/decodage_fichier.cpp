@@ -1,7 +1,6 @@
 #include "rapide/decodage_fichier.h"
 
 #include "codages/attente.h"
-#include "codages/reception_lente.h"
 #include "rapide/binaire_rapide.h"
 #include "rapide/morse_rapide.h"
 
@@ -26,92 +25,79 @@ QString raison_lecture(const QString& chemin)
 }
 
 // nomfichierlu = nomfichier, opened for reading.
-bool ouvrir_fichier_lu(Poste& poste, QFile& fichier)
+bool ouvrir_fichier_lu(const Plateforme& plateforme, Etat& etat, QFile& fichier)
 {
-    poste.etat.nomfichierlu = poste.etat.nomfichier;
-    fichier.setFileName(poste.etat.nomfichierlu);
+    etat.nomfichierlu = etat.nomfichier;
+    fichier.setFileName(etat.nomfichierlu);
     if (fichier.open(QIODevice::ReadOnly))
         return true;
-    poste.boites.message(QStringLiteral("Lecture du fichier impossible"), raison_lecture(poste.etat.nomfichierlu), false);
-    poste.minuterie.setEnabled(true);
+    plateforme.boites.message(QStringLiteral("Lecture du fichier impossible"), raison_lecture(etat.nomfichierlu), false);
+    plateforme.minuterie.setEnabled(true);
     return false;
 }
 
-void vider_textes(Poste& poste)
+// The symbols follow the decoder; the window is repainted without yielding, a few times a second.
+Progression progression_affichee(Horloge& horloge, Evenements& evenements)
 {
-    FenetrePrincipale& f = poste.fenetre;
-    f.Texte1.Text.clear();
-    f.Texte2.Text.clear();
-    f.Texte1.FontSize = poste.etat.taillepolice;
-    f.Texte2.FontSize = poste.etat.taillepolice;
-}
-
-// Texte1 follows the decoder; the window is repainted without yielding, a few times a second.
-Progression progression_affichee(Poste& poste)
-{
-    return [&poste, dernier = -jamais_s](const QString& texte) mutable {
-        poste.fenetre.Texte1.Text = texte;
-        const double maintenant = poste.horloge.maintenant_s();
+    return [&horloge, &evenements, dernier = -jamais_s](const QString& texte) mutable {
+        evenements.symboles_recus(texte);
+        const double maintenant = horloge.maintenant_s();
         if (maintenant - dernier >= intervalle_affichage_s) {
             dernier = maintenant;
-            poste.fenetre.rafraichir();
+            evenements.repeindre();
         }
     };
 }
 
 } // namespace
 
-void decode_fichiermorserap(Poste& poste)
+void decode_fichiermorserap(const Plateforme& plateforme, Etat& etat, Evenements& evenements)
 {
     QFile fichier;
-    if (!ouvrir_fichier_lu(poste, fichier))
+    if (!ouvrir_fichier_lu(plateforme, etat, fichier))
         return;
-    vider_textes(poste);
-    ceder_sans_attendre(poste);
-    poste.minuterie.setEnabled(false);
-    const ReceptionMorse recu = decode_fichiermorserap(fichier, progression_affichee(poste));
-    ceder_sans_attendre(poste);
+    evenements.decodage_commence();
+    ceder_sans_attendre(plateforme.boucle);
+    plateforme.minuterie.setEnabled(false);
+    const ReceptionMorse recu = decode_fichiermorserap(fichier, progression_affichee(plateforme.horloge, evenements));
+    ceder_sans_attendre(plateforme.boucle);
     fichier.close();
-    poste.etat.message = recu.message;
-    afficher_reception(poste, &FenetrePrincipale::Btonenvoiemorse, recu.message,
-                       " Entrer un message (26 minuscules sans ponctuation ou 9 chiffres) ou code" + QString(25, u' '),
-                       recu.texte1);
-    poste.etat.nbsilences = 0;
-    poste.minuterie.setEnabled(true);
+    etat.message = recu.message;
+    evenements.fichier_decode(Codage::morse_rapide, recu.message, recu.texte1);
+    etat.nbsilences = 0;
+    plateforme.minuterie.setEnabled(true);
 }
 
-void decode_fichierbinrap(Poste& poste)
+void decode_fichierbinrap(const Plateforme& plateforme, Etat& etat, Evenements& evenements)
 {
     QFile fichier;
-    if (!ouvrir_fichier_lu(poste, fichier))
+    if (!ouvrir_fichier_lu(plateforme, etat, fichier))
         return;
-    Etat& etat = poste.etat;
     etat.chainebits.clear();
     etat.textebits.clear();
-    vider_textes(poste);
-    poste.minuterie.setEnabled(false);
-    ceder_sans_attendre(poste);
-    const ReceptionBinaire recu = decode_fichierbinrap(fichier, progression_affichee(poste));
+    evenements.decodage_commence();
+    plateforme.minuterie.setEnabled(false);
+    ceder_sans_attendre(plateforme.boucle);
+    const ReceptionBinaire recu = decode_fichierbinrap(fichier, progression_affichee(plateforme.horloge, evenements));
     fichier.close();
     etat.chainebits = recu.chainebits;
     etat.textebits = recu.textebits;
     etat.message = recu.message;
-    afficher_reception(poste, &FenetrePrincipale::Btonenvoiebinaire, recu.message,
-                       " Entrer un message (tout caractère clavier) ou code" + QString(25, u' '), recu.texte1);
-    poste.minuterie.setEnabled(true);
+    evenements.fichier_decode(Codage::binaire_rapide, recu.message, recu.texte1);
+    plateforme.minuterie.setEnabled(true);
 }
 
-void confirmer_lecturefichier(Poste& poste, const QString& chemin)
+void confirmer_lecturefichier(const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                              const QString& chemin)
 {
-    Etat& etat = poste.etat;
     etat.nomfichier = chemin;
     etat.nomfichierlu = etat.nomfichier;
     if (etat.nomfichierlu.isEmpty())
         return;
-    if (etat.typedecodage == code_binaire_rapide)
-        decode_fichierbinrap(poste);
-    if (etat.typedecodage == code_morse_rapide)
-        decode_fichiermorserap(poste);
+    if (etat.typedecodage == Codage::binaire_rapide)
+        decode_fichierbinrap(plateforme, etat, evenements);
+    if (etat.typedecodage == Codage::morse_rapide)
+        decode_fichiermorserap(plateforme, etat, evenements);
 }
 
 } // namespace optolink

@@ -5,7 +5,7 @@
 
 namespace optolink {
 
-EchantillonsTable::EchantillonsTable(std::span<const QString> tabmesures, int nbmesuresmax)
+EchantillonsTable::EchantillonsTable(std::span<const Mesure> tabmesures, int nbmesuresmax)
     : tabmesures_(tabmesures),
       nbmesuresmax_(std::min<qsizetype>(nbmesuresmax, std::ssize(tabmesures) - 1))
 {
@@ -14,7 +14,7 @@ EchantillonsTable::EchantillonsTable(std::span<const QString> tabmesures, int nb
 int EchantillonsTable::suivant()
 {
     ++indice_;
-    return indice_ < std::ssize(tabmesures_) ? valeur_mesure(tabmesures_[indice_]) : 0;
+    return indice_ < std::ssize(tabmesures_) ? niveau(tabmesures_[indice_]) : 0;
 }
 
 int Extremes::milieu() const

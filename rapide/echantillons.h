@@ -30,7 +30,7 @@ public:
 // table: a read past it gives 0 and is never made twice.
 class EchantillonsTable final : public Echantillons {
 public:
-    EchantillonsTable(std::span<const QString> tabmesures, int nbmesuresmax);
+    EchantillonsTable(std::span<const Mesure> tabmesures, int nbmesuresmax);
     int suivant() override;
     bool reste() const override { return indice_ < nbmesuresmax_; }
     bool reste_preambule() const override { return indice_ <= nbmesuresmax_; }
@@ -39,7 +39,7 @@ public:
     int indice() const override { return static_cast<int>(indice_); }
 
 private:
-    std::span<const QString> tabmesures_;
+    std::span<const Mesure> tabmesures_;
     qsizetype nbmesuresmax_;
     qsizetype indice_ = 0;
 };

@@ -2,10 +2,9 @@
 
 namespace optolink {
 
-EchantillonsFichier::EchantillonsFichier(QIODevice& fichier) : lecteur_(fichier)
+EchantillonsFichier::EchantillonsFichier(std::span<const int> niveaux)
+    : niveaux_(niveaux), premier_seuil_((niveaux.size() > 1 ? niveaux[1] : 0) + 7)
 {
-    lecteur_.sauter(lignes_entete_rrr + 1);
-    premier_seuil_ = lecteur_.valeur_suivante() + 7;
 }
 
 } // namespace optolink

@@ -55,9 +55,9 @@ struct Durees {
 
 // The preamble's three one-bit pulses and its pause, then every character of chainebits but the
 // last (the space that ends the message), with a pause after each frame.
-void jouer(Poste& poste, const QString& chainebits, const Durees& d)
+void jouer(Liaison& liaison, Horloge& horloge, const QString& chainebits, const Durees& d)
 {
-    Cadence cadence(poste);
+    Cadence cadence(liaison, horloge);
     for (const auto& [commande, duree_s] :
          {std::pair{allumer_laser_rapide, d.bit_s}, {eteindre_laser_rapide, d.bit_s}, {allumer_laser_rapide, d.bit_s},
           {eteindre_laser_rapide, d.bit_s}, {allumer_laser_rapide, d.bit_s}, {eteindre_laser_rapide, d.pause_s}})
@@ -79,39 +79,35 @@ void jouer(Poste& poste, const QString& chainebits, const Durees& d)
 
 } // namespace
 
-void Btonenvoi_binrap_Click(Poste& poste)
+void Btonenvoi_binrap_Click(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                            const QString& texte)
 {
-    Etat& etat = poste.etat;
-    FenetrePrincipale& f = poste.fenetre;
-    etat.nbpassages = compter_passages(poste.horloge);
+    Horloge& horloge = plateforme.horloge;
+    etat.nbpassages = compter_passages(horloge);
     const Comptes c = comptes(etat.dureebit, etat.nbpassages);
     const double echelle = echelle_echantillons(duree_passages_s(c.comptebit, etat.nbpassages), etat.periodemesure);
     const double bit_s = echelle * duree_passages_s(c.comptebit, etat.nbpassages);
     const double pause_s = echelle * duree_passages_s(c.comptepause, etat.nbpassages);
     const double espace_s = echelle * duree_passages_s(c.compteespace, etat.nbpassages);
 
-    preparer_envoi_rapide(poste, &FenetrePrincipale::Btonenvoi_binrap);
-    etat.message = abreger(f.Texte1.Text) + u' ';
-    f.Etiquette2.Caption = " ENVOI DU CODE binaire rapide EN COURS (message de durée "
-                           + duree_enregistrement(etat) + " maximum)";
-    const double t0 = poste.horloge.maintenant_s();
-    f.montrer();
+    commencer_envoi(plateforme.minuterie, evenements, Codage::binaire_rapide);
+    etat.message = abreger(texte) + u' ';
+    const double t0 = horloge.maintenant_s();
     const CodeBinaire code = coder_binaire(etat.message);
     etat.chainebits = code.chainebits;
     etat.textebits = code.textebits;
-    f.Texte2.Text = etat.textebits + " = " + etat.chainebits;
-    f.montrer();
+    evenements.signal_prevu(etat.textebits + " = " + etat.chainebits);
 
-    etat.instantdepart = poste.horloge.maintenant_s();
-    attendre_jusqua(poste, allumer_laser_rapide, Duree::secondes(1), false);
-    etat.instantdepart = poste.horloge.maintenant_s();
-    attendre_jusqua_apres_cession(poste, eteindre_laser_rapide, Duree::secondes(0.35));
+    Laser laser(liaison, plateforme, etat);
+    etat.instantdepart = horloge.maintenant_s();
+    laser.attendre_jusqua(allumer_laser_rapide, Duree::secondes(1), false);
+    etat.instantdepart = horloge.maintenant_s();
+    laser.attendre_jusqua_apres_cession(eteindre_laser_rapide, Duree::secondes(0.35));
 
-    jouer(poste, code.chainebits, {bit_s, pause_s, espace_s});
+    jouer(liaison, horloge, code.chainebits, {bit_s, pause_s, espace_s});
 
-    finir_envoi_rapide(poste, t0, 0.5, true);
-    terminer_envoi(poste, &FenetrePrincipale::Btonenvoi_binrap,
-                   " Entrer un message (tout caractère clavier) ou code" + QString(9, u' '));
+    finir_envoi_rapide(laser, plateforme, etat, evenements, t0, 0.5, true);
+    terminer_envoi(plateforme, evenements, Codage::binaire_rapide);
 }
 
 } // namespace optolink

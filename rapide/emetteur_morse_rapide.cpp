@@ -32,9 +32,9 @@ Longueurs longueurs(double dureebit, long nbpassages)
 
 // The calibration letter c and a dash-long gap, then every symbol of codemorse followed by a dot
 // of darkness.
-void jouer(Poste& poste, const QString& codemorse, double point_s, double trait_s)
+void jouer(Liaison& liaison, Horloge& horloge, const QString& codemorse, double point_s, double trait_s)
 {
-    Cadence cadence(poste);
+    Cadence cadence(liaison, horloge);
     for (const auto& [commande, duree_s] :
          {std::pair{allumer_laser_rapide, trait_s}, {eteindre_laser_rapide, point_s}, {allumer_laser_rapide, point_s},
           {eteindre_laser_rapide, point_s}, {allumer_laser_rapide, trait_s}, {eteindre_laser_rapide, point_s},
@@ -51,36 +51,32 @@ void jouer(Poste& poste, const QString& codemorse, double point_s, double trait_
 
 } // namespace
 
-void Btonenvoi_morserapide_Click(Poste& poste)
+void Btonenvoi_morserapide_Click(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                                 const QString& texte)
 {
-    Etat& etat = poste.etat;
-    FenetrePrincipale& f = poste.fenetre;
-    etat.nbpassages = compter_passages(poste.horloge);
+    Horloge& horloge = plateforme.horloge;
+    etat.nbpassages = compter_passages(horloge);
     const Longueurs l = longueurs(etat.dureebit, etat.nbpassages);
     const double point_s = duree_passages_s(l.nbpoint, etat.nbpassages);
     const double trait_s = duree_passages_s(l.nbtrait, etat.nbpassages);
 
-    preparer_envoi_rapide(poste, &FenetrePrincipale::Btonenvoi_morserapide);
-    etat.message = abreger(f.Texte1.Text);
-    f.Etiquette2.Caption = " ENVOI DU CODE MORSE rapide EN COURS (message de durée " + duree_enregistrement(etat)
-                           + " maximum)";
-    const double debutenvoi = poste.horloge.maintenant_s();
-    f.montrer();
+    commencer_envoi(plateforme.minuterie, evenements, Codage::morse_rapide);
+    etat.message = abreger(texte);
+    const double debutenvoi = horloge.maintenant_s();
     const CodeMorse code = coder_morse(etat.message);
-    f.Texte2.Text = code.affichagemorse;
-    f.montrer();
-    ceder_sans_attendre(poste);
+    evenements.signal_prevu(code.affichagemorse);
+    ceder_sans_attendre(plateforme.boucle);
 
-    etat.instantdepart = poste.horloge.maintenant_s();
-    attendre_jusqua(poste, allumer_laser_rapide, Duree::secondes(1), false);
-    etat.instantdepart = poste.horloge.maintenant_s();
-    attendre_jusqua(poste, eteindre_laser_rapide, Duree::secondes(0.35), false);
+    Laser laser(liaison, plateforme, etat);
+    etat.instantdepart = horloge.maintenant_s();
+    laser.attendre_jusqua(allumer_laser_rapide, Duree::secondes(1), false);
+    etat.instantdepart = horloge.maintenant_s();
+    laser.attendre_jusqua(eteindre_laser_rapide, Duree::secondes(0.35), false);
 
-    jouer(poste, code.codemorse, point_s, trait_s);
+    jouer(liaison, horloge, code.codemorse, point_s, trait_s);
 
-    finir_envoi_rapide(poste, debutenvoi, 0.2, false);
-    terminer_envoi(poste, &FenetrePrincipale::Btonenvoi_morserapide,
-                   " Entrer un message (26 minuscules sans ponctuation ou 9 chiffres) ou code" + QString(9, u' '));
+    finir_envoi_rapide(laser, plateforme, etat, evenements, debutenvoi, 0.2, false);
+    terminer_envoi(plateforme, evenements, Codage::morse_rapide);
 }
 
 } // namespace optolink

@@ -54,15 +54,6 @@ void ajouter_binaire(EmissionPrevue& e, double apres_trame_unites, double blanc_
 
 } // namespace
 
-Codage codage_du_code(const QString& code)
-{
-    if (code == code_morse)
-        return Codage::morse;
-    if (code == code_binaire)
-        return Codage::binaire;
-    return code == code_morse_rapide ? Codage::morse_rapide : Codage::binaire_rapide;
-}
-
 QString nom_codage(Codage codage)
 {
     switch (codage) {

@@ -10,11 +10,9 @@
 
 namespace optolink {
 
-enum class Codage { morse, binaire, morse_rapide, binaire_rapide };
 inline constexpr std::array<Codage, 4> codages{Codage::morse, Codage::binaire, Codage::morse_rapide,
                                                Codage::binaire_rapide};
-// The coding of a code of typecodage ("m", "b", "mr", "br"), and of a fast recording.
-Codage codage_du_code(const QString& code);
+// The coding of a fast recording.
 inline Codage codage_enregistre(CodageRapide c)
 {
     return c == CodageRapide::morse ? Codage::morse_rapide : Codage::binaire_rapide;

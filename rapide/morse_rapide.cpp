@@ -2,8 +2,9 @@
 
 #include "codages/abreviations.h"
 #include "codages/traduction_morse.h"
-#include "rapide/eclats.h"
+#include "fichiers/rrr.h"
 #include "rapide/echantillons_fichier.h"
+#include "rapide/eclats.h"
 #include "rapide/unite.h"
 
 #include <algorithm>
@@ -154,26 +155,32 @@ QString decoder_impulsions(Echantillons& source, int seuilbrut, bool fichier, co
     return codemorse;
 }
 
-QString decoder_impulsions(std::span<const QString> tabmesures, int nbmesuresmax, int seuilbrut,
+QString decoder_impulsions(std::span<const Mesure> tabmesures, int nbmesuresmax, int seuilbrut,
                            const Progression& progression, Lecture* lecture)
 {
     EchantillonsTable table(tabmesures, nbmesuresmax);
     return decoder_impulsions(table, seuilbrut, false, progression, lecture);
 }
 
-ReceptionMorse decoder_morse_rapide(std::span<const QString> tabmesures, int nbmesuresmax,
+ReceptionMorse decoder_morse_rapide(std::span<const Mesure> tabmesures, int nbmesuresmax,
                                     int seuilbrut, const Progression& progression, Lecture* lecture)
 {
     return reception(decoder_impulsions(tabmesures, nbmesuresmax, seuilbrut, progression, lecture),
                      Developpement::trois_premiers, lecture);
 }
 
-ReceptionMorse decode_fichiermorserap(QIODevice& fichier, const Progression& progression, Lecture* lecture)
+ReceptionMorse decode_fichiermorserap(std::span<const int> niveaux, const Progression& progression,
+                                      Lecture* lecture)
 {
-    EchantillonsFichier echantillons(fichier);
+    EchantillonsFichier echantillons(niveaux);
     const int seuilbrut = echantillons.premier_seuil();
     return reception(decoder_impulsions(echantillons, seuilbrut, true, progression, lecture),
                      Developpement::fichier, lecture);
+}
+
+ReceptionMorse decode_fichiermorserap(QIODevice& fichier, const Progression& progression, Lecture* lecture)
+{
+    return decode_fichiermorserap(niveaux_rrr(fichier), progression, lecture);
 }
 
 } // namespace optolink

@@ -27,19 +27,21 @@ QString decoder_impulsions(Echantillons& echantillons, int seuilbrut, bool fichi
                            const Progression& progression = {}, Lecture* lecture = nullptr);
 
 // The live receiver's form: tabmesures(1) to tabmesures(nbmesuresmax), first level in raw units.
-QString decoder_impulsions(std::span<const QString> tabmesures, int nbmesuresmax, int seuilbrut,
+QString decoder_impulsions(std::span<const Mesure> tabmesures, int nbmesuresmax, int seuilbrut,
                            const Progression& progression = {}, Lecture* lecture = nullptr);
 
 // The whole decoding of a live reception (pulses, then traduire_codemorse): seuilbrut is
 // Int(tensionseuil × 255 / 20); the first three characters of the message are compared with
 // the abbreviations.
-ReceptionMorse decoder_morse_rapide(std::span<const QString> tabmesures, int nbmesuresmax,
+ReceptionMorse decoder_morse_rapide(std::span<const Mesure> tabmesures, int nbmesuresmax,
                                     int seuilbrut, const Progression& progression = {},
                                     Lecture* lecture = nullptr);
 
-// The whole decoding of a saved *.rrr file, read from its current position (the start):
-// the first level is the sample of index 1 plus 7; the whole message is compared with the
-// abbreviations.
+// The whole decoding of a saved *.rrr file, given by its data lines' values from index 0: the first
+// level is the sample of index 1 plus 7; the whole message is compared with the abbreviations.
+ReceptionMorse decode_fichiermorserap(std::span<const int> niveaux, const Progression& progression = {},
+                                      Lecture* lecture = nullptr);
+// The same, reading the file from its current position (the start).
 ReceptionMorse decode_fichiermorserap(QIODevice& fichier, const Progression& progression = {},
                                       Lecture* lecture = nullptr);
 

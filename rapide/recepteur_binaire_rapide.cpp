@@ -1,6 +1,5 @@
 #include "rapide/recepteur_binaire_rapide.h"
 
-#include "codages/reception_lente.h"
 #include "rapide/acquisition.h"
 #include "rapide/binaire_rapide.h"
 #include "rapide/reception_rapide.h"
@@ -9,33 +8,32 @@ namespace optolink {
 
 namespace {
 
-void recevoir_binaire_rapide(Poste& poste)
+void recevoir_binaire_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements)
 {
-    Etat& etat = poste.etat;
-    FenetrePrincipale& f = poste.fenetre;
-    preparer_reception_rapide(poste, &FenetrePrincipale::Btonenvoi_binrap, QStringLiteral("BINAIRE"));
+    preparer_reception_rapide(liaison, plateforme, etat, evenements, Codage::binaire_rapide);
     etat.chainebits.clear();
     etat.textebits.clear();
-    acquisition_rapide(poste);
+    acquisition_rapide(liaison, plateforme, etat, evenements);
 
     Lecture lecture;
-    const ReceptionBinaire recu = decoder_binaire_rapide(etat.tabmesures, etat.nbmesuresmax, seuil_brut(etat.tensionseuil),
-                                                         [&](const QString& textebits) { f.Texte1.Text = textebits; },
-                                                         &lecture);
+    const ReceptionBinaire recu =
+        decoder_binaire_rapide(etat.tabmesures, etat.nbmesuresmax, seuil_brut(etat.tensionseuil),
+                               [&](const QString& textebits) { evenements.symboles_recus(textebits); }, &lecture);
     etat.chainebits = recu.chainebits;
     etat.textebits = recu.textebits;
     etat.message = recu.message;
-    noter_enregistrement(poste, CodageRapide::binaire, std::move(lecture), recu.chainebits, recu.texte1);
-    afficher_reception(poste, &FenetrePrincipale::Btonenvoi_binrap, etat.message,
-                       " Entrer un message (tout caractère clavier) ou code" + QString(25, u' '), recu.texte1);
-    proposer_enregistrement(poste, etat.enregistrebin, QStringLiteral("Enregistrement d'un fichier binaire rapide"));
+    noter_enregistrement(etat, evenements, CodageRapide::binaire, std::move(lecture), recu.chainebits, recu.texte1);
+    evenements.message_recu(Codage::binaire_rapide, etat.message, recu.texte1);
+    if (etat.enregistrebin)
+        evenements.enregistrement_a_proposer(Codage::binaire_rapide);
 }
 
 } // namespace
 
-void attentereceptionbinairerapide(Poste& poste)
+void attentereceptionbinairerapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements)
 {
-    attendre_reception_rapide(poste, code_binaire_rapide, [&] { recevoir_binaire_rapide(poste); });
+    attendre_reception_rapide(liaison, plateforme, etat, evenements, Codage::binaire_rapide,
+                              [&] { recevoir_binaire_rapide(liaison, plateforme, etat, evenements); });
 }
 
 } // namespace optolink

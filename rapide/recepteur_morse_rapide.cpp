@@ -1,6 +1,5 @@
 #include "rapide/recepteur_morse_rapide.h"
 
-#include "codages/reception_lente.h"
 #include "rapide/acquisition.h"
 #include "rapide/morse_rapide.h"
 #include "rapide/reception_rapide.h"
@@ -9,33 +8,28 @@ namespace optolink {
 
 namespace {
 
-void recevoir_morse_rapide(Poste& poste)
+void recevoir_morse_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements)
 {
-    Etat& etat = poste.etat;
-    FenetrePrincipale& f = poste.fenetre;
-    preparer_reception_rapide(poste, &FenetrePrincipale::Btonenvoi_morserapide, QStringLiteral("MORSE"));
-    f.Btonenvoiemorse.Enabled = false;
-    acquisition_rapide(poste);
+    preparer_reception_rapide(liaison, plateforme, etat, evenements, Codage::morse_rapide);
+    acquisition_rapide(liaison, plateforme, etat, evenements);
 
     Lecture lecture;
-    const ReceptionMorse recu = decoder_morse_rapide(etat.tabmesures, etat.nbmesuresmax, seuil_brut(etat.tensionseuil),
-                                                     [&](const QString& codemorse) { f.Texte1.Text = codemorse; },
-                                                     &lecture);
+    const ReceptionMorse recu =
+        decoder_morse_rapide(etat.tabmesures, etat.nbmesuresmax, seuil_brut(etat.tensionseuil),
+                             [&](const QString& codemorse) { evenements.symboles_recus(codemorse); }, &lecture);
     etat.message = recu.message;
-    noter_enregistrement(poste, CodageRapide::morse, std::move(lecture), recu.codemorse, recu.texte1);
-    afficher_reception(poste, &FenetrePrincipale::Btonenvoi_morserapide, etat.message,
-                       " Entrer un message (26 minuscules sans ponctuation ou 9 chiffres) ou code" + QString(25, u' '),
-                       recu.texte1);
-    f.Btonenvoiemorse.Enabled = true;
-    f.montrer();
-    proposer_enregistrement(poste, etat.enregistremorse, QStringLiteral("Enregistrement d'un fichier morse rapide"));
+    noter_enregistrement(etat, evenements, CodageRapide::morse, std::move(lecture), recu.codemorse, recu.texte1);
+    evenements.message_recu(Codage::morse_rapide, etat.message, recu.texte1);
+    if (etat.enregistremorse)
+        evenements.enregistrement_a_proposer(Codage::morse_rapide);
 }
 
 } // namespace
 
-void attentereceptionmorserapide(Poste& poste)
+void attentereceptionmorserapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements)
 {
-    attendre_reception_rapide(poste, code_morse_rapide, [&] { recevoir_morse_rapide(poste); });
+    attendre_reception_rapide(liaison, plateforme, etat, evenements, Codage::morse_rapide,
+                              [&] { recevoir_morse_rapide(liaison, plateforme, etat, evenements); });
 }
 
 } // namespace optolink

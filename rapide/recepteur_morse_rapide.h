@@ -1,12 +1,15 @@
 #pragma once
 
-#include "poste/poste.h"
+#include "poste/etat.h"
+#include "poste/evenements.h"
+#include "poste/plateforme.h"
+#include "liaison/liaison.h"
 
 namespace optolink {
 
 // Receive-wait routine of fast Morse: on a light of 0.45 s or more, records and downloads the
-// signal through the interface's memory, decodes it, shows the message in Texte2 and the code in
-// Texte1, and offers to save the recording. Returns when typecodage is no longer "mr".
-void attentereceptionmorserapide(Poste& poste);
+// signal through the interface's memory, decodes it, reports the message and its code, and offers
+// to save the recording when enregistremorse is "oui". Returns when typecodage is no longer "mr".
+void attentereceptionmorserapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements);
 
 } // namespace optolink

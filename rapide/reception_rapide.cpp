@@ -2,7 +2,6 @@
 
 #include "codages/reception_lente.h"
 #include "rapide/acquisition.h"
-#include "rapide/envoi_rapide.h"
 
 namespace optolink {
 
@@ -10,38 +9,31 @@ namespace {
 constexpr double marque_min_s = 0.45;
 } // namespace
 
-void attendre_reception_rapide(Poste& poste, const QString& code, const std::function<void()>& recevoir)
+void attendre_reception_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                               Codage code, const std::function<void()>& recevoir)
 {
-    attendre_reception(poste, code, marque_min_s, [&] {
+    attendre_reception(plateforme, etat, evenements, code, marque_min_s, [&] {
         recevoir();
-        poste.liaison.definir_longueur_entree(0);
-        poste.minuterie.setEnabled(true);
+        liaison.definir_longueur_entree(0);
+        plateforme.minuterie.setEnabled(true);
     });
 }
 
-void preparer_reception_rapide(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& nom_codage)
+void preparer_reception_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                               Codage code)
 {
-    poste.minuterie.setEnabled(false);
-    poste.etat.nbmesures = 0;
-    poste.fenetre.Texte1.Text.clear();
-    vider_avant_enregistrement(poste);
-    const QString duree = duree_enregistrement(poste.etat);
-    commencer_reception(poste, bouton, "RECEPTION DE CODE " + nom_codage + " RAPIDE EN COURS     PATIENTEZ " + duree + " SVP",
-                        "RECEPTION DE MESSAGE EN COURS DANS LA MEMOIRE D'ORPHY  PATIENTEZ environ " + duree + " SVP");
+    plateforme.minuterie.setEnabled(false);
+    etat.nbmesures = 0;
+    evenements.symboles_recus(QString());
+    vider_avant_enregistrement(liaison, plateforme);
+    evenements.reception_commencee(code);
 }
 
-void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, const QString& code,
-                          const QString& texte1)
+void noter_enregistrement(const Etat& etat, Evenements& evenements, CodageRapide codage, Lecture lecture,
+                          const QString& code, const QString& texte1)
 {
-    const Etat& etat = poste.etat;
-    poste.signaux.noter_enregistrement({codage, etat.periodemesure, niveaux_table(etat.tabmesures, etat.nbmesuresmax),
-                                        std::move(lecture), code, etat.message, texte1, {}});
-}
-
-void proposer_enregistrement(Poste& poste, const QString& enregistrer, const QString& caption)
-{
-    if (est_oui(enregistrer))
-        poste.fenetre.surOuvrirEnregistrefichier(caption);
+    evenements.enregistrement_recu({codage, etat.periodemesure, niveaux_table(etat.tabmesures, etat.nbmesuresmax),
+                                    std::move(lecture), code, etat.message, texte1, {}});
 }
 
 } // namespace optolink

@@ -1,7 +1,10 @@
 #pragma once
 
-#include "poste/poste.h"
+#include "poste/etat.h"
+#include "poste/evenements.h"
+#include "poste/plateforme.h"
 #include "rapide/trace_reception.h"
+#include "liaison/liaison.h"
 
 #include <QString>
 
@@ -14,20 +17,16 @@ namespace optolink {
 // The receive-wait routine of a fast coding: a light of at least 0.45 s (the sender's 1 s start
 // mark) starts recevoir when it falls; after each pass the input length is 0 and the timer runs.
 // Returns when typecodage no longer holds code.
-void attendre_reception_rapide(Poste& poste, const QString& code, const std::function<void()>& recevoir);
+void attendre_reception_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                               Codage code, const std::function<void()>& recevoir);
 
-// Timer stopped, nbmesures = 0, Texte1 emptied, what the link has buffered dropped once the
-// timer's last request is answered, then the receiving window: "RECEPTION DE MESSAGE EN COURS
-// DANS LA MEMOIRE D'ORPHY  PATIENTEZ environ 15 s SVP" in Etiquette2, "RECEPTION DE CODE
-// <nom_codage> RAPIDE EN COURS     PATIENTEZ 15 s SVP" in Etiquette1 (30 s for 12800 samples),
-// the send button and Btonefface disabled.
-void preparer_reception_rapide(Poste& poste, Bouton FenetrePrincipale::*bouton, const QString& nom_codage);
+// Timer stopped, nbmesures = 0, no symbols yet, what the link has buffered dropped once the
+// timer's last request is answered, then the reception of the coding reported.
+void preparer_reception_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
+                               Codage code);
 
-// Keeps the recording just decoded, with its reading, for the signal window.
-void noter_enregistrement(Poste& poste, CodageRapide codage, Lecture lecture, const QString& code,
-                          const QString& texte1);
-
-// The save dialog with this caption when the coding's save prompt is "oui".
-void proposer_enregistrement(Poste& poste, const QString& enregistrer, const QString& caption);
+// Reports the recording just decoded, with its reading, for the signal window.
+void noter_enregistrement(const Etat& etat, Evenements& evenements, CodageRapide codage, Lecture lecture,
+                          const QString& code, const QString& texte1);
 
 } // namespace optolink

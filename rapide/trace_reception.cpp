@@ -24,13 +24,13 @@ void garder(Trace& trace, const ReceptionBinaire& b)
 
 } // namespace
 
-std::vector<int> niveaux_table(std::span<const QString> tabmesures, int nbmesuresmax)
+std::vector<int> niveaux_table(std::span<const Mesure> tabmesures, int nbmesuresmax)
 {
     std::vector<int> niveaux;
     const qsizetype fin = std::min<qsizetype>(nbmesuresmax, std::ssize(tabmesures) - 1);
     niveaux.reserve(static_cast<std::size_t>(std::max<qsizetype>(fin + 1, 0)));
     for (qsizetype k = 0; k <= fin; ++k)
-        niveaux.push_back(valeur_mesure(tabmesures[k]));
+        niveaux.push_back(niveau(tabmesures[k]));
     return niveaux;
 }
 
@@ -39,20 +39,16 @@ Trace trace_fichier(QIODevice& fichier, CodageRapide codage, double periode_s)
     Trace trace;
     trace.codage = codage;
     trace.periode_s = periode_s;
-    LecteurRrr lecteur(fichier);
-    lecteur.sauter(lignes_entete_rrr);
-    while (!lecteur.fin())
-        trace.niveaux.push_back(lecteur.valeur_suivante());
-    fichier.seek(0);
+    trace.niveaux = niveaux_rrr(fichier);
     if (codage == CodageRapide::morse) {
-        garder(trace, decode_fichiermorserap(fichier, {}, &trace.lecture));
+        garder(trace, decode_fichiermorserap(trace.niveaux, {}, &trace.lecture));
     } else {
-        garder(trace, decode_fichierbinrap(fichier, {}, &trace.lecture));
+        garder(trace, decode_fichierbinrap(trace.niveaux, {}, &trace.lecture));
     }
     return trace;
 }
 
-Trace trace_table(std::span<const QString> tabmesures, int nbmesuresmax, int seuilbrut, CodageRapide codage,
+Trace trace_table(std::span<const Mesure> tabmesures, int nbmesuresmax, int seuilbrut, CodageRapide codage,
                   double periode_s)
 {
     Trace trace;

@@ -71,7 +71,7 @@ TEST_F(Banc, MorseSansTestDemandeDansLOrdreEtLaisseLesValeursParDefaut)
         "une durée de transmission trop longue,  sinon passer en mode 'morse rapide'");
 
     const Etat& e = poste.etat;
-    EXPECT_EQ(e.typecodage, "m");
+    EXPECT_EQ(e.typecodage, optolink::Codage::morse);
     EXPECT_EQ(e.numeroport, 3);
     EXPECT_EQ(com.commPort(), 3);
     EXPECT_EQ(com.settings(), "9600,N,8,1");
@@ -79,11 +79,11 @@ TEST_F(Banc, MorseSansTestDemandeDansLOrdreEtLaisseLesValeursParDefaut)
     EXPECT_DOUBLE_EQ(e.tensionseuil, noir_v + 0.5);
     EXPECT_EQ(e.taillepolice, 16);
     EXPECT_EQ(e.dureebit, 1);
-    EXPECT_EQ(e.modevitesse, 0);
+    EXPECT_EQ(e.modevitesse, Echantillonnage::us1300);
     EXPECT_EQ(e.periodemesure, 0.0013);
     EXPECT_EQ(e.nbmesuresmax, 6400);
-    EXPECT_EQ(e.enregistremorse, "oui");
-    EXPECT_EQ(e.enregistrebin, "oui");
+    EXPECT_TRUE(e.enregistremorse);
+    EXPECT_TRUE(e.enregistrebin);
 
     const FenetrePrincipale& f = poste.fenetre;
     EXPECT_FALSE(f.Visible);
@@ -142,7 +142,7 @@ TEST_F(Banc, AnnulerALaPremiereQuestionChoisitLeBinaireLent)
     boites.saisies = {"1"};
     ASSERT_TRUE(demarrer());
     const FenetrePrincipale& f = poste.fenetre;
-    EXPECT_EQ(poste.etat.typecodage, "b");
+    EXPECT_EQ(poste.etat.typecodage, optolink::Codage::binaire);
     EXPECT_EQ(f.Caption, "Communication entre deux ordinateurs en code binaire 8 bits ASCII (lent)");
     EXPECT_EQ(f.Etiquette1.Caption, " Entrer un message (tout caractère clavier) ou code" + QString(25, u' '));
     EXPECT_TRUE(f.Btonenvoiemorse.Visible && !f.Btonenvoiemorse.Enabled);

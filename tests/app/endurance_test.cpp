@@ -2,9 +2,10 @@
 // one, in virtual time: the memory in use and the depth of the calls stay where they were, and
 // each message is received as it is when sent alone.
 
+#include "postes_virtuels/postes_simules.h"
 #include "programme/boucle_principale.h"
 #include "programme/menus.h"
-#include "postes_virtuels/postes_simules.h"
+#include "rapide/emission_prevue.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ using namespace optolink::essai;
 namespace {
 
 struct Envoi {
-    Codage (*codage)();
+    essai::Codage (*codage)();
     Menu menu;
     QString texte;
 };
@@ -68,8 +69,10 @@ struct Bilan {
     std::map<QString, std::vector<std::uintptr_t>> piles; // by coding: where A's send and B's menu ran
 };
 
-const Routines routines{{"m", morse_lent().attendre}, {"b", binaire_lent().attendre},
-                        {"mr", morse_rapide().attendre}, {"br", binaire_rapide().attendre}};
+const Routines routines{{optolink::Codage::morse, morse_lent().attendre},
+                        {optolink::Codage::binaire, binaire_lent().attendre},
+                        {optolink::Codage::morse_rapide, morse_rapide().attendre},
+                        {optolink::Codage::binaire_rapide, binaire_rapide().attendre}};
 
 // Both stations in their main loops; before each message A's user and B's user choose the coding
 // from the menu, a second later A's user sends, and the next message waits until B shows this one.
@@ -82,12 +85,12 @@ Bilan enchainer(const std::vector<Envoi>& suite)
     std::function<void()> attendre_b;
     auto finir = [&] {
         for (Poste* p : {&postes.posteA, &postes.posteB})
-            p->etat.typecodage = QStringLiteral("fin");
+            p->etat.typecodage.reset();
     };
     attendre_b = [&] {
         const Poste& b = postes.posteB;
         if (b.etat.message.isEmpty() || b.fenetre.Etiquette2.Caption != u" FIN DE RECEPTION DU MESSAGE"
-            || !b.minuterie.enabled()) {
+            || !b.plateforme.minuterie.enabled()) {
             postes.acteurA.programmer(postes.acteurA.instant_s() + 0.5, attendre_b);
             return;
         }
@@ -105,11 +108,11 @@ Bilan enchainer(const std::vector<Envoi>& suite)
         r.memoire.push_back(memoire_octets());
         menu_Click(postes.posteA, e.menu);
         postes.acteurB.programmer(postes.acteurA.instant_s(), [&postes, &r, &e] {
-            r.piles[postes.posteB.etat.typecodage + " B"].push_back(profondeur());
+            r.piles[nom_codage(*postes.posteB.etat.typecodage) + " B"].push_back(profondeur());
             menu_Click(postes.posteB, e.menu);
         });
         postes.acteurA.programmer(postes.acteurA.instant_s() + 1, [&postes, &r, &e, &attendre_b] {
-            r.piles[postes.posteA.etat.typecodage + " A"].push_back(profondeur());
+            r.piles[nom_codage(*postes.posteA.etat.typecodage) + " A"].push_back(profondeur());
             postes.posteB.etat.message.clear();
             postes.posteA.fenetre.Texte1.Text = e.texte;
             e.codage().envoyer(postes.posteA);
@@ -118,7 +121,7 @@ Bilan enchainer(const std::vector<Envoi>& suite)
     };
     auto station = [&](Poste& poste) {
         return [&poste, &suivant, &postes] {
-            demarrer(poste, QStringLiteral("m"), 1, 30);
+            demarrer(poste, optolink::Codage::morse, 1, 30);
             menu_Click(poste, Menu::menu_vit_emission2);
             if (&poste == &postes.posteA)
                 postes.acteurA.programmer(postes.acteurA.instant_s() + 1, suivant);
@@ -134,7 +137,7 @@ Bilan enchainer(const std::vector<Envoi>& suite)
 
 TEST(Endurance, DesMessagesALaSuiteDansLesQuatreCodagesNeLaissentRienDerriereEux)
 {
-    std::map<std::pair<Codage (*)(), QString>, QString> seul;
+    std::map<std::pair<essai::Codage (*)(), QString>, QString> seul;
     for (const Envoi& e : envois) {
         const Bilan r = enchainer({e});
         ASSERT_EQ(r.recus.size(), 1u);

@@ -139,7 +139,7 @@ TEST_F(Fenetre, LesEntreesDeMenuRefletentLeModeleEtAppellentLeursRoutines)
     EXPECT_FALSE(controle<QAction>("menu_quiestlauteur")->isEnabled());
 
     controle<QAction>("menu_morserap_17s")->trigger();
-    EXPECT_EQ(s.poste.etat.typecodage, "mr");
+    EXPECT_EQ(s.poste.etat.typecodage, optolink::Codage::morse_rapide);
     EXPECT_EQ(fenetre.windowTitle(), "Communication entre deux ordinateurs en code Morse (rapide)");
     EXPECT_TRUE(controle<QAction>("menu_morserap_17s")->isChecked());
     EXPECT_FALSE(controle<QAction>("menu_30ms")->isEnabled());
@@ -260,7 +260,7 @@ TEST_F(EcranEtBanc, LeVraiDemarrageParLesBoitesEnFrancaisFaceALInterfaceSimulee)
     EXPECT_EQ(repondeur.vues[7].titre, " Résultat du test : CORRECT ");
     EXPECT_EQ(repondeur.vues[7].boutons, QStringList{"OK"});
     EXPECT_EQ(repondeur.vues[8].titre, "ATTENTION : MESURE DE TENSION SEUIL");
-    EXPECT_EQ(poste.etat.typecodage, "b");
+    EXPECT_EQ(poste.etat.typecodage, optolink::Codage::binaire);
     EXPECT_EQ(poste.etat.numeroport, 2);
     EXPECT_DOUBLE_EQ(poste.etat.tensionseuil, 2 * 20.0 / 255 + 0.5);
     EXPECT_TRUE(com.portOpen());

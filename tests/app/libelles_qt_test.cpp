@@ -3,14 +3,14 @@
 // the designed one wraps a label onto a line that is cut off, or a button's caption onto a third
 // line. The fonts are whatever the system gives the program, never fonts brought by the test.
 
-#include "programme/demarrage.h"
-#include "programme/menus.h"
-#include "programme/presentation_codage.h"
 #include "fenetre/boites_qt.h"
 #include "fenetre/bouton_qt.h"
 #include "fenetre/feuillelumicode1.h"
-
 #include "postes_virtuels/station_virtuelle.h"
+#include "programme/demarrage.h"
+#include "programme/menus.h"
+#include "programme/presentation_codage.h"
+#include "rapide/emission_prevue.h"
 #include "tests/app/ecran_qt.h"
 
 #include <QFontInfo>
@@ -95,7 +95,7 @@ struct Libelles : Ecran {
 TEST_F(Libelles, ChaqueLibelleDeLaFenetreTientDansSonControle)
 {
     QStringList trop = debordements(); // as designed
-    for (const char* code : {"m", "b", "mr", "br"}) {
+    for (const optolink::Codage code : optolink::codages) {
         libelles_codage(s.poste.fenetre, code);
         trop << debordements();
     }

@@ -1,8 +1,6 @@
 #include "programme/boutons.h"
 #include "programme/menus.h"
 
-#include "codages/envoi_lent.h"
-#include "codages/reception_lente.h"
 #include "postes_virtuels/station_virtuelle.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +17,7 @@ namespace {
 struct Codage {
     const char* nom;
     Menu entree;
-    const char* typecodage;
+    optolink::Codage typecodage;
     // Send buttons: visible, enabled for Btonenvoiemorse, Btonenvoiebinaire, Btonenvoi_morserapide, Btonenvoi_binrap.
     std::array<std::pair<bool, bool>, 4> boutons;
     const char* caption;
@@ -39,17 +37,17 @@ const char* const etiquette_binaire = " Entrer un message (tout caractère clavi
 const char* const etiquette_binrap = " Entrer un message (tout caractère clavier)                                  ";
 
 const Codage codages[] = {
-    {"morse lent", Menu::menu_typemorse, "m", {{{true, true}, {true, false}, {false, false}, {false, false}}},
+    {"morse lent", Menu::menu_typemorse, optolink::Codage::morse, {{{true, true}, {true, false}, {false, false}, {false, false}}},
         "Communication entre deux ordinateurs en code Morse (lent)", etiquette_morse,
         "Attention ! changement de codage en morse (lent)    modifier de même le programme sur le deuxième "
         "ordinateur (menu Réglage Minuterie à 50 ms conseillé)",
         true, false, true, false, true, 50, 0, {}, ""},
-    {"binaire lent", Menu::menu_typebinaire, "b", {{{true, false}, {true, true}, {false, false}, {false, false}}},
+    {"binaire lent", Menu::menu_typebinaire, optolink::Codage::binaire, {{{true, false}, {true, true}, {false, false}, {false, false}}},
         "Communication entre deux ordinateurs en code binaire 8 bits ASCII (lent)", etiquette_binaire,
         "Attention ! changement de codage en binaire (lent)    modifier de même le programme sur le deuxième "
         "ordinateur (menu Réglage Minuterie à 30 ms conseillé)",
         false, true, true, true, false, 30, 0, {}, ""},
-    {"morse rapide 15 s", Menu::menu_morserap_17s, "mr",
+    {"morse rapide 15 s", Menu::menu_morserap_17s, optolink::Codage::morse_rapide,
         {{{false, false}, {true, false}, {true, true}, {false, false}}},
         "Communication entre deux ordinateurs en code Morse (rapide)", etiquette_morse,
         "Attention ! changement de codage en morse (rapide)    modifier de même le programme sur le deuxième "
@@ -57,7 +55,7 @@ const Codage codages[] = {
         false, false, false, false, false, 30, 6400, Menu::menu_morserap_17s,
         " Message à effacer : en morse rapide; message d'environ 1 ligne de caractères au maximum conseillé pour "
         "éviter une durée de transmission dépassant 15 s"},
-    {"morse rapide 30 s", Menu::menu_morserap_34s, "mr",
+    {"morse rapide 30 s", Menu::menu_morserap_34s, optolink::Codage::morse_rapide,
         {{{false, false}, {true, false}, {true, true}, {false, false}}},
         "Communication entre deux ordinateurs en code Morse (rapide)", etiquette_morse,
         "Attention ! changement de codage en morse (rapide)    modifier de même le programme sur le deuxième "
@@ -65,7 +63,7 @@ const Codage codages[] = {
         false, false, false, false, false, 30, 12800, Menu::menu_morserap_34s,
         " Message à effacer : en morse rapide; message d'environ 2 lignes de caractères au maximum conseillé pour "
         "éviter une durée de transmission dépassant 30 s"},
-    {"binaire rapide 15 s", Menu::menu_binairerap_17s, "br",
+    {"binaire rapide 15 s", Menu::menu_binairerap_17s, optolink::Codage::binaire_rapide,
         {{{true, false}, {false, false}, {false, false}, {true, true}}},
         "Communication entre deux ordinateurs en code binaire ASCII (rapide)", etiquette_binrap,
         "Attention ! changement de codage en binaire (rapide)   modifier de même le programme sur le deuxième "
@@ -73,7 +71,7 @@ const Codage codages[] = {
         false, false, false, false, false, 30, 6400, Menu::menu_binairerap_17s,
         " Message à effacer : en binaire rapide; message d'environ 1 ligne de caractères au maximum conseillé "
         "pour éviter une durée de transmission dépassant 10 s"},
-    {"binaire rapide 30 s", Menu::menu_binairerapide_33s, "br",
+    {"binaire rapide 30 s", Menu::menu_binairerapide_33s, optolink::Codage::binaire_rapide,
         {{{true, false}, {false, false}, {false, false}, {true, true}}},
         "Communication entre deux ordinateurs en code binaire ASCII (rapide)", etiquette_binrap,
         "Attention ! changement de codage en binaire (rapide)   modifier de même le programme sur le deuxième "
@@ -103,7 +101,7 @@ void verifier(const Poste& p, const Codage& c, int nbmesuresmax_avant)
     EXPECT_EQ(f.menus[Menu::menu_50ms].Enabled, c.intervalles_actifs);
     EXPECT_EQ(f.menus[Menu::menu_30ms].Checked, c.coche_30);
     EXPECT_EQ(f.menus[Menu::menu_50ms].Checked, c.coche_50);
-    EXPECT_EQ(p.minuterie.interval(), c.interval_ms);
+    EXPECT_EQ(p.plateforme.minuterie.interval(), c.interval_ms);
     EXPECT_EQ(p.etat.nbmesuresmax, c.nbmesuresmax ? c.nbmesuresmax : nbmesuresmax_avant);
     for (Menu e : {Menu::menu_morserap_17s, Menu::menu_morserap_34s, Menu::menu_binairerap_17s,
              Menu::menu_binairerapide_33s})
@@ -133,14 +131,14 @@ TEST_F(Menus, DeChaqueCodageAChaqueCodageLuiMemeCompris)
             p.fenetre.Texte1.Text = "message tapé";
             p.etat.dureebit = 0.5;
             p.etat.taillepolice = 20;
-            p.etat.enregistrebin = "non";
+            p.etat.enregistrebin = false;
             p.etat.tensionseuil = 0.66;
             const int nb_avant = p.etat.nbmesuresmax;
             menu_Click(p, arrivee.entree);
             verifier(p, arrivee, nb_avant);
             EXPECT_EQ(p.etat.dureebit, 0.5);
             EXPECT_EQ(p.etat.taillepolice, 20);
-            EXPECT_EQ(p.etat.enregistrebin, "non");
+            EXPECT_FALSE(p.etat.enregistrebin);
             EXPECT_EQ(p.etat.tensionseuil, 0.66);
         }
 }
@@ -158,28 +156,28 @@ TEST_F(Menus, LaMemeEntreeRapideDeuxFoisRecritLeConseil)
 struct Vitesse {
     Menu entree;
     double dureebit;
-    int modevitesse;
+    Echantillonnage modevitesse;
     double periodemesure; // 0: unchanged
 };
 
 TEST_F(Menus, LesVitessesDEmissionFixentLeursTroisVariablesEtSeuleLeurCoche)
 {
     const Vitesse vitesses[] = {
-        {Menu::menu_vit_emission0875, 1 / 0.875, 0, 0},
-        {Menu::menu_vit_emission09, 10.0 / 9, 0, 0},
-        {Menu::menu_vit_emission0925, 1 / 0.925, 0, 0},
-        {Menu::menu_vit_emission095, 1 / 0.95, 0, 0},
-        {Menu::menu_vit_emission0975, 1 / 0.975, 0, 0},
-        {Menu::menu_vit_emission1, 1, 0, 0.0013},
-        {Menu::menu_vit_emission11, 1 / 1.1, 0, 0},
-        {Menu::menu_vit_emission12, 1 / 1.2, 0, 0},
-        {Menu::menu_vit_emission13, 1 / 1.3, 0, 0},
-        {Menu::menu_vit_emission2, 0.5, 1, 0.0008},
-        {Menu::menu_vit_emission3, 1.0 / 3, 2, 0.0005},
+        {Menu::menu_vit_emission0875, 1 / 0.875, Echantillonnage::us1300, 0},
+        {Menu::menu_vit_emission09, 10.0 / 9, Echantillonnage::us1300, 0},
+        {Menu::menu_vit_emission0925, 1 / 0.925, Echantillonnage::us1300, 0},
+        {Menu::menu_vit_emission095, 1 / 0.95, Echantillonnage::us1300, 0},
+        {Menu::menu_vit_emission0975, 1 / 0.975, Echantillonnage::us1300, 0},
+        {Menu::menu_vit_emission1, 1, Echantillonnage::us1300, 0.0013},
+        {Menu::menu_vit_emission11, 1 / 1.1, Echantillonnage::us1300, 0},
+        {Menu::menu_vit_emission12, 1 / 1.2, Echantillonnage::us1300, 0},
+        {Menu::menu_vit_emission13, 1 / 1.3, Echantillonnage::us1300, 0},
+        {Menu::menu_vit_emission2, 0.5, Echantillonnage::us800, 0.0008},
+        {Menu::menu_vit_emission3, 1.0 / 3, Echantillonnage::us500, 0.0005},
     };
     for (const Vitesse& v : vitesses) {
         p.etat.periodemesure = 0.0042;
-        p.etat.modevitesse = 7;
+        p.etat.modevitesse = static_cast<Echantillonnage>(7);
         menu_Click(p, v.entree);
         SCOPED_TRACE(p.fenetre.menus[v.entree].Caption.toStdString());
         EXPECT_EQ(p.etat.dureebit, v.dureebit);
@@ -195,16 +193,16 @@ TEST_F(Menus, LesVitessesFractionnairesGardentLaPeriodeDeLaDerniereVitesseEntier
     menu_Click(p, Menu::menu_vit_emission2);
     menu_Click(p, Menu::menu_vit_emission11);
     EXPECT_EQ(p.etat.dureebit, 1 / 1.1);
-    EXPECT_EQ(p.etat.modevitesse, 0);
+    EXPECT_EQ(p.etat.modevitesse, Echantillonnage::us1300);
     EXPECT_EQ(p.etat.periodemesure, 0.0008);
 
     menu_Click(p, Menu::menu_vit_emission3);
     EXPECT_NEAR(p.etat.dureebit, 0.3333333, 1e-7);
-    EXPECT_EQ(p.etat.modevitesse, 2);
+    EXPECT_EQ(p.etat.modevitesse, Echantillonnage::us500);
     EXPECT_EQ(p.etat.periodemesure, 0.0005);
     menu_Click(p, Menu::menu_vit_emission1);
     EXPECT_EQ(p.etat.dureebit, 1);
-    EXPECT_EQ(p.etat.modevitesse, 0);
+    EXPECT_EQ(p.etat.modevitesse, Echantillonnage::us1300);
     EXPECT_EQ(p.etat.periodemesure, 0.0013);
 }
 
@@ -213,11 +211,11 @@ TEST_F(Menus, IntervalleDeLectureEtRetourAuMorseLentApresUnCodageRapide)
     menu_Click(p, Menu::menu_50ms);
     EXPECT_TRUE(p.fenetre.menus[Menu::menu_50ms].Checked);
     EXPECT_FALSE(p.fenetre.menus[Menu::menu_30ms].Checked);
-    EXPECT_EQ(p.minuterie.interval(), 50);
+    EXPECT_EQ(p.plateforme.minuterie.interval(), 50);
     menu_Click(p, Menu::menu_30ms);
     EXPECT_TRUE(p.fenetre.menus[Menu::menu_30ms].Checked);
     EXPECT_FALSE(p.fenetre.menus[Menu::menu_50ms].Checked);
-    EXPECT_EQ(p.minuterie.interval(), 30);
+    EXPECT_EQ(p.plateforme.minuterie.interval(), 30);
 
     menu_Click(p, Menu::menu_binairerap_17s);
     EXPECT_FALSE(p.fenetre.menus[Menu::menu_30ms].Enabled || p.fenetre.menus[Menu::menu_30ms].Checked);
@@ -225,7 +223,7 @@ TEST_F(Menus, IntervalleDeLectureEtRetourAuMorseLentApresUnCodageRapide)
     menu_Click(p, Menu::menu_typemorse);
     EXPECT_TRUE(p.fenetre.menus[Menu::menu_30ms].Enabled && p.fenetre.menus[Menu::menu_50ms].Enabled);
     EXPECT_TRUE(p.fenetre.menus[Menu::menu_50ms].Checked);
-    EXPECT_EQ(p.minuterie.interval(), 50);
+    EXPECT_EQ(p.plateforme.minuterie.interval(), 50);
 }
 
 TEST_F(Menus, LesEntreesDePoliceNeChangentQueLesCochesEtLaTailleEtCedentUneFois)
@@ -255,18 +253,18 @@ TEST_F(Menus, LaDemandeDEnregistrementSeBascule)
 {
     cliquer(Menu::menu_autorise_enregistremorse);
     EXPECT_FALSE(p.fenetre.menus[Menu::menu_autorise_enregistremorse].Checked);
-    EXPECT_EQ(p.etat.enregistremorse, "non");
-    EXPECT_EQ(p.etat.enregistrebin, "oui");
+    EXPECT_FALSE(p.etat.enregistremorse);
+    EXPECT_TRUE(p.etat.enregistrebin);
     cliquer(Menu::menu_autorise_enregistremorse);
     EXPECT_TRUE(p.fenetre.menus[Menu::menu_autorise_enregistremorse].Checked);
-    EXPECT_EQ(p.etat.enregistremorse, "oui");
+    EXPECT_TRUE(p.etat.enregistremorse);
 
     cliquer(Menu::menu_autorise_enregistrebin);
     EXPECT_FALSE(p.fenetre.menus[Menu::menu_autorise_enregistrebin].Checked);
-    EXPECT_EQ(p.etat.enregistrebin, "non");
+    EXPECT_FALSE(p.etat.enregistrebin);
     cliquer(Menu::menu_autorise_enregistrebin);
     EXPECT_TRUE(p.fenetre.menus[Menu::menu_autorise_enregistrebin].Checked);
-    EXPECT_EQ(p.etat.enregistrebin, "oui");
+    EXPECT_TRUE(p.etat.enregistrebin);
 }
 
 TEST_F(Menus, LesTextesDInterrogationDependentDuCodageRapideEtLesLentsLesIgnorent)
@@ -322,14 +320,14 @@ TEST_F(Menus, LesMessagesTypesSontLesTextesQueLesEmetteursAbregent)
 TEST_F(Menus, LesEntreesDOuvertureChoisissentLeDecodeurEtMontrentLeDialogue)
 {
     menu_Click(p, Menu::menu_decodage_fichiermorserap); // no dialog yet: only the decoder is chosen
-    EXPECT_EQ(p.etat.typedecodage, "mr");
+    EXPECT_EQ(p.etat.typedecodage, optolink::Codage::morse_rapide);
     std::vector<QString> captions;
     const auto ouvreur = p.fenetre.surOuvrirLecturefichier.brancher([&](const QString& c) { captions.push_back(c); });
     menu_Click(p, Menu::menu_typemorse);
     menu_Click(p, Menu::menu_decodage_fichierbinrap);
-    EXPECT_EQ(p.etat.typedecodage, "br");
+    EXPECT_EQ(p.etat.typedecodage, optolink::Codage::binaire_rapide);
     menu_Click(p, Menu::menu_decodage_fichiermorserap);
-    EXPECT_EQ(p.etat.typedecodage, "mr");
+    EXPECT_EQ(p.etat.typedecodage, optolink::Codage::morse_rapide);
     EXPECT_EQ(captions, (std::vector<QString>{"Ouverture fichier binaire *.rrr", "Ouverture fichier morse *.rrr"}));
 }
 
@@ -420,15 +418,14 @@ TEST_F(Menus, UnBoutonDEnvoiNeFaitRienPendantUnEnvoiOuUneReception)
     static int envois;
     envois = 0;
     const auto envoi = hors_envoi([](Poste&) { ++envois; });
-    using F = FenetrePrincipale;
     const struct {
         const char* quoi;
         std::function<void(Poste&)> debut, fin;
     } cas[] = {
-        {"envoi", [](Poste& q) { preparer_envoi(q, &F::Btonenvoiebinaire, " ENVOI"); },
-         [](Poste& q) { terminer_envoi(q, &F::Btonenvoiebinaire, "consigne"); }},
-        {"réception", [](Poste& q) { commencer_reception(q, &F::Btonenvoiebinaire, "RECEPTION", "EN COURS"); },
-         [](Poste& q) { afficher_reception(q, &F::Btonenvoiebinaire, "ok", "consigne", {}); }},
+        {"envoi", [](Poste& q) { q.modele.envoi_commence(optolink::Codage::binaire); },
+         [](Poste& q) { q.modele.envoi_fini(optolink::Codage::binaire); }},
+        {"réception", [](Poste& q) { q.modele.reception_commencee(optolink::Codage::binaire); },
+         [](Poste& q) { q.modele.message_recu(optolink::Codage::binaire, "ok", {}); }},
     };
     for (const auto& c : cas) {
         envois = 0;

@@ -19,7 +19,7 @@ namespace {
 
 struct Etape {
     const char* nom;
-    Codage (*codage)();
+    essai::Codage (*codage)();
     double dureebit;
     QString texte;      // what A sends at the click; empty: nothing is sent
     bool panne_chez_a;  // A's interface misbehaves (the sender), else B's (the receiver)
@@ -77,7 +77,7 @@ struct Pannes : ::testing::TestWithParam<std::tuple<Etape, SortePanne>> {
     // Both stations in the coding, A sending at the click; the faulty one's ticks and work followed.
     bool executer(const Etape& e, Suivi& suivi, Poste& en_panne, Minuterie& minuterie)
     {
-        const Codage codage = e.codage();
+        const essai::Codage codage = e.codage();
         minuterie.surTic([&] {
             suivi.tics.push_back(suivi.acteur->instant_s());
             en_panne.Minuterie_Timer();
@@ -91,7 +91,7 @@ struct Pannes : ::testing::TestWithParam<std::tuple<Etape, SortePanne>> {
                         poste->fenetre.Texte1.Text = e.texte;
                         codage.envoyer(*poste);
                     });
-                acteur->programmer(e.fin_s, [poste] { poste->etat.typecodage = QStringLiteral("arrêt"); });
+                acteur->programmer(e.fin_s, [poste] { poste->etat.typecodage.reset(); });
                 codage.attendre(*poste);
             };
         };
@@ -112,8 +112,8 @@ TEST_P(Pannes, LeProgrammeResteVivantSobreEtPrevenu)
     Poste& en_panne = e.panne_chez_a ? postes.posteA : postes.posteB;
     Minuterie& minuterie = e.panne_chez_a ? *postes.minuterieA : *postes.minuterieB;
     Suivi suivi{e.panne_chez_a ? &postes.acteurA : &postes.acteurB};
-    surveiller_liaison(postes.posteA);
-    surveiller_liaison(postes.posteB);
+    for (Poste* p : {&postes.posteA, &postes.posteB})
+        surveiller_liaison(p->plateforme, p->liaison);
     postes.banc.interface(e.panne_chez_a ? 0 : 1).provoquer(panne_de(sorte, e.panne_s));
 
     ASSERT_TRUE(executer(e, suivi, en_panne, minuterie)) << "a station did not stop when asked";
@@ -131,7 +131,7 @@ TEST_P(Pannes, LeProgrammeResteVivantSobreEtPrevenu)
     ASSERT_EQ(postes.boites.montrees.size(), visible ? 1u : 0u);
     if (visible) {
         EXPECT_EQ(postes.boites.montrees[0].first, "Liaison avec Orphy GTS II perdue");
-        EXPECT_TRUE(postes.boites.montrees[0].second.contains(en_panne.com.peripherique()));
+        EXPECT_TRUE(postes.boites.montrees[0].second.contains(en_panne.plateforme.com.peripherique()));
     }
 
     if (e.panne_chez_a) {

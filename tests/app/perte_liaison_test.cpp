@@ -11,7 +11,7 @@ struct PerteLiaison : ::testing::Test, StationBanc<BoitesScriptees> {};
 
 TEST_F(PerteLiaison, LUtilisateurEstPrevenuUneFoisAvecLePeripherique)
 {
-    surveiller_liaison(poste);
+    surveiller_liaison(poste.plateforme, poste.liaison);
 
     poste.etat.numeroport = 1;
     ASSERT_TRUE(poste.liaison.ouvrir_liaison(poste.etat.numeroport));
@@ -27,11 +27,11 @@ TEST_F(PerteLiaison, LUtilisateurEstPrevenuUneFoisAvecLePeripherique)
 
 TEST_F(PerteLiaison, UneInterfaceMuetteEstSignaleeUneFoisPuisSeulementApresAvoirRepondu)
 {
-    surveiller_liaison(poste);
+    surveiller_liaison(poste.plateforme, poste.liaison);
     poste.etat.numeroport = 1;
     ASSERT_TRUE(poste.liaison.ouvrir_liaison(poste.etat.numeroport));
-    poste.minuterie.setInterval(30);
-    poste.minuterie.setEnabled(true);
+    poste.plateforme.minuterie.setInterval(30);
+    poste.plateforme.minuterie.setEnabled(true);
     auto jusqua = [this](double t) {
         while (acteur.instant_s() < t)
             acteur.ceder(t);

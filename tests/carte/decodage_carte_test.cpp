@@ -64,7 +64,7 @@ TEST_P(DecodageCarte, LesDeuxDecodeursLisentLeMessage)
     const auto fichier = [&](auto decodeur) {
         return synthese::sans_blancs_de_fin(synthese::decoder_fichier(echantillons, decodeur).message);
     };
-    using Table = const std::vector<QString>&;
+    using Table = const std::vector<optolink::Mesure>&;
     if (c.binaire) {
         EXPECT_EQ(direct([](Table t, int n, int s) { return optolink::decoder_binaire_rapide(t, n, s); }), texte);
         EXPECT_EQ(fichier([](QIODevice& f) { return optolink::decode_fichierbinrap(f); }), texte);

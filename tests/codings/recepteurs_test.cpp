@@ -21,7 +21,7 @@ const QString avis_binaire = " " + avis_silence;
 
 TEST(RecepteurMorseLent, ImpulsionsAuxSeuilsExacts)
 {
-    PosteScripte b("m", u);
+    PosteScripte b(optolink::Codage::morse, u);
     // Start marker; a blank; dots of exactly 0.1 u and 0.5 u; a blank; a pulse under 0.1 u
     // (ignored); a dash; a blank; an end marker of exactly 1.5 u.
     const double fin = b.signal(2, {4, 4, 0.25, 0.75, 1.25, 4, 0.125, 0.75, 1.5, 4, 3.75});
@@ -31,7 +31,7 @@ TEST(RecepteurMorseLent, ImpulsionsAuxSeuilsExacts)
 
 TEST(RecepteurMorseLent, UneLectureEgaleAuSeuilNEstNiLumiereNiObscurite)
 {
-    PosteScripte b("m", u);
+    PosteScripte b(optolink::Codage::morse, u);
     // Equal before the start marker: no reception starts; equal for far longer than seven
     // silent periods inside the message: no silence is counted.
     b.lire_a(0.5, PosteScripte::seuil_v);
@@ -46,12 +46,12 @@ TEST(RecepteurMorseLent, UneLectureEgaleAuSeuilNEstNiLumiereNiObscurite)
 
 TEST(RecepteurMorseLent, SeptSilencesFinissentLeMessage)
 {
-    PosteScripte six("m", u);
+    PosteScripte six(optolink::Codage::morse, u);
     six.recevoir(attentereceptionmorse, six.signal(2, {4, 0.75, 0.25, 20.5, 3.75}) + 2);
     EXPECT_EQ(six.poste.fenetre.Texte2.Text, ". (e)  = e   ");
 
     // The end marker would start a reception of its own: the light stays off.
-    PosteScripte sept("m", u);
+    PosteScripte sept(optolink::Codage::morse, u);
     sept.signal(2, {4, 0.75, 0.25});
     sept.recevoir(attentereceptionmorse, 40);
     EXPECT_EQ(sept.poste.fenetre.Texte2.Text, ". (e)  = e    " + avis_silence);
@@ -59,12 +59,12 @@ TEST(RecepteurMorseLent, SeptSilencesFinissentLeMessage)
 
 TEST(RecepteurMorseLent, UneLumiereDeMoinsDeUneSecondeEtDemieNeDemarreRien)
 {
-    verifier_sans_reception("m", attentereceptionmorse, 1.25);
+    verifier_sans_reception(optolink::Codage::morse, attentereceptionmorse, 1.25);
 }
 
 TEST(RecepteurBinaireLent, CreneauxDExactementUnDemiU)
 {
-    PosteScripte b("b", u);
+    PosteScripte b(optolink::Codage::binaire, u);
     // "a" with slots of exactly 0.5 u, then the end marker: nine bits and 1 s more light.
     const double fin = b.signal(2, {4, 2, 1.25, 1.25, 2.5, 5, 1.25, 2.84, 12.25});
     b.recevoir(attentereceptionbinaire, fin + 2);
@@ -75,7 +75,7 @@ TEST(RecepteurBinaireLent, CreneauxDExactementUnDemiU)
 
 TEST(RecepteurBinaireLent, ImpulsionCourteIgnoreeEtTrameCompleteeParDesZeros)
 {
-    PosteScripte b("b", u);
+    PosteScripte b(optolink::Codage::binaire, u);
     // A pulse under 0.5 u, a silent u, then two bits of light and darkness for good.
     b.signal(2, {4, 2, 1.0, 3, 2.84});
     b.recevoir(attentereceptionbinaire, 60);
@@ -86,7 +86,7 @@ TEST(RecepteurBinaireLent, ImpulsionCourteIgnoreeEtTrameCompleteeParDesZeros)
 
 TEST(RecepteurBinaireLent, UneLectureEgaleAuSeuilNeCompteNiBitNiSilence)
 {
-    PosteScripte b("b", u);
+    PosteScripte b(optolink::Codage::binaire, u);
     b.signal(2, {4, 2, 2.84});
     b.lire_a(10.84, PosteScripte::seuil_v); // inside the frame: no zero counted
     b.lire_a(20.84, PosteScripte::noir_v);  // seven zeros, then four silent periods
@@ -99,7 +99,7 @@ TEST(RecepteurBinaireLent, UneLectureEgaleAuSeuilNeCompteNiBitNiSilence)
 
 TEST(RecepteurBinaireLent, DixCaracteresOuMoinsDonnentUnMessageVide)
 {
-    PosteScripte b("b", u);
+    PosteScripte b(optolink::Codage::binaire, u);
     b.signal(2, {4});
     b.recevoir(attentereceptionbinaire, 40);
     EXPECT_EQ(b.poste.etat.chainebits, "       ");
@@ -109,5 +109,5 @@ TEST(RecepteurBinaireLent, DixCaracteresOuMoinsDonnentUnMessageVide)
 
 TEST(RecepteurBinaireLent, UneLumiereDeMoinsDeTroisSecondesEtDemieNeDemarreRien)
 {
-    verifier_sans_reception("b", attentereceptionbinaire, 3.25);
+    verifier_sans_reception(optolink::Codage::binaire, attentereceptionbinaire, 3.25);
 }

@@ -30,7 +30,7 @@ inline void verifier_durees_laser(const sim::InterfaceSimulee& interface, const 
 
 // A light shorter than the start marker's threshold, twice: the routine shows the window, runs
 // the timer and starts no reception.
-inline void verifier_sans_reception(const QString& typecodage, const Routine& attendre, double lumiere_s)
+inline void verifier_sans_reception(optolink::Codage typecodage, const Routine& attendre, double lumiere_s)
 {
     PosteScripte b(typecodage, 2.5);
     const QString legende = b.poste.fenetre.Etiquette2.Caption;

@@ -28,7 +28,7 @@ struct Vitesse {
 
 class AChaqueVitesse : public testing::TestWithParam<Vitesse> {
 protected:
-    QString recu(const Codage& codage, const QString& texte, int intervalle_ms)
+    QString recu(const essai::Codage& codage, const QString& texte, int intervalle_ms)
     {
         DeuxPostes postes;
         const auto echange = postes.echanger(codage, texte, GetParam().dureebit, intervalle_ms);

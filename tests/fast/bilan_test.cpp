@@ -86,7 +86,7 @@ TEST(Bilan, LesQuatreCodagesEnTheorie)
 TEST(Bilan, CeQueTientLEnregistrement)
 {
     Etat e;
-    e.typecodage = code_binaire_rapide;
+    e.typecodage = Codage::binaire_rapide;
     EXPECT_EQ(capacite_enregistrement(e, QStringLiteral("Rendez-vous à 14 h")),
               "Ce message dure 13,7 s sur le faisceau ; l'enregistrement de 8,3 s n'en reçoit que les 8 premiers "
               "caractères sur 18.");
@@ -94,6 +94,6 @@ TEST(Bilan, CeQueTientLEnregistrement)
               "Ce message dure 3,2 s sur le faisceau ; l'enregistrement de 8,3 s le reçoit en entier.");
     e.nbmesuresmax = 12800;
     EXPECT_TRUE(capacite_enregistrement(e, QStringLiteral("Rendez-vous à 14 h")).endsWith("le reçoit en entier."));
-    e.typecodage = code_morse;
+    e.typecodage = Codage::morse;
     EXPECT_EQ(capacite_enregistrement(e, QStringLiteral("sos")), "");
 }

@@ -167,14 +167,14 @@ TEST(BinaireRapide, PreambuleSansIntervalleSombre)
 
 TEST(BinaireRapide, AucuneLectureHorsDeLaTable)
 {
-    std::vector<QString> lumiere(12802, " 60");
+    std::vector<Mesure> lumiere(12802, 60);
     EXPECT_EQ(decoder_binaire_rapide(lumiere, 12800, 9).message, "");
-    std::vector<QString> vide(12802);
+    std::vector<Mesure> vide(12802, sans_mesure);
     EXPECT_EQ(decoder_binaire_rapide(vide, 12800, -20).message, "");
     EXPECT_EQ(decoder_binaire_rapide(vide, 30000, 9).chainebits, "");
-    std::vector<QString> alterne(12802);
+    std::vector<Mesure> alterne(12802);
     for (std::size_t i = 0; i < alterne.size(); ++i)
-        alterne[i] = (i / 3) % 2 ? " 60" : " 1";
+        alterne[i] = (i / 3) % 2 ? 60 : 1;
     decoder_binaire_rapide(alterne, 12800, 9);
 }
 

@@ -53,8 +53,8 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
     // 6400 dark samples are "2," each: the port goes once about half of them have come.
     lancer_banc({"--panne", "disparition", "--panne-interface", "B", "--panne-apres-octets", "6500"});
     mesures::StationReelle b;
-    surveiller_liaison(b.poste);
-    ASSERT_TRUE(b.demarrer(port_b, QStringLiteral("mr"))) << qPrintable(b.poste.liaison.erreur());
+    surveiller_liaison(b.poste.plateforme, b.poste.liaison);
+    ASSERT_TRUE(b.demarrer(port_b, Codage::morse_rapide)) << qPrintable(b.poste.liaison.erreur());
     b.poste.etat.nbmesuresmax = 6400;
 
     // The sender's start mark, through interface A: one second of light on B's photodiode.
@@ -65,7 +65,7 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
     QTimer::singleShot(1300, [&] { a.output(" "); });
 
     // Stopped two seconds after the reception, or at a limit far beyond a whole download.
-    auto arreter = [&] { b.poste.etat.typecodage = QStringLiteral("fin"); };
+    auto arreter = [&] { b.poste.etat.typecodage.reset(); };
     QTimer limite;
     limite.setSingleShot(true);
     QObject::connect(&limite, &QTimer::timeout, arreter);
@@ -75,11 +75,11 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
         fin_reception = b.horloge.maintenant_s();
         QTimer::singleShot(2000, arreter);
     });
-    b.poste.etat.enregistremorse = QStringLiteral("oui");
+    b.poste.etat.enregistremorse = true;
     b.poste.liaison.surSilence([] { ADD_FAILURE() << "a vanished interface is told as lost, not as silent"; });
     const double debut = b.horloge.maintenant_s();
     const double processeur_debut = mesures::temps_processeur_fil_s();
-    attentereceptionmorserapide(b.poste);
+    attentereceptionmorserapide(b.poste.liaison, b.poste.plateforme, b.poste.etat, b.poste.modele);
     const double duree = b.horloge.maintenant_s() - debut;
     const double processeur = mesures::temps_processeur_fil_s() - processeur_debut;
     std::printf("téléchargement interrompu après %d échantillons ; réception finie à %.1f s ; processeur %.1f %% sur %.1f s\n",
@@ -93,7 +93,7 @@ TEST_F(DebranchementReel, LeBancDebrancheAuMilieuDUnTelechargementRapide)
     EXPECT_LT(b.poste.etat.nbmesures, 6000);
     EXPECT_GT(fin_reception, 0) << "the reception did not end";
     EXPECT_EQ(b.poste.fenetre.Etiquette2.Caption, " FIN DE RECEPTION DU MESSAGE");
-    EXPECT_TRUE(b.poste.minuterie.enabled());
+    EXPECT_TRUE(b.poste.plateforme.minuterie.enabled());
     EXPECT_FALSE(b.poste.liaison.ouverte());
     EXPECT_EQ(banc.state(), QProcess::Running) << "the bench itself must survive its interface";
     EXPECT_FALSE(QFileInfo(dossier.path() + QStringLiteral("/optolink-%1/COM%2").arg(getuid()).arg(port_b)).isSymLink());

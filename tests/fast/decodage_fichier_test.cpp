@@ -1,5 +1,6 @@
 #include "rapide/decodage_fichier.h"
 
+#include "poste/routine.h"
 #include "rapide/binaire_rapide.h"
 #include "rapide/morse_rapide.h"
 #include "postes_virtuels/station_virtuelle.h"
@@ -38,23 +39,23 @@ protected:
     {
         poste.etat.taillepolice = 20;
         poste.etat.nbsilences = 3;
-        poste.etat.tabmesures[5] = " 77";
+        poste.etat.tabmesures[5] = 77;
         poste.etat.nbmesures = 6400;
         f.Texte1 = {"avant", true, 16, jaune_clair};
         f.Texte2 = {"message d'avant", false, 16, 0};
         f.Etiquette1.Caption = "consigne d'avant";
         f.Etiquette2.Caption = "état d'avant";
         f.Btonenvoiemorse.Enabled = f.Btonenvoiebinaire.Enabled = f.Btonefface.Enabled = false;
-        poste.minuterie.setEnabled(true);
+        poste.plateforme.minuterie.setEnabled(true);
         rafraichi = f.surRafraichir.brancher([this] {
-            images.push_back({f.Texte1.Text, poste.minuterie.enabled(), f.Texte2.FontSize});
+            images.push_back({f.Texte1.Text, poste.plateforme.minuterie.enabled(), f.Texte2.FontSize});
         });
     }
 
     // The signal saved to a file, decoded there by the file decoder alone (what is expected),
     // then on the window.
     template <typename DecodeurFichier>
-    auto decoder(const synthese::Signal& signal, DecodeurFichier decodeur_fichier, void (*decodeur_fenetre)(Poste&))
+    auto decoder(const synthese::Signal& signal, DecodeurFichier decodeur_fichier, Routine decodeur_fenetre)
     {
         poste.etat.nomfichier = synthese::fichier_rrr(dossier.path(), "essai.rrr", signal.echantillons(6400));
         QFile fichier(poste.etat.nomfichier);
@@ -78,10 +79,10 @@ protected:
         EXPECT_EQ(f.Texte1.FontSize, 20);
         EXPECT_EQ(f.Texte2.FontSize, 20);
         EXPECT_TRUE(f.Btonefface.Enabled);
-        EXPECT_TRUE(poste.minuterie.enabled());
+        EXPECT_TRUE(poste.plateforme.minuterie.enabled());
         EXPECT_EQ(poste.etat.nomfichierlu, poste.etat.nomfichier);
-        EXPECT_EQ(poste.etat.tabmesures[5], " 77");
-        EXPECT_TRUE(poste.etat.tabmesures[6].isEmpty());
+        EXPECT_EQ(poste.etat.tabmesures[5], 77);
+        EXPECT_FALSE(mesuree(poste.etat.tabmesures[6]));
         EXPECT_EQ(poste.etat.nbmesures, 6400);
         ASSERT_FALSE(images.empty());
         for (const Image& i : images) {
@@ -100,7 +101,7 @@ protected:
         EXPECT_FALSE(f.Btonefface.Enabled);
         EXPECT_TRUE(poste.etat.message.isEmpty());
         EXPECT_TRUE(images.empty());
-        EXPECT_TRUE(poste.minuterie.enabled());
+        EXPECT_TRUE(poste.plateforme.minuterie.enabled());
     }
 };
 
@@ -139,14 +140,14 @@ TEST_F(DecodageFenetre, UnFichierAbsentOuUnDossierLaisseLaFenetreCommeAvant)
     const QString absent = QDir(dossier.path()).filePath("absent.rrr");
     const struct {
         QString chemin;
-        void (*decodeur)(Poste&);
+        Routine decodeur;
         QString raison;
     } cas[] = {{absent, decode_fichiermorserap, "il n'existe pas"},
                {absent, decode_fichierbinrap, "il n'existe pas"},
                {dossier.path(), decode_fichiermorserap, "c'est un dossier, pas un fichier"}};
     for (const auto& c : cas) {
         station.boites.vues.clear();
-        poste.minuterie.setEnabled(false);
+        poste.plateforme.minuterie.setEnabled(false);
         poste.etat.nomfichier = c.chemin;
         c.decodeur(poste);
         verifier_inchange();
@@ -164,7 +165,7 @@ TEST_F(DecodageFenetre, UnFichierVideOuSupprimeEnCoursDeLectureDonneCeQuiAEteLu)
     const struct {
         QString texte;
         synthese::Signal signal;
-        void (*decodeur)(Poste&);
+        Routine decodeur;
     } decodeurs[] = {{"le 42 ok", synthese::emission_morse("le 42 ok"), decode_fichiermorserap},
                      {"Ça va", synthese::emission_binaire("Ça va"), decode_fichierbinrap}};
     const struct {
@@ -175,13 +176,9 @@ TEST_F(DecodageFenetre, UnFichierVideOuSupprimeEnCoursDeLectureDonneCeQuiAEteLu)
     for (const auto& d : decodeurs) {
         for (const auto& panne : pannes) {
             poste.etat.nomfichier = synthese::fichier_rrr(dossier.path(), "essai.rrr", d.signal.echantillons(6400));
-            images.clear();
-            rafraichi.debrancher();
-            rafraichi = f.surRafraichir.brancher([&] {
-                if (images.empty())
-                    panne.faire(poste.etat.nomfichier);
-                images.push_back({f.Texte1.Text, poste.minuterie.enabled(), f.Texte2.FontSize});
-            });
+            // The file changes at the decoder's first yield, once it is open and before it is read.
+            const QString chemin = poste.etat.nomfichier;
+            station.acteur.programmer(poste.plateforme.horloge.maintenant_s(), [&panne, chemin] { panne.faire(chemin); });
             d.decodeur(poste);
             const QString recu = synthese::sans_blancs_de_fin(poste.etat.message);
             if (panne.tout_lu)
@@ -190,7 +187,7 @@ TEST_F(DecodageFenetre, UnFichierVideOuSupprimeEnCoursDeLectureDonneCeQuiAEteLu)
                 EXPECT_LT(recu.size(), d.texte.size()) << qPrintable(recu);
             EXPECT_EQ(f.Texte2.Text, poste.etat.message);
             EXPECT_EQ(f.Etiquette2.Caption, " FIN DE RECEPTION DU MESSAGE");
-            EXPECT_TRUE(poste.minuterie.enabled());
+            EXPECT_TRUE(poste.plateforme.minuterie.enabled());
             EXPECT_FALSE(f.Texte1.Locked);
             EXPECT_TRUE(station.boites.vues.empty());
         }

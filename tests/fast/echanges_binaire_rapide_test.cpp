@@ -113,7 +113,7 @@ TEST(EchangeBinaireRapide, FenetresPendantEtApresLEnvoi)
         QString etiquette1, etiquette2, texte2;
         bool bouton, efface;
     } emetteur{}, recepteur{};
-    const ReglageRapide x1_30s{"x1", 1, 0, 0.0013, 12800};
+    const ReglageRapide x1_30s{"x1", 1, Echantillonnage::us1300, 0.0013, 12800};
     const auto e = echanger_rapide(binaire_rapide(), "A", x1_30s, [&](DeuxPostes& postes) {
         postes.pendant_envoi_apres_s = 8;
         postes.pendant_envoi = [&] {
@@ -153,7 +153,7 @@ TEST(EchangeBinaireRapide, FenetresPendantEtApresLEnvoi)
 TEST(EchangeBinaireRapide, SansDemandeDEnregistrementAucuneBoiteNeSOuvre)
 {
     const auto e = echanger_rapide(binaire_rapide(), "A", reglages_rapides()[5],
-                                   [](DeuxPostes& p) { p.posteB.etat.enregistrebin = "non"; });
+                                   [](DeuxPostes& p) { p.posteB.etat.enregistrebin = false; });
     ASSERT_TRUE(e.complet);
     EXPECT_TRUE(suivi_de_blancs(e.fb.Texte2.Text, "A"));
     EXPECT_TRUE(e.sauvegardes.isEmpty());

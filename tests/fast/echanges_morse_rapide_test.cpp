@@ -78,7 +78,7 @@ TEST(EchangeMorseRapide, FenetresPendantEtApresLEnvoi)
         Couleur fond2;
     } emetteur{}, recepteur{};
     Avancement avancement_a, avancement_b;
-    const ReglageRapide x1_30s{"x1", 1, 0, 0.0013, 12800};
+    const ReglageRapide x1_30s{"x1", 1, Echantillonnage::us1300, 0.0013, 12800};
     const auto e = echanger_rapide(morse_rapide(), "sos", x1_30s, [&](DeuxPostes& postes) {
         // In the final silence of the sender, while the receiver downloads.
         postes.pendant_envoi_apres_s = 8;
@@ -148,7 +148,7 @@ TEST(EchangeMorseRapide, FenetresPendantEtApresLEnvoi)
 TEST(EchangeMorseRapide, SansDemandeDEnregistrementAucuneBoiteNeSOuvre)
 {
     const auto e = echanger_rapide(morse_rapide(), "sos", reglages_rapides()[5],
-                                   [](DeuxPostes& p) { p.posteB.etat.enregistremorse = "non"; });
+                                   [](DeuxPostes& p) { p.posteB.etat.enregistremorse = false; });
     ASSERT_TRUE(e.complet);
     EXPECT_TRUE(suivi_de_blancs(e.fb.Texte2.Text, "sos"));
     EXPECT_TRUE(e.sauvegardes.isEmpty());

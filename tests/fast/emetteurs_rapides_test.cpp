@@ -25,7 +25,7 @@ struct Emetteur : StationVirtuelle<> {
     {
         EXPECT_TRUE(executer(
             [&] {
-                demarrer(poste, "mr", 1, 30);
+                demarrer(poste, optolink::Codage::morse_rapide, 1, 30);
                 poste.fenetre.Texte1.Text = texte;
                 envoi(poste);
             },

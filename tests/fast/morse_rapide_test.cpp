@@ -147,23 +147,23 @@ TEST(MorseRapide, LeTexte1SuitLeCodeMorse)
 TEST(MorseRapide, AucuneLectureHorsDeLaTable)
 {
     // Stale light everywhere, a threshold below the dark level, nothing recorded: all end.
-    std::vector<QString> lumiere(12802, " 60");
+    std::vector<Mesure> lumiere(12802, 60);
     EXPECT_EQ(decoder_morse_rapide(lumiere, 12800, 9).message, "");
-    std::vector<QString> vide(12802);
+    std::vector<Mesure> vide(12802, sans_mesure);
     EXPECT_EQ(decoder_morse_rapide(vide, 12800, -5).message, "");
     EXPECT_EQ(decoder_morse_rapide(vide, 12800, 9).codemorse, "");
     EXPECT_EQ(decoder_morse_rapide(vide, 30000, 9).codemorse, "");
-    std::vector<QString> courte(10, " 60");
+    std::vector<Mesure> courte(10, 60);
     EXPECT_EQ(decoder_morse_rapide(courte, 6400, 9).codemorse, "");
 }
 
-TEST(MorseRapide, ValeurDesTextesDeLaTable)
+TEST(MorseRapide, NiveauDesMesuresDeLaTable)
 {
-    EXPECT_EQ(valeur_mesure(u""), 0);
-    EXPECT_EQ(valeur_mesure(u" 37"), 37);
-    EXPECT_EQ(valeur_mesure(u" 2.5"), 2);
-    EXPECT_EQ(valeur_mesure(u" 3.5"), 4);
-    EXPECT_EQ(valeur_mesure(u" 99999999999999999999999"), 32767);
+    EXPECT_EQ(niveau(sans_mesure), 0);
+    EXPECT_EQ(niveau(37), 37);
+    EXPECT_EQ(niveau(2.5), 2);
+    EXPECT_EQ(niveau(3.5), 4);
+    EXPECT_EQ(niveau(1e23), 32767);
     EXPECT_EQ(seuil_brut(0.8), 10);
     EXPECT_EQ(seuil_brut(-0.1), -2);
 }

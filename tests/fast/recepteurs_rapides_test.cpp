@@ -1,6 +1,7 @@
 #include "verifications_rapides.h"
 
 #include "programme/menus.h"
+#include "rapide/emission_prevue.h"
 #include "rapide/recepteur_binaire_rapide.h"
 #include "rapide/recepteur_morse_rapide.h"
 
@@ -12,10 +13,11 @@ using namespace optolink::essai;
 namespace {
 
 struct Attente {
-    const char* typecodage;
+    optolink::Codage typecodage;
     Routine attendre;
 };
-const Attente attentes[] = {{"mr", attentereceptionmorserapide}, {"br", attentereceptionbinairerapide}};
+const Attente attentes[] = {{optolink::Codage::morse_rapide, attentereceptionmorserapide},
+                            {optolink::Codage::binaire_rapide, attentereceptionbinairerapide}};
 
 // A light of lumiere_s, then darkness: whether the receiver started a reception.
 bool declenche(const Attente& a, double lumiere_s)
@@ -30,8 +32,8 @@ bool declenche(const Attente& a, double lumiere_s)
 TEST(RecepteursRapides, UneLumiereDe045SecondeDeclencheLaReceptionPasUneDe044)
 {
     for (const Attente& a : attentes) {
-        EXPECT_FALSE(declenche(a, 0.44)) << a.typecodage;
-        EXPECT_TRUE(declenche(a, 0.45)) << a.typecodage;
+        EXPECT_FALSE(declenche(a, 0.44)) << qPrintable(nom_codage(a.typecodage));
+        EXPECT_TRUE(declenche(a, 0.45)) << qPrintable(nom_codage(a.typecodage));
     }
 }
 
@@ -43,7 +45,7 @@ TEST(RecepteursRapides, UnChangementDeCodagePendantLaReceptionPrendEffetApres)
         postes.pendant_envoi = [&] {
             postes.acteurB.programmer(0, [&] {
                 menu_Click(postes.posteB, Menu::menu_binairerap_17s);
-                recu_en_binaire_rapide = postes.posteB.etat.typecodage == "br";
+                recu_en_binaire_rapide = postes.posteB.etat.typecodage == optolink::Codage::binaire_rapide;
             });
         };
     });

@@ -25,7 +25,7 @@ inline ::testing::AssertionResult suivi_de_blancs(const QString& texte, const QS
 // texte exchanged in the coding through USB links on a busy computer: every write late by the bus's
 // 1 ms frames and up to 1 or 2 ms more. It arrives whole, and the timer's last reply, coming through
 // the adapter's latency, still not with the samples.
-inline void verifier_par_usb(const Codage& codage, const QString& texte, const ReglageRapide& r)
+inline void verifier_par_usb(const essai::Codage& codage, const QString& texte, const ReglageRapide& r)
 {
     for (const double gigue_s : {0.001, 0.002}) {
         const EchangeRapide e

@@ -65,7 +65,7 @@ TEST_F(Dialogue, UnNomValideActiveOkEtLEnregistrementEcritCeCheminSansExtension)
     taper(dialogue, "mesure1");
     EXPECT_TRUE(ok(dialogue)->isEnabled());
     EXPECT_EQ(noms(fichier1(dialogue)).size(), 3);
-    poste.etat.tabmesures[3] = " 42"; // a reception ends while the dialog is open
+    poste.etat.tabmesures[3] = 42; // a reception ends while the dialog is open
     QTest::mouseClick(ok(dialogue), Qt::LeftButton);
 
     const QString chemin = d.filePath("mesure1");
@@ -109,7 +109,7 @@ TEST_F(Dialogue, UnMotifFiltreLaListeEtDesactiveOk)
 
 TEST_F(Dialogue, UnDoubleClicConfirmeMemeQuandOkEstInactif)
 {
-    poste.etat.typedecodage = "mr";
+    poste.etat.typedecodage = optolink::Codage::morse_rapide;
     DialogueFichier* dialogue = ouvrir(Sorte::lecture);
     const QPointer<DialogueFichier> suivi(dialogue);
     double_clic(fichier1(dialogue), "essai du 3.rrr");
@@ -120,7 +120,7 @@ TEST_F(Dialogue, UnDoubleClicConfirmeMemeQuandOkEstInactif)
 
 TEST_F(Dialogue, ALaRacineLeCheminNaPasDeSeparateurDouble)
 {
-    poste.etat.typedecodage = "br";
+    poste.etat.typedecodage = optolink::Codage::binaire_rapide;
     DialogueFichier* dialogue = ouvrir(Sorte::lecture, "/");
     EXPECT_EQ(label_rep(dialogue), "/");
     EXPECT_EQ(noms(repertoire1(dialogue)).front(), "/");
@@ -217,7 +217,7 @@ TEST_F(Dialogue, UnDisqueIllisibleEstSignaleEtLaListeRevientAuLecteurDeDepart)
 
 TEST_F(Dialogue, AnnulerEchapOuLaCroixDechargentSansRienFaire)
 {
-    poste.etat.typedecodage = "mr";
+    poste.etat.typedecodage = optolink::Codage::morse_rapide;
     for (int maniere = 0; maniere < 3; ++maniere) {
         DialogueFichier* dialogue = ouvrir(Sorte::lecture);
         const QPointer<DialogueFichier> suivi(dialogue);

@@ -1,8 +1,9 @@
 #include "fichiers/csv.h"
 #include "fichiers/rrr.h"
 
-#include "rapide/echantillons_fichier.h"
 #include "liaison/nombres.h"
+#include "rapide/decoupeur_mesures.h"
+#include "rapide/echantillons_fichier.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -35,16 +36,16 @@ class FichierRrr : public testing::Test {
 protected:
     QTemporaryDir dossier;
     QString chemin = QDir(dossier.path()).filePath("signal.rrr");
-    std::vector<QString> tabmesures = std::vector<QString>(12802);
+    std::vector<Mesure> tabmesures = std::vector<Mesure>(12802, sans_mesure);
 };
 
 } // namespace
 
 TEST_F(FichierRrr, EnteteOctetPourOctetEtLignesDeDonnees)
 {
-    tabmesures[0] = texte_nombre(37);
-    tabmesures[1] = texte_nombre(9);
-    tabmesures[12800] = texte_nombre(5);
+    tabmesures[0] = 37;
+    tabmesures[1] = 9;
+    tabmesures[12800] = 5;
     ASSERT_TRUE(ecrire_fichier_rrr(chemin, tabmesures, 6400).reussie);
     const QByteArray texte = lire(chemin);
     ASSERT_TRUE(texte.startsWith(entete_attendu));
@@ -65,7 +66,7 @@ TEST_F(FichierRrr, EnteteOctetPourOctetEtLignesDeDonnees)
 TEST_F(FichierRrr, AllerRetour)
 {
     for (std::size_t k = 0; k <= 6400; ++k)
-        tabmesures[k] = texte_nombre(static_cast<long long>((k * 37) % 100));
+        tabmesures[k] = static_cast<Mesure>((k * 37) % 100);
     ASSERT_TRUE(ecrire_fichier_rrr(chemin, tabmesures, 6400).reussie);
     QFile f(chemin);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -79,11 +80,11 @@ TEST_F(FichierRrr, AllerRetour)
 
 TEST_F(FichierRrr, PremierSeuilDuDeuxiemeEchantillon)
 {
-    tabmesures[1] = texte_nombre(9);
+    tabmesures[1] = 9;
     ASSERT_TRUE(ecrire_fichier_rrr(chemin, tabmesures, 6400).reussie);
     QFile f(chemin);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(EchantillonsFichier(f).premier_seuil(), 16);
+    EXPECT_EQ(EchantillonsFichier(niveaux_rrr(f)).premier_seuil(), 16);
 
     // Line 37 as a hand-edited file may hold it: no blank after the index reads as 0, blanks
     // inside the number are ignored.
@@ -95,8 +96,24 @@ TEST_F(FichierRrr, PremierSeuilDuDeuxiemeEchantillon)
         QByteArray texte = entete_attendu + " 0  3 \r\n" + c.ligne37 + "\r\n";
         QBuffer tampon(&texte);
         ASSERT_TRUE(tampon.open(QIODevice::ReadOnly));
-        EXPECT_EQ(EchantillonsFichier(tampon).premier_seuil(), c.seuil) << c.ligne37;
+        EXPECT_EQ(EchantillonsFichier(niveaux_rrr(tampon)).premier_seuil(), c.seuil) << c.ligne37;
     }
+}
+
+// What the line may say in a sample's place, stored as a number, comes out of the file as the text
+// of that number, and reads back as the decoders read it.
+TEST_F(FichierRrr, LesReponsesEtrangesDuTelechargement)
+{
+    const std::vector<Mesure> recues = DecoupeurMesures().octets("7,-1,.5,.7,-.,5a,\xff,\r2,");
+    std::copy(recues.begin(), recues.end(), tabmesures.begin());
+    ASSERT_TRUE(ecrire_fichier_rrr(chemin, tabmesures, 9).reussie);
+    const QList<QByteArray> lignes = lire(chemin).sliced(entete_attendu.size()).split('\n');
+    const QByteArrayList attendues = {"  0  7 \r", "  1 -1 \r",  "  2  0.5 \r", "  3  0.7 \r", "  4  0 \r",
+                                      "  5  5 \r", "  6  0 \r", "  7  0 \r",   "  8  \r",     "  9  \r"};
+    EXPECT_EQ(lignes.first(attendues.size()), attendues);
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(niveaux_rrr(f), (std::vector<int>{7, -1, 0, 1, 0, 5, 0, 0, 0, 0}));
 }
 
 TEST_F(FichierRrr, CheminVideEtEcritureImpossible)

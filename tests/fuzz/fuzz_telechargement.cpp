@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 using namespace optolink;
 
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     Poste& poste = station.poste;
     Etat& etat = poste.etat;
     etat.nbmesuresmax = reglages.nbmesuresmax;
-    etat.modevitesse = reglages.modevitesse;
+    etat.modevitesse = static_cast<Echantillonnage>(reglages.modevitesse);
     etat.tensionseuil = reglages.sombre * 20.0 / 255 + 0.5;
     com.setPortOpen(true);
     com.a_lire = entree.sliced(std::min(entree.size(), ReglagesTelechargement::taille)).toByteArray();
@@ -36,11 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     decoder_morse_rapide(etat.tabmesures, etat.nbmesuresmax, seuil, progression);
     decoder_binaire_rapide(etat.tabmesures, etat.nbmesuresmax, seuil, progression);
 
-    const QStringList entiere = DecoupeurMesures().octets(entree);
+    const std::vector<Mesure> entiere = DecoupeurMesures().octets(entree);
     DecoupeurMesures decoupeur;
     const qsizetype coupure = entree.size() / 2;
-    QStringList en_deux = decoupeur.octets(entree.first(coupure));
-    en_deux += decoupeur.octets(entree.sliced(coupure));
+    std::vector<Mesure> en_deux = decoupeur.octets(entree.first(coupure));
+    const std::vector<Mesure> fin = decoupeur.octets(entree.sliced(coupure));
+    en_deux.insert(en_deux.end(), fin.begin(), fin.end());
     if (en_deux != entiere)
         __builtin_trap();
     return 0;

@@ -55,11 +55,7 @@ Enregistrement exemple(const QString& chemin)
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         throw std::runtime_error("exemple illisible : " + chemin.toStdString());
-    LecteurRrr lecteur(fichier);
-    lecteur.sauter(lignes_entete_rrr);
-    std::vector<int> echantillons;
-    while (!lecteur.fin())
-        echantillons.push_back(lecteur.valeur_suivante());
+    const std::vector<int> echantillons = niveaux_rrr(fichier);
     const std::int16_t nb = echantillons.size() > 6401 ? 12800 : 6400;
     return {QFileInfo(chemin).baseName(), echantillons, {nb, 0, echantillons.size() > 1 ? echantillons[1] : 0}};
 }
@@ -77,7 +73,7 @@ void ecrire(const QString& chemin, const QByteArray& contenu)
 }
 
 // Entries 0 to nb - 1 of the table.
-void ecrire_rrr(const QString& chemin, const std::vector<QString>& tabmesures, std::size_t nb)
+void ecrire_rrr(const QString& chemin, const std::vector<Mesure>& tabmesures, std::size_t nb)
 {
     verifier(ecrire_fichier_rrr(chemin, tabmesures, static_cast<int>(nb) - 1).reussie, chemin);
 }
@@ -109,7 +105,14 @@ int main(int argc, char** argv)
         ecrire(corpus.filePath("fuzz_telechargement/" + e.nom), flux);
     }
     // The data lines of the format's examples: one without value, one plain, one with a blank inside.
-    const std::vector<QString> lignes = {" 37", " 9", "", " 37", " 3 7"};
-    ecrire_rrr(corpus.filePath("fuzz_rrr/lignes.rrr"), lignes, lignes.size());
+    // The writer keeps numbers: the blank inside is put in afterwards.
+    const std::vector<Mesure> lignes = {37, 9, sans_mesure, 37, 37};
+    const QString chemin_lignes = corpus.filePath("fuzz_rrr/lignes.rrr");
+    ecrire_rrr(chemin_lignes, lignes, lignes.size());
+    QFile fichier_lignes(chemin_lignes);
+    verifier(fichier_lignes.open(QIODevice::ReadOnly), chemin_lignes);
+    QByteArray contenu = fichier_lignes.readAll();
+    fichier_lignes.close();
+    ecrire(chemin_lignes, contenu.replace("  4  37 \r\n", "  4  3 7 \r\n"));
     return 0;
 }

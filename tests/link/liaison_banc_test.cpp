@@ -168,7 +168,7 @@ TEST_F(LiaisonBanc, TelechargementDUnEnregistrement)
     minuterie->setEnabled(false);
     attendre_jusqua(0.2);
     liaison.lire();
-    EXPECT_DOUBLE_EQ(liaison.programmer_enregistrement(50, 2).value_or(0), 0.0005);
+    EXPECT_DOUBLE_EQ(liaison.programmer_enregistrement(50, Echantillonnage::us500).value_or(0), 0.0005);
     liaison.definir_longueur_entree(1);
     liaison.lancer_enregistrement();
     laser_en_face(true);

@@ -104,20 +104,21 @@ TEST_F(LiaisonScriptee, ReponseCoupeeEntreDeuxLectures)
 TEST_F(LiaisonScriptee, CommandesDEnregistrement)
 {
     struct Cas {
-        int nb, mode;
+        int nb;
+        Echantillonnage mode;
         QByteArray commande;
         double periode_s;
     };
-    for (const Cas& cas : {Cas{6400, 0, "WPE 1  6400 1300 1 0\r", 0.0013}, Cas{12800, 0, "WPE 1  12800 1300 1 0\r", 0.0013},
-                           Cas{6400, 1, "WPE 1  6400 800 1 0\r", 0.0008}, Cas{12800, 2, "WPE 1  12800 500 1 0\r", 0.0005}}) {
+    for (const Cas& cas : {Cas{6400, Echantillonnage::us1300, "WPE 1  6400 1300 1 0\r", 0.0013}, Cas{12800, Echantillonnage::us1300, "WPE 1  12800 1300 1 0\r", 0.0013},
+                           Cas{6400, Echantillonnage::us800, "WPE 1  6400 800 1 0\r", 0.0008}, Cas{12800, Echantillonnage::us500, "WPE 1  12800 500 1 0\r", 0.0005}}) {
         com.ecrits.clear();
         const auto periode_s = liaison.programmer_enregistrement(cas.nb, cas.mode);
         liaison.lancer_enregistrement();
         EXPECT_EQ(com.ecrits, (QByteArrayList{cas.commande, "WGOR\r"}));
         EXPECT_DOUBLE_EQ(periode_s.value_or(0), cas.periode_s);
     }
-    EXPECT_EQ(commande_enregistrement(6400, 0), "WPE 1  6400 1300 1 0");
-    EXPECT_EQ(commande_enregistrement(6400, 3), "");
+    EXPECT_EQ(commande_enregistrement(6400, Echantillonnage::us1300), "WPE 1  6400 1300 1 0");
+    EXPECT_EQ(commande_enregistrement(6400, static_cast<Echantillonnage>(3)), "");
 }
 
 TEST_F(LiaisonScriptee, SignauxLaser)

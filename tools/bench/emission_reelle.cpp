@@ -3,6 +3,7 @@
 #include "postes_reels/processeur.h"
 #include "postes_reels/station_reelle.h"
 
+#include "poste/routine.h"
 #include "rapide/emetteur_binaire_rapide.h"
 #include "rapide/emetteur_morse_rapide.h"
 
@@ -50,19 +51,18 @@ std::vector<double> impulsions(BancEnFil& banc, std::size_t depuis)
 }
 
 // A send on the real bench: the processor share of the sending thread during the handler.
-double envoyer(StationReelle& a, void (*envoi)(Poste&), const QString& texte)
+double envoyer(StationReelle& a, Routine::Envoi envoi, const QString& texte)
 {
-    a.poste.fenetre.Texte1.Text = texte;
     const double cpu = temps_processeur_fil_s();
     const double debut = a.horloge.maintenant_s();
-    envoi(a.poste);
+    envoi(a.poste.liaison, a.poste.plateforme, a.poste.etat, a.poste.modele, texte);
     return 100 * (temps_processeur_fil_s() - cpu) / (a.horloge.maintenant_s() - debut);
 }
 
 void morse(BancEnFil& banc, int numero_a)
 {
     StationReelle a;
-    if (!a.demarrer(numero_a, QStringLiteral("mr")))
+    if (!a.demarrer(numero_a, Codage::morse_rapide))
         return;
     const std::size_t depuis = taille_journal(banc);
     const double cpu = envoyer(a, Btonenvoi_morserapide_Click, QStringLiteral("sos sos"));
@@ -78,7 +78,7 @@ void morse(BancEnFil& banc, int numero_a)
 void binaire(BancEnFil& banc, int numero_a, double dureebit, double periode_s)
 {
     StationReelle a;
-    if (!a.demarrer(numero_a, QStringLiteral("br")))
+    if (!a.demarrer(numero_a, Codage::binaire_rapide))
         return;
     a.poste.etat.dureebit = dureebit;
     a.poste.etat.periodemesure = periode_s;

@@ -26,7 +26,7 @@ namespace {
 
 constexpr std::array ports{95, 96};
 
-struct Mesure {
+struct MesurePanne {
     double processeur_pourcent;
     double duree_s;
     double avis_apres_s; // negative: no notice
@@ -35,20 +35,20 @@ struct Mesure {
 
 // Station B waits in fast Morse; with telechargement, interface A lights it for a second so that
 // a recording starts, and the fault strikes a few seconds into the download.
-Mesure mesurer(SortePanne sorte, bool telechargement)
+MesurePanne mesurer(SortePanne sorte, bool telechargement)
 {
     BancEnFil banc(ports, dossier_banc());
     StationReelle b;
-    surveiller_liaison(b.poste);
-    if (!banc.erreur().isEmpty() || !b.demarrer(ports[1], QStringLiteral("mr"))) {
+    surveiller_liaison(b.poste.plateforme, b.poste.liaison);
+    if (!banc.erreur().isEmpty() || !b.demarrer(ports[1], Codage::morse_rapide)) {
         std::fprintf(stderr, "%s %s\n", qPrintable(banc.erreur()), qPrintable(b.poste.liaison.erreur()));
         std::exit(1);
     }
-    b.poste.etat.enregistremorse = QStringLiteral("oui");
+    b.poste.etat.enregistremorse = true;
     auto laser = [&](bool allume) {
         banc.dans_le_fil([allume](sim::BancReel& r) { r.interface(0).envoyer(QByteArray(1, allume ? '\0' : ' ')); });
     };
-    auto arreter = [&] { b.poste.etat.typecodage = QStringLiteral("fin"); };
+    auto arreter = [&] { b.poste.etat.typecodage.reset(); };
 
     // The timers of this measure go with it.
     QObject contexte;
@@ -74,7 +74,7 @@ Mesure mesurer(SortePanne sorte, bool telechargement)
         QTimer::singleShot(500, &contexte, provoquer);
         QTimer::singleShot(5500, &contexte, arreter);
     }
-    attentereceptionmorserapide(b.poste);
+    attentereceptionmorserapide(b.poste.liaison, b.poste.plateforme, b.poste.etat, b.poste.modele);
     const double duree = b.horloge.maintenant_s() - panne_s;
     return {100 * (temps_processeur_fil_s() - processeur_panne) / duree, duree, avis_s < 0 ? -1 : avis_s - panne_s,
             b.poste.etat.nbmesures};
@@ -93,7 +93,7 @@ int main(int argc, char** argv)
     for (const SortePanne sorte : {SortePanne::mutisme, SortePanne::disparition, SortePanne::brouillage,
                                    SortePanne::decoupage, SortePanne::retard, SortePanne::reponse_de_trop}) {
         for (const bool telechargement : {false, true}) {
-            const Mesure m = mesurer(sorte, telechargement);
+            const MesurePanne m = mesurer(sorte, telechargement);
             const QString avis = m.avis_apres_s < 0 ? QStringLiteral("aucun avis") : QStringLiteral("avis après %1 s").arg(m.avis_apres_s, 0, 'f', 2);
             std::printf("  %-16s %-36s processeur %5.2f %% sur %5.1f s   %-18s", qPrintable(sim::nom_panne(sorte)),
                         telechargement ? "pendant un téléchargement rapide" : "en attente de lumière",

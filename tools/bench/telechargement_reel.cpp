@@ -35,7 +35,7 @@ void laser(BancEnFil& banc, bool allume)
 
 struct Reglage {
     std::int16_t nbmesuresmax;
-    std::int16_t modevitesse;
+    Echantillonnage modevitesse;
     double periode_s;
 };
 
@@ -43,7 +43,7 @@ struct Reglage {
 void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
 {
     StationReelle b;
-    if (!b.demarrer(numero_b, QStringLiteral("mr"))) {
+    if (!b.demarrer(numero_b, Codage::morse_rapide)) {
         std::printf("  %s\n", qPrintable(b.poste.liaison.erreur()));
         return;
     }
@@ -67,13 +67,13 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
         fin_reception = b.horloge.maintenant_s();
         laser(banc, false);
         // Two seconds more of waiting, as the program does: a sample left on the line would show.
-        QTimer::singleShot(2000, [&] { etat.typecodage = QStringLiteral("fin"); });
+        QTimer::singleShot(2000, [&] { etat.typecodage.reset(); });
     });
     QTimer::singleShot(300, [&] { laser(banc, true); });
     QTimer::singleShot(1300, [&] { laser(banc, false); });
     if (eclaire)
         QTimer::singleShot(1450, [&] { laser(banc, true); });
-    attentereceptionmorserapide(b.poste);
+    attentereceptionmorserapide(b.poste.liaison, b.poste.plateforme, b.poste.etat, b.poste.modele);
 
     const int enregistrements = enregistrements_lances(banc) - enregistrements_avant;
     if (points.empty()) {
@@ -94,7 +94,7 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
     // What the stored samples took on the line: each value and its comma, 10 bits a character.
     qsizetype caracteres = 0;
     for (int i = 0; i < etat.nbmesures; ++i)
-        caracteres += etat.tabmesures[i].trimmed().size() + 1;
+        caracteres += QString::number(niveau(etat.tabmesures[i])).size() + 1;
     const double ligne = caracteres * duree_caractere_s;
     std::printf("  %5d × %4.0f µs %-8s ligne %5.2f s  dernier échantillon %5.2f s  réception %5.2f s (%4.3f × la ligne)"
                 "  rangés %5d  (à la limite de %5.2f s : %5d, %4d restés sur la ligne)  CPU %4.1f %%  enregistrements %d\n",
@@ -113,8 +113,9 @@ void mesurer_telechargements(BancEnFil& banc, int numero_b)
                 "   à son arrivée ; réception : du début de la réception à la boîte d'enregistrement ; à la limite : ce que l'arrêt à nbmesuresmax ×\n"
                 "   periodemesure + 8 s (+ 6 s) aurait gardé ; CPU : fil du programme récepteur pendant le téléchargement ;\n"
                 "   enregistrements : lancés par le récepteur, 1 quand aucun reste de la ligne n'en déclenche un second)\n");
-    for (const Reglage r : {Reglage{6400, 0, 0.0013}, {6400, 1, 0.0008}, {6400, 2, 0.0005}, {12800, 0, 0.0013},
-                            {12800, 1, 0.0008}, {12800, 2, 0.0005}})
+    using enum Echantillonnage;
+    for (const Reglage r : {Reglage{6400, us1300, 0.0013}, {6400, us800, 0.0008}, {6400, us500, 0.0005},
+                            {12800, us1300, 0.0013}, {12800, us800, 0.0008}, {12800, us500, 0.0005}})
         for (bool eclaire : {false, true})
             mesurer(banc, numero_b, r, eclaire);
 }

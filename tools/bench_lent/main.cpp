@@ -82,7 +82,7 @@ void mesurer(Case& c, int nb_messages)
 {
     std::mt19937 hasard(1234 + c.vitesse * 7 + c.intervalle_ms + static_cast<int>(c.conditions.bruit_v * 100)
                         + c.conditions.usb * 3);
-    const Codage codage = c.binaire ? binaire_lent() : morse_lent();
+    const essai::Codage codage = c.binaire ? binaire_lent() : morse_lent();
     for (int n = 0; n < nb_messages; ++n) {
         sim::ReglagesLumiere lumiere;
         lumiere.bruit_v = c.conditions.bruit_v;

@@ -130,7 +130,7 @@ void eclabousser(std::vector<int>& v, std::mt19937& hasard)
 void echanger(Case& c, int nb_messages)
 {
     std::mt19937 hasard = hasard_de(c);
-    const Codage codage = c.binaire ? binaire_rapide() : morse_rapide();
+    const essai::Codage codage = c.binaire ? binaire_rapide() : morse_rapide();
     for (int n = 0; n < nb_messages; ++n) {
         sim::ReglagesLumiere lumiere;
         lumiere.bruit_v = c.conditions.bruit_v;

@@ -18,10 +18,10 @@ using namespace optolink::essai;
 namespace {
 
 // At speed x 1, recorded over 6400 or 12800 samples ("15 s" or "30 s").
-bool enregistrer(const QString& dossier, const QString& nom, const Codage& codage, const QString& texte,
+bool enregistrer(const QString& dossier, const QString& nom, const essai::Codage& codage, const QString& texte,
                  std::int16_t nbmesuresmax)
 {
-    const EchangeRapide e = echanger_rapide(codage, texte, {"x1", 1, 0, 0.0013, nbmesuresmax});
+    const EchangeRapide e = echanger_rapide(codage, texte, {"x1", 1, Echantillonnage::us1300, 0.0013, nbmesuresmax});
     const EcritureRrr ecriture = ecrire_fichier_rrr(QDir(dossier).filePath(nom), e.b.tabmesures, e.b.nbmesuresmax);
     if (!e.complet || !ecriture.reussie) {
         std::fprintf(stderr, "%s : %s\n", qPrintable(nom), qPrintable(ecriture.raison));
