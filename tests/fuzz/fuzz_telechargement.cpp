@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     com.setPortOpen(true);
     com.a_lire = entree.sliced(std::min(entree.size(), ReglagesTelechargement::taille)).toByteArray();
 
-    acquisition_rapide(poste);
+    acquisition_rapide(poste.liaison, poste.plateforme, etat, poste.modele);
     const auto progression = [](const QString&) {};
     const int seuil = seuil_brut(etat.tensionseuil);
     decoder_morse_rapide(etat.tabmesures, etat.nbmesuresmax, seuil, progression);
