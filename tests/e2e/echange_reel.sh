@@ -134,6 +134,18 @@ if [ -n "${SIGNAL:-}" ]; then
     sleep 0.3
 fi
 
+# With VEILLE=SECONDS, B's processor time is read from outside while it waits for light, as a
+# system monitor would: user and system time of the whole process over that many seconds.
+if [ -n "${VEILLE:-}" ]; then
+    pidB=$(xdotool getwindowpid "$fenetreB")
+    tics() { awk '{ print $14 + $15 }' "/proc/$pidB/stat"; }
+    avant=$(tics) t0=$EPOCHREALTIME
+    sleep "$VEILLE"
+    apres=$(tics) t1=$EPOCHREALTIME
+    awk -v d="$((apres - avant))" -v hz="$(getconf CLK_TCK)" -v t0="$t0" -v t1="$t1" \
+        'BEGIN { printf "veille de B : %.2f %% d\x27un cœur sur %.0f s\n", 100 * d / hz / (t1 - t0), t1 - t0 }'
+fi
+
 # Put the message into A's message box, replacing what is there, and press the send button: by
 # its access key for a slow coding; the fast buttons have none, so by the keyboard's tab order
 # (Texte2, Quitter, Effacer, then the fast button) and the space bar.
@@ -156,12 +168,14 @@ binaire) xdotool key --clearmodifiers alt+e ;;
 esac
 
 # SIGNAL=fichier.png keeps a picture of B's signal window as it opens at the end of the reception,
-# moved over A's window, away from B's text.
+# moved over A's window for the picture, then off the screen: it is wider than A's window and would
+# lie over B's text, which is read by clicking in it.
 if [ -n "${SIGNAL:-}" ]; then
     id=$(timeout 120 xdotool search --sync --onlyvisible --name "^Signal$" | tail -1) || absente Signal
     xdotool windowmove --sync "$id" 0 0
     sleep 0.5
     import -window root -crop 1120x640+0+0 "$SIGNAL"
+    xdotool windowmove "$id" 0 2000
 fi
 
 lu=""
