@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # tools/fuzz.sh [SECONDES [HARNAIS...]]: builds the fuzz preset and runs each harness (all of them
-# by default) for SECONDES (20 by default), with a time limit per input and leak detection, one
-# after the other; then prints per harness the inputs executed, the coverage reached (libFuzzer's
+# by default) for SECONDES (20 by default), with a time limit per input and leak detection, two
+# at a time; then prints per harness the inputs executed, the coverage reached (libFuzzer's
 # cov and ft) and the findings. Exits non-zero on any finding; the input that caused it is kept in
 # build/fuzz/artefacts/, the fuzzer's output in build/fuzz/journaux/.
 set -euo pipefail
@@ -25,18 +25,31 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 compter() { find "$build/artefacts" -name "$1-$2-*" | wc -l; }
-lignes=()
-echec=0
+# Two harnesses at a time, one per core; each keeps its exit status beside its journal.
+lancer() { # harness
+  local h=$1 statut=0 corpus=("$build/corpus/$1")
+  [ -d "tests/fuzz/corpus/$h" ] && corpus+=("tests/fuzz/corpus/$h")
+  nice -n 10 "$build/bin/$h" -max_total_time="$duree" -timeout="$limite_entree_s" -detect_leaks=1 \
+    -print_final_stats=1 -artifact_prefix="$build/artefacts/$h-" "${corpus[@]}" >"$build/journaux/$h.txt" 2>&1 \
+    || statut=$?
+  echo "$statut" >"$build/journaux/$h.statut"
+}
+en_cours=0
 for h in "${harnais[@]}"; do
   rm -f "$build/artefacts/$h-"*
   mkdir -p "$build/corpus/$h"
-  corpus=("$build/corpus/$h")
-  [ -d "tests/fuzz/corpus/$h" ] && corpus+=("tests/fuzz/corpus/$h")
-  journal="$build/journaux/$h.txt"
   echo "== $h, $duree s"
-  statut=0
-  nice -n 10 "$build/bin/$h" -max_total_time="$duree" -timeout="$limite_entree_s" -detect_leaks=1 \
-    -print_final_stats=1 -artifact_prefix="$build/artefacts/$h-" "${corpus[@]}" >"$journal" 2>&1 || statut=$?
+  if ((en_cours == 2)); then wait -n; en_cours=1; fi
+  lancer "$h" &
+  en_cours=$((en_cours + 1))
+done
+wait
+
+lignes=()
+echec=0
+for h in "${harnais[@]}"; do
+  journal="$build/journaux/$h.txt"
+  statut=$(cat "$build/journaux/$h.statut")
   entrees=$(sed -n 's/^stat::number_of_executed_units: *//p' "$journal" | tail -n 1)
   couverture=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$journal" | tail -n 1 || true)
   plantages=$(($(compter "$h" crash) + $(compter "$h" oom) + $(compter "$h" deadly)))
