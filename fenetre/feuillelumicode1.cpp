@@ -83,8 +83,6 @@ Feuillelumicode1::Feuillelumicode1(Poste& poste, Envois envois) : poste_(poste)
         }
     });
     brancher_crochets();
-    synchronisation_differee_.setSingleShot(true);
-    connect(&synchronisation_differee_, &QTimer::timeout, this, [this] { synchroniser(); });
     dialogues_ = fournir_dialogues_fichiers(poste_, this);
     synchroniser();
     setFixedSize(sizeHint());
@@ -157,21 +155,10 @@ Feuillelumicode1::~Feuillelumicode1() = default;
 
 void Feuillelumicode1::synchroniser()
 {
-    depuis_synchronisation_.start();
-    synchronisation_differee_.stop();
     for (auto& lien : liens_)
         lien();
     if (poste_.fenetre.Visible && !isVisible())
         show();
-}
-
-void Feuillelumicode1::synchroniser_en_cedant()
-{
-    const qint64 depuis_ms = depuis_synchronisation_.isValid() ? depuis_synchronisation_.elapsed() : pas_synchronisation_ms;
-    if (depuis_ms >= pas_synchronisation_ms)
-        synchroniser();
-    else if (!poste_.plateforme.minuterie.enabled() && !synchronisation_differee_.isActive())
-        synchronisation_differee_.start(static_cast<int>(pas_synchronisation_ms - depuis_ms));
 }
 
 void Feuillelumicode1::closeEvent(QCloseEvent* evenement)

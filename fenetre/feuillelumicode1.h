@@ -3,9 +3,7 @@
 #include "poste/poste.h"
 #include "dialogues/dialogues_fichiers.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -30,9 +28,8 @@ struct Envois {
 };
 
 // The main window on screen. It mirrors the window model of its station: synchroniser() brings
-// every widget up to date (the program calls synchroniser_en_cedant() before each yield, and it is
-// called when a routine shows the window); clicks call the handlers, which change the model;
-// typing in Texte1 writes the model.
+// every widget up to date (the program calls it before each yield and when a routine shows the
+// window); clicks call the handlers, which change the model; typing in Texte1 writes the model.
 // Widgets and actions carry the names of their controls and menu entries as object names.
 class Feuillelumicode1 final : public QMainWindow {
 public:
@@ -40,13 +37,6 @@ public:
     ~Feuillelumicode1() override;
 
     void synchroniser();
-    // A routine waiting for light yields three times a tick (the tick, then the reply's characters
-    // as they come): the window is brought up to date at most every pas_synchronisation_ms, the
-    // eye sees no finer. A yield too soon after the last update leaves it to the next tick of the
-    // station's timer when it runs, else to a timer of the window's own: a change is never shown
-    // later than a tick or that step.
-    void synchroniser_en_cedant();
-    static constexpr int pas_synchronisation_ms = 20;
 
 protected:
     // Closing the window ends the program as Btonquitter does: never a process without its window.
@@ -70,8 +60,6 @@ private:
     std::unique_ptr<FenetreSignal> signal_;
     // One synchronisation per control, each remembering what it applied last.
     std::vector<std::function<void()>> liens_;
-    QElapsedTimer depuis_synchronisation_;
-    QTimer synchronisation_differee_;
     Crochet<>::Branchement montrer_;
     Crochet<>::Branchement rafraichir_;
     DialoguesFournis dialogues_;

@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
         Envois{hors_envoi(Btonenvoiemorse_Click), hors_envoi(Btonenvoiebinaire_Click),
             hors_envoi(Btonenvoi_morserapide_Click), hors_envoi(Btonenvoi_binrap_Click)});
     boites.rattacher(&fenetre);
-    boucle.avantChaqueCession([&fenetre] { fenetre.synchroniser_en_cedant(); });
+    boucle.avantChaqueCession([&fenetre] { fenetre.synchroniser(); });
 
     if (!demarrage(poste))
         return 0;
