@@ -22,10 +22,8 @@ void recevoir_binaire_rapide(Liaison& liaison, const Plateforme& plateforme, Eta
     etat.chainebits = recu.chainebits;
     etat.textebits = recu.textebits;
     etat.message = recu.message;
-    noter_enregistrement(etat, evenements, CodageRapide::binaire, std::move(lecture), recu.chainebits, recu.texte1);
-    evenements.message_recu(Codage::binaire_rapide, etat.message, recu.texte1);
-    if (etat.enregistrebin)
-        evenements.enregistrement_a_proposer(Codage::binaire_rapide);
+    finir_reception_rapide(etat, evenements, Codage::binaire_rapide, std::move(lecture), recu.chainebits,
+                           recu.texte1);
 }
 
 } // namespace

@@ -18,10 +18,7 @@ void recevoir_morse_rapide(Liaison& liaison, const Plateforme& plateforme, Etat&
         decoder_morse_rapide(etat.tabmesures, etat.nbmesuresmax, seuil_brut(etat.tensionseuil),
                              [&](const QString& codemorse) { evenements.symboles_recus(codemorse); }, &lecture);
     etat.message = recu.message;
-    noter_enregistrement(etat, evenements, CodageRapide::morse, std::move(lecture), recu.codemorse, recu.texte1);
-    evenements.message_recu(Codage::morse_rapide, etat.message, recu.texte1);
-    if (etat.enregistremorse)
-        evenements.enregistrement_a_proposer(Codage::morse_rapide);
+    finir_reception_rapide(etat, evenements, Codage::morse_rapide, std::move(lecture), recu.codemorse, recu.texte1);
 }
 
 } // namespace

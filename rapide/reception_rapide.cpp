@@ -29,11 +29,16 @@ void preparer_reception_rapide(Liaison& liaison, const Plateforme& plateforme, E
     evenements.reception_commencee(code);
 }
 
-void noter_enregistrement(const Etat& etat, Evenements& evenements, CodageRapide codage, Lecture lecture,
-                          const QString& code, const QString& texte1)
+void finir_reception_rapide(const Etat& etat, Evenements& evenements, Codage code, Lecture lecture,
+                            const QString& code_recu, const QString& texte1)
 {
-    evenements.enregistrement_recu({codage, etat.periodemesure, niveaux_table(etat.tabmesures, etat.nbmesuresmax),
-                                    std::move(lecture), code, etat.message, texte1, {}});
+    const bool morse = code == Codage::morse_rapide;
+    evenements.enregistrement_recu({morse ? CodageRapide::morse : CodageRapide::binaire, etat.periodemesure,
+                                    niveaux_table(etat.tabmesures, etat.nbmesuresmax), std::move(lecture), code_recu,
+                                    etat.message, texte1, {}});
+    evenements.message_recu(code, etat.message, texte1);
+    if (morse ? etat.enregistremorse : etat.enregistrebin)
+        evenements.enregistrement_a_proposer(code);
 }
 
 } // namespace optolink

@@ -25,8 +25,9 @@ void attendre_reception_rapide(Liaison& liaison, const Plateforme& plateforme, E
 void preparer_reception_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
                                Codage code);
 
-// Reports the recording just decoded, with its reading, for the signal window.
-void noter_enregistrement(const Etat& etat, Evenements& evenements, CodageRapide codage, Lecture lecture,
-                          const QString& code, const QString& texte1);
+// How a fast reception ends, etat.message decoded: the recording with its reading for the signal
+// window, the message, then the offer to save the recording when the coding's menu asks for it.
+void finir_reception_rapide(const Etat& etat, Evenements& evenements, Codage code, Lecture lecture,
+                            const QString& code_recu, const QString& texte1);
 
 } // namespace optolink
