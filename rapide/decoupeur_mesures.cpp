@@ -1,7 +1,7 @@
 #include "rapide/decoupeur_mesures.h"
 
 #include "liaison/nombres.h"
-#include <cmath>
+
 namespace optolink {
 
 DecoupeurMesures::Octet DecoupeurMesures::octet(char c)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fichiers/rrr.h"
 #include "rapide/echantillons.h"
+
 #include <span>
 
 namespace optolink {
