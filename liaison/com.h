@@ -31,6 +31,11 @@ public:
     virtual void setInputLen(int longueur) = 0;
     virtual int inputLen() const = 0;
 
+    // Whether a byte's arrival wakes the event loop; it does from the opening on. A station that
+    // reads the port only at its timer's ticks turns it off: each reply is read at the next tick,
+    // and its characters, a millisecond apart, need not each wake a computer that is waiting.
+    virtual void reveil_a_l_arrivee(bool oui) { static_cast<void>(oui); }
+
     // Called once when the port is lost while open (interface unplugged, bench stopped).
     void surPerte(std::function<void(const QString&)> action) { perte_ = std::move(action); }
 

@@ -81,6 +81,12 @@ void Liaison::eteindre_laser_rapide() { ecrire_signal(octet_eteint); }
 
 QString Liaison::lire()
 {
+    com_.reveil_a_l_arrivee(true);
+    return lire_arrivees();
+}
+
+QString Liaison::lire_arrivees()
+{
     if (!com_.portOpen())
         return {};
     const QByteArray recus = com_.input();
@@ -123,8 +129,9 @@ LectureEa0 Liaison::Minuterie_Timer()
     noter_demande(maintenant);
     // The read just after the request takes the reply to the one before: the reply to this one
     // comes later, and is owed from here on.
-    LectureEa0 lu{lire(), {}};
+    LectureEa0 lu{lire_arrivees(), {}};
     if (com_.portOpen()) {
+        com_.reveil_a_l_arrivee(false);
         reponse_ea0_attendue_ = true;
         derniere_demande_ea0_s_ = maintenant;
     }

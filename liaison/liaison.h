@@ -42,7 +42,8 @@ public:
     void allumer_laser_rapide();
     void eteindre_laser_rapide();
 
-    // One tick of the periodic EA0 reading: request, read what has arrived.
+    // One tick of the periodic EA0 reading: request, read what has arrived. The reply is read at
+    // the next tick, so its arrival wakes nobody until a routine reads again (lire()).
     LectureEa0 Minuterie_Timer();
 
     // Programs a recording of nbmesuresmax samples at the period chosen by modevitesse, and gives
@@ -50,7 +51,8 @@ public:
     std::optional<double> programmer_enregistrement(int nbmesuresmax, Echantillonnage modevitesse);
     void lancer_enregistrement();
 
-    // Reads what has arrived, subject to the input length; empty when nothing.
+    // Reads what has arrived, subject to the input length; empty when nothing. The routine that
+    // reads is waiting for the interface: the next byte wakes it.
     QString lire();
     // The timer's last "WEA 0" is not answered yet: no carriage return (the end of every reply) has
     // been read since the tick that wrote it read the replies before. When that request was written.
@@ -78,6 +80,7 @@ public:
 private:
     void ecrire_signal(const QByteArray& signal);
     void ecrire_a(const QByteArray& octets, double maintenant);
+    QString lire_arrivees();
 
     Com& com_;
     Horloge& horloge_;

@@ -13,6 +13,14 @@
 #include <unistd.h>
 #endif
 
+#ifdef __linux__
+#include <QSocketNotifier>
+
+#include <poll.h>
+
+#include <cerrno>
+#endif
+
 namespace optolink {
 
 namespace {
@@ -92,6 +100,7 @@ bool ComQt::setPortOpen(bool ouvert)
         return false;
     }
     demander_faible_latence(static_cast<int>(port_.handle()));
+    reveil_ = true;
     port_.clear();
     erreur_.clear();
     en_service_ = true;
@@ -122,7 +131,63 @@ QByteArray ComQt::input()
 {
     if (!portOpen())
         return {};
-    return longueur_entree_ == 1 ? port_.read(1) : port_.readAll();
+    if (reveil_)
+        return longueur_entree_ == 1 ? port_.read(1) : port_.readAll();
+    // What QSerialPort took before the arrivals stopped waking the loop comes first, without asking
+    // it for more, which would set its notice going again.
+    QByteArray lus;
+    if (const qint64 pris = port_.bytesAvailable(); pris > 0)
+        lus = port_.read(longueur_entree_ == 1 ? 1 : pris);
+    if (longueur_entree_ != 1 || lus.isEmpty())
+        lire_sans_reveil(lus);
+    return lus;
+}
+
+// The device is read here only while QSerialPort's notice is off: it never finds the device emptied
+// behind its back, which it would take for a read error. It is read only when it holds something,
+// and a device that vanished is seen at the next read, as its hang-up.
+void ComQt::lire_sans_reveil([[maybe_unused]] QByteArray& lus)
+{
+#ifdef __linux__
+    const int fd = static_cast<int>(port_.handle());
+    pollfd etat{fd, POLLIN, 0};
+    if (::poll(&etat, 1, 0) < 0)
+        return;
+    if (etat.revents & (POLLERR | POLLHUP | POLLNVAL)) {
+        sur_erreur(QSerialPort::ResourceError);
+        return;
+    }
+    if (!(etat.revents & POLLIN))
+        return;
+    char bloc[256];
+    const std::size_t voulus = longueur_entree_ == 1 ? 1 : sizeof bloc;
+    for (;;) {
+        const ssize_t n = ::read(fd, bloc, voulus);
+        if (n > 0)
+            lus.append(bloc, n);
+        if (n == static_cast<ssize_t>(sizeof bloc) || (n < 0 && errno == EINTR))
+            continue;
+        if (n < 0 && errno != EAGAIN)
+            sur_erreur(QSerialPort::ReadError);
+        return;
+    }
+#endif
+}
+
+// QSerialPort takes the bytes only when its read notifier, a child of the port, fires. Should a
+// version of Qt hold it elsewhere, it is not found, and arrivals go on waking the loop.
+void ComQt::reveil_a_l_arrivee([[maybe_unused]] bool oui)
+{
+#ifdef __linux__
+    if (!en_service_ || oui == reveil_)
+        return;
+    for (auto* avis : port_.findChildren<QSocketNotifier*>(Qt::FindDirectChildrenOnly)) {
+        if (avis->type() == QSocketNotifier::Read && avis->socket() == port_.handle()) {
+            avis->setEnabled(oui);
+            reveil_ = oui;
+        }
+    }
+#endif
 }
 
 // A device that vanished keeps failing on every read notification: stop listening at the first

@@ -13,6 +13,9 @@ namespace optolink {
 // rule of chemin_du_port(). Every write leaves at once, even from a loop that does not yield.
 // When the device disappears while open, the port is closed at the first error and the loss is
 // reported once; later reads and writes do nothing.
+// On Linux, arrivals that need not wake the program do not: QSerialPort's notice of them is turned
+// off, so that the event loop no longer watches the device, and the bytes are read from the device
+// itself, without waiting. A vanished device is then reported at the next read.
 class ComQt final : public Com {
 public:
     // inventaire: what the port numbers can reach, looked up at each opening.
@@ -33,10 +36,12 @@ public:
     QByteArray input() override;
     void setInputLen(int longueur) override { longueur_entree_ = longueur; }
     int inputLen() const override { return longueur_entree_; }
+    void reveil_a_l_arrivee(bool oui) override;
 
 private:
     bool appliquer_reglages();
     void sur_erreur(QSerialPort::SerialPortError erreur);
+    void lire_sans_reveil(QByteArray& lus);
 
     std::function<PortsPresents()> inventaire_;
     QSerialPort port_;
@@ -46,6 +51,7 @@ private:
     QString erreur_;
     int longueur_entree_ = 0;
     bool en_service_ = false; // opened and set up, and not lost since
+    bool reveil_ = true;
 };
 
 } // namespace optolink

@@ -38,9 +38,10 @@ bool ComSimule::setPortOpen(bool ouvert)
     }
     erreur_.clear();
     recus_.clear();
+    reveil_ = true;
     interface_.surReponse([this](char c) {
         recus_.append(c);
-        if (reception_)
+        if (reception_ && reveil_)
             reception_();
     });
     ouvert_ = true;

@@ -31,6 +31,7 @@ public:
     QByteArray input() override;
     void setInputLen(int longueur) override { longueur_entree_ = longueur; }
     int inputLen() const override { return longueur_entree_; }
+    void reveil_a_l_arrivee(bool oui) override { reveil_ = oui; }
 
     // The interface is unplugged (or vanishes by a fault): the port is lost (reported once if it was
     // open), every later read or write does nothing and the port no longer opens.
@@ -39,8 +40,8 @@ public:
     void debrancher_a(double instant_s);
     bool debranche() const { return debranche_; }
 
-    // Runs after each byte received while the port is open: a station's event loop wakes for the
-    // bytes it is waiting for, as a real one does for its port's descriptor.
+    // Runs after each byte received while the port is open and its arrival wakes: a station's
+    // event loop wakes for the bytes it is waiting for, as a real one does for its port's descriptor.
     void surReception(std::function<void()> action) { reception_ = std::move(action); }
 
 private:
@@ -52,6 +53,7 @@ private:
     bool debranche_ = false;
     QString erreur_;
     int longueur_entree_ = 0;
+    bool reveil_ = true;
     QByteArray recus_;
     std::function<void()> reception_;
 };
