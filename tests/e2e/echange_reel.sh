@@ -134,16 +134,23 @@ if [ -n "${SIGNAL:-}" ]; then
     sleep 0.3
 fi
 
-# With VEILLE=SECONDS, B's processor time is read from outside while it waits for light, as a
-# system monitor would: user and system time of the whole process over that many seconds.
+# With VEILLE=SECONDS, B's processor time is read from outside while it waits for light: the time
+# its threads ran, as the scheduler counts it to the nanosecond (a monitor's user and system times
+# are sampled at the kernel's tick, too coarse for a program that runs a tenth of a millisecond at a
+# time), and how often they woke.
 if [ -n "${VEILLE:-}" ]; then
     pidB=$(xdotool getwindowpid "$fenetreB")
-    tics() { awk '{ print $14 + $15 }' "/proc/$pidB/stat"; }
-    avant=$(tics) t0=$EPOCHREALTIME
+    releve() {
+        cat /proc/"$pidB"/task/*/schedstat | awk '{ ns += $1 } END { printf "%d ", ns }'
+        cat /proc/"$pidB"/task/*/status | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'
+    }
+    read -r ns0 reveils0 < <(releve)
+    t0=$EPOCHREALTIME
     sleep "$VEILLE"
-    apres=$(tics) t1=$EPOCHREALTIME
-    awk -v d="$((apres - avant))" -v hz="$(getconf CLK_TCK)" -v t0="$t0" -v t1="$t1" \
-        'BEGIN { printf "veille de B : %.2f %% d\x27un cœur sur %.0f s\n", 100 * d / hz / (t1 - t0), t1 - t0 }'
+    read -r ns1 reveils1 < <(releve)
+    t1=$EPOCHREALTIME
+    awk -v ns="$((ns1 - ns0))" -v n="$((reveils1 - reveils0))" -v t0="$t0" -v t1="$t1" \
+        'BEGIN { d = t1 - t0; printf "veille de B : %.2f %% d\x27un cœur, %.0f réveils par seconde, sur %.0f s\n", ns / 1e7 / d, n / d, d }'
 fi
 
 # Put the message into A's message box, replacing what is there, and press the send button: by
