@@ -3,6 +3,7 @@
 #include "programme/demarrage.h"
 #include "programme/perte_liaison.h"
 #include "fenetre/boites_qt.h"
+#include "fenetre/clignotement_qt.h"
 #include "fenetre/feuillelumicode1.h"
 #include "codages/emetteur_binaire.h"
 #include "codages/emetteur_morse.h"
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
     QTranslator traduction;
     if (traduction.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduction);
+    ClignotementLimite clignotement;
 
     HorlogeQt horloge;
     BoucleQt boucle(horloge);

@@ -2,6 +2,7 @@
 #include "programme/demarrage.h"
 #include "programme/menus.h"
 #include "fenetre/boites_qt.h"
+#include "fenetre/clignotement_qt.h"
 #include "fenetre/feuillelumicode1.h"
 
 #include "postes_virtuels/station_virtuelle.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 using namespace optolink;
 using namespace optolink::essai;
@@ -267,3 +269,23 @@ TEST_F(EcranEtBanc, LeVraiDemarrageParLesBoitesEnFrancaisFaceALInterfaceSimulee)
 }
 
 } // namespace
+
+// The caret stops blinking once the keyboard and the mouse are still, and blinks again at the next
+// key, which still reaches its box.
+TEST_F(Ecran, LeCurseurCesseDeClignoterAuReposEtRepartALaToucheSuivante)
+{
+    QApplication::setCursorFlashTime(1000);
+    QPlainTextEdit texte;
+    texte.show();
+    texte.setFocus();
+    {
+        ClignotementLimite clignotement(50);
+        const auto immobile = [] { return QApplication::cursorFlashTime() == 0; };
+        EXPECT_TRUE(QTest::qWaitFor(immobile));
+        QTest::keyClick(&texte, Qt::Key_A);
+        EXPECT_EQ(QApplication::cursorFlashTime(), 1000);
+        EXPECT_EQ(texte.toPlainText(), "a");
+        EXPECT_TRUE(QTest::qWaitFor(immobile));
+    }
+    EXPECT_EQ(QApplication::cursorFlashTime(), 1000);
+}

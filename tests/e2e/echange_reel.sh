@@ -137,13 +137,15 @@ fi
 # With VEILLE=SECONDS, B's processor time is read from outside while it waits for light: the time
 # its threads ran, as the scheduler counts it to the nanosecond (a monitor's user and system times
 # are sampled at the kernel's tick, too coarse for a program that runs a tenth of a millisecond at a
-# time), and how often they woke.
+# time), and how often they woke; once the caret has stopped blinking, as it does 10 s after the
+# coding was chosen by the keyboard.
 if [ -n "${VEILLE:-}" ]; then
     pidB=$(xdotool getwindowpid "$fenetreB")
     releve() {
         cat /proc/"$pidB"/task/*/schedstat | awk '{ ns += $1 } END { printf "%d ", ns }'
         cat /proc/"$pidB"/task/*/status | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'
     }
+    sleep 12 # the caret blinks for 10 s after the last key
     read -r ns0 reveils0 < <(releve)
     t0=$EPOCHREALTIME
     sleep "$VEILLE"
