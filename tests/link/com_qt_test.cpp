@@ -105,30 +105,6 @@ TEST_F(ComQtSurBanc, LesSignauxLaserAgissentSurLeBanc)
     EXPECT_TRUE(banc->interface(0).octets_recus().endsWith(QByteArray("\0\r ", 3)));
 }
 
-// The ticks read their replies from the device itself, their arrivals waking nothing (counted in
-// virtual time: the bench served in this process wakes this loop on its own); a routine that reads
-// afterwards gets the whole of the next reply, in order.
-TEST_F(ComQtSurBanc, LesTicsPuisUnLecteurLisentToutDansLOrdre)
-{
-    ASSERT_TRUE(liaison.ouvrir_liaison(etat.numeroport));
-    minuterie.setEnabled(true);
-    ASSERT_TRUE(attendre([&] { return lectures.size() >= 5; }));
-    EXPECT_EQ(etat.tensionlue, noir_v);
-
-    minuterie.setEnabled(false);
-    const double calme = horloge.maintenant_s() + 0.1;
-    while (horloge.maintenant_s() < calme)
-        boucle.ceder(calme);
-    liaison.lire();
-    liaison.ecrire("WEA 0\r");
-    QString reponse;
-    ASSERT_TRUE(attendre([&] {
-        reponse += liaison.lire();
-        return reponse.endsWith(u'\r');
-    }));
-    EXPECT_EQ(reponse, QStringLiteral("2\r"));
-}
-
 // The bench stops while the program reads: one notice, the port closed, and the loop goes on
 // waking only for its own events, not for a stream of errors.
 TEST_F(ComQtSurBanc, DebrancherEnCoursDeRoute)
