@@ -146,14 +146,6 @@ void ComWin32::output(const QByteArray& octets)
         perdu();
 }
 
-void ComWin32::reveil_a_l_arrivee(bool oui)
-{
-    if (!oui)
-        reveil_.stop();
-    else if (poignee_ && !reveil_.isActive())
-        reveil_.start();
-}
-
 // Only what the driver holds is read: a read of more would wait for it.
 QByteArray ComWin32::input()
 {

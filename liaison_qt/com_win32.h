@@ -15,10 +15,9 @@ QString raison_echec_ouverture_windows(unsigned long code);
 
 // The serial port of the interface on Windows, on the system's own communications API: COMn is
 // the device \\.\COMn. Reads never wait (they take what the driver holds), writes leave at once.
-// While it is open, and unless told that arrivals need not wake it, the port wakes the event loop
-// every intervalle_reveil_ms, as the arrival of a byte does on Linux: a routine that yields until
-// its deadline while it waits for the interface (a download) reads the bytes within that time of
-// their arrival. The system's own
+// While it is open, the port wakes the event loop every intervalle_reveil_ms, as the arrival of a
+// byte does with Qt's port on Linux: a routine that yields until its deadline while it waits for
+// the interface (a download) reads the bytes within that time of their arrival. The system's own
 // notice of a received byte (WaitCommEvent) would need fewer wake-ups, but Wine never gives it for
 // the pseudo-terminals the tests run on, where this is proved.
 // A port whose device vanishes (adapter pulled) fails its next read, write or wait: it is then
@@ -45,7 +44,6 @@ public:
     QByteArray input() override;
     void setInputLen(int longueur) override { longueur_entree_ = longueur; }
     int inputLen() const override { return longueur_entree_; }
-    void reveil_a_l_arrivee(bool oui) override;
 
 private:
     bool regler();
