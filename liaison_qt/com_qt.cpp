@@ -185,6 +185,7 @@ void ComQt::reveil_a_l_arrivee([[maybe_unused]] bool oui)
         if (avis->type() == QSocketNotifier::Read && avis->socket() == port_.handle()) {
             avis->setEnabled(oui);
             reveil_ = oui;
+            return;
         }
     }
 #endif

@@ -64,7 +64,7 @@ TEST_F(StationReelleSurBanc, EnAttenteDeLumiereElleNeSeReveilleQuASesTics)
     attentereceptionmorserapide(b.poste.liaison, b.poste.plateforme, b.poste.etat, b.poste.modele);
     const double duree = b.horloge.maintenant_s() - debut;
     const double processeur = mesures::temps_processeur_fil_s() - processeur_debut;
-    const double tics = duree / 0.030;
+    const double tics = duree * 1000 / b.minuterie.interval();
     std::printf("attente de lumière : %.0f réveils pour %.0f tics ; processeur %.2f %% sur %.1f s\n", double(passages),
                 tics, 100 * processeur / duree, duree);
     EXPECT_LT(passages, 1.5 * tics);
