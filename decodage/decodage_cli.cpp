@@ -5,7 +5,7 @@
 #include "dessin/dessin_trace.h"
 #include "dessin/image_trace.h"
 #include "poste/etat.h"
-#include "rapide/bilan.h"
+#include "analyse/bilan.h"
 #include "rapide/echantillons.h"
 #include "rapide/trace_reception.h"
 #include "fichiers/csv.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "poste/lecture.h"
-#include "rapide/bilan.h"
+#include "analyse/bilan.h"
 
 #include <QJsonObject>
 

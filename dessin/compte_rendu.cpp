@@ -3,7 +3,7 @@
 #include "dessin/axes.h"
 #include "dessin/dessin_trace.h"
 #include "dessin/texte_bilan.h"
-#include "rapide/emission_prevue.h"
+#include "analyse/emission_prevue.h"
 #include "liaison/interface.h"
 
 #include <QPageLayout>

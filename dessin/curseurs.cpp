@@ -1,7 +1,7 @@
 #include "dessin/curseurs.h"
 
 #include "dessin/axes.h"
-#include "rapide/bilan.h"
+#include "analyse/bilan.h"
 
 #include <algorithm>
 #include <cmath>

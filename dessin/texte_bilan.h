@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rapide/bilan.h"
+#include "analyse/bilan.h"
 
 #include <QStringList>
 

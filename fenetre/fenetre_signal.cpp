@@ -303,8 +303,9 @@ void FenetreSignal::montrer_bilan_lent()
 {
     const Etat& e = etat_;
     const std::optional<Bilan> b
-        = codage_lent() ? bilan_lent(signaux_.derniere_reception_lente(), e.message,
-                                     e.typecodage.value_or(Codage::binaire_rapide), e.dureebit, e.periodemesure)
+        = codage_lent() ? bilan_lent({signaux_.derniere_reception_lente(), signaux_.tensions(), e.message,
+                                      e.typecodage.value_or(Codage::binaire_rapide), e.tensionseuil},
+                                     e.dureebit, e.periodemesure)
                         : std::nullopt;
     bilan_lent_->setText(b ? QStringLiteral("Dernière réception, au tic de la minuterie près :\n")
                                  + lignes_bilan(*b).join(u'\n')

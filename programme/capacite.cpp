@@ -1,6 +1,6 @@
 #include "programme/capacite.h"
 
-#include "rapide/emission_prevue.h"
+#include "analyse/emission_prevue.h"
 #include "liaison/nombres.h"
 
 namespace optolink {

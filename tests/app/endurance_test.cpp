@@ -5,7 +5,7 @@
 #include "postes_virtuels/postes_simules.h"
 #include "programme/boucle_principale.h"
 #include "programme/menus.h"
-#include "rapide/emission_prevue.h"
+#include "analyse/emission_prevue.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "programme/demarrage.h"
 #include "programme/menus.h"
 #include "programme/presentation_codage.h"
-#include "rapide/emission_prevue.h"
+#include "analyse/emission_prevue.h"
 #include "tests/app/ecran_qt.h"
 
 #include <QFontInfo>

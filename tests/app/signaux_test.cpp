@@ -1,4 +1,4 @@
-#include "rapide/bilan.h"
+#include "analyse/bilan.h"
 #include "postes_virtuels/postes_simules.h"
 
 #include <gtest/gtest.h>
@@ -44,9 +44,21 @@ TEST(Signaux, MorseLentChaqueImpulsionClasseeEtUnPointParTic)
 
     // The report of the reception, to the timer's tick: a dot of 0.3 s, the message's light ending
     // where the sender's does.
-    const auto b = bilan_lent(postes.posteB.signaux.derniere_reception_lente(), postes.posteB.etat.message,
-                              optolink::Codage::morse, 1, 0.0013);
+    const Signaux& s = postes.posteB.signaux;
+    const auto b = bilan_lent({s.derniere_reception_lente(), s.tensions(), postes.posteB.etat.message,
+                               optolink::Codage::morse, postes.posteB.etat.tensionseuil},
+                              1, 0.0013, "ET");
     ASSERT_TRUE(b);
+    // Sent in capitals, the same Morse: no error; a word per minute at a 0.3 s dot is 4.
+    ASSERT_TRUE(b->erreurs);
+    EXPECT_EQ(b->erreurs->caracteres_faux, 0);
+    EXPECT_FALSE(b->erreurs->bits_envoyes);
+    EXPECT_NEAR(b->mots_minute, 4, 0.7);
+    // The bench's levels: 0.16 V dark, 4.06 V lit, read in steps of 20/255 V.
+    ASSERT_TRUE(b->niveaux);
+    EXPECT_NEAR(b->niveaux->bas_v, 0.16, 0.08);
+    EXPECT_NEAR(b->niveaux->haut_v, 4.06, 0.08);
+    EXPECT_FALSE(b->niveaux->faible());
     EXPECT_EQ(b->caracteres, 2);
     EXPECT_EQ(b->elements, 2);
     EXPECT_EQ(b->points, 1);
@@ -62,9 +74,15 @@ TEST(Signaux, BinaireLentLesUnsEtLeMarqueurDeFin)
     // the start marker is more than 15 s old.
     EXPECT_EQ(sortes(postes.posteB.signaux), QStringList({"1", "11", "1", "111111111", "fin"}));
     // The report still has it, and leaves the end marker out.
-    const auto b = bilan_lent(postes.posteB.signaux.derniere_reception_lente(), postes.posteB.etat.message,
-                              optolink::Codage::binaire, 1, 0.0013);
+    const Signaux& s = postes.posteB.signaux;
+    const auto b = bilan_lent({s.derniere_reception_lente(), s.tensions(), postes.posteB.etat.message,
+                               optolink::Codage::binaire, postes.posteB.etat.tensionseuil},
+                              1, 0.0013, "b");
     ASSERT_TRUE(b);
+    // "b" sent, "a" shown: 0x62 against 0x61, two bits of eight.
+    ASSERT_TRUE(b->erreurs);
+    EXPECT_EQ(b->erreurs->bits_faux, 2);
+    EXPECT_DOUBLE_EQ(*b->erreurs->teb(), 0.25);
     EXPECT_EQ(b->bits, 9);
     EXPECT_NEAR(b->unite_s, 0.568, 0.05);
     EXPECT_NEAR(b->duree_s, emission_prevue(optolink::Codage::binaire, "a", 1, 0.0013).duree_s(), 0.1);

@@ -1,6 +1,6 @@
 #include "poste/etat.h"
 #include "programme/capacite.h"
-#include "rapide/bilan.h"
+#include "analyse/bilan.h"
 #include "rapide/trace_reception.h"
 
 #include "tests/fast/synthese.h"

@@ -1,7 +1,7 @@
 #include "verifications_rapides.h"
 
 #include "programme/menus.h"
-#include "rapide/emission_prevue.h"
+#include "analyse/emission_prevue.h"
 #include "rapide/recepteur_binaire_rapide.h"
 #include "rapide/recepteur_morse_rapide.h"
 

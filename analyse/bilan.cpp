@@ -1,4 +1,4 @@
-#include "rapide/bilan.h"
+#include "analyse/bilan.h"
 
 #include "liaison/interface.h"
 
@@ -14,6 +14,15 @@ double largeur(const Lecture& lecture, const char* nom)
     return l == lecture.largeurs.end() ? 0 : l->echantillons;
 }
 
+// The comparison and the Morse speed, once the rest is known.
+void completer(Bilan& b, const QString& envoye, const QString& recu, bool binaire)
+{
+    if (!binaire)
+        b.mots_minute = mots_par_minute(b.unite_s);
+    if (!envoye.trimmed().isEmpty())
+        b.erreurs = comparer(envoye, texte_recu(recu), binaire);
+}
+
 } // namespace
 
 // A dash is three units and a dot one, so their difference is two units, whatever a light run keeps
@@ -25,7 +34,7 @@ double unite_apprise(const Trace& trace)
     return (largeur(trace.lecture, "largeurtrait") - largeur(trace.lecture, "largeurpoint")) / 2;
 }
 
-std::optional<Bilan> bilan(const Trace& trace)
+std::optional<Bilan> bilan(const Trace& trace, const QString& envoye)
 {
     const Lecture& l = trace.lecture;
     const double unite = unite_apprise(trace);
@@ -60,14 +69,17 @@ std::optional<Bilan> bilan(const Trace& trace)
     const int mode = std::max(0, mode_de_periode(trace.periode_s));
     for (std::size_t i = 0; i < codages.size(); ++i)
         b.theorique[i] = emission_prevue(codages[i], message, modes_vitesse[mode].dureebit, trace.periode_s);
+    b.niveaux = niveaux(trace);
+    completer(b, envoye, trace.message, trace.codage == CodageRapide::binaire);
     return b;
 }
 
-std::optional<Bilan> bilan_lent(std::span<const ImpulsionLente> impulsions, const QString& message, Codage codage,
-                                double dureebit, double periodemesure)
+std::optional<Bilan> bilan_lent(const ReceptionLente& r, double dureebit, double periodemesure, const QString& envoye)
 {
+    const auto impulsions = r.impulsions;
+    const Codage codage = r.codage;
     const auto fin = std::ranges::find(impulsions, QStringLiteral("fin"), &ImpulsionLente::sorte);
-    const QString texte = message.trimmed();
+    const QString texte = r.message.trimmed();
     if (impulsions.empty() || impulsions.front().sorte != u"début" || fin == impulsions.end() || texte.isEmpty())
         return std::nullopt;
     // In binary the end marker is first read as a run of nine ones, just before its "fin".
@@ -105,6 +117,8 @@ std::optional<Bilan> bilan_lent(std::span<const ImpulsionLente> impulsions, cons
     b.debit_bits_s = 8 * b.debit_caracteres_s;
     for (std::size_t i = 0; i < codages.size(); ++i)
         b.theorique[i] = emission_prevue(codages[i], texte, dureebit, periodemesure);
+    b.niveaux = niveaux_lents(r.tensions, impulsions, r.seuil_v);
+    completer(b, envoye, texte, codage == Codage::binaire);
     return b;
 }
 

@@ -1,4 +1,4 @@
-#include "rapide/emission_prevue.h"
+#include "analyse/emission_prevue.h"
 
 #include "codages/abreviations.h"
 #include "codages/morse.h"
