@@ -36,6 +36,10 @@ public:
     InterfaceSimulee& interface(int rang) { return *interfaces_.at(rang); }
     Extremite& extremite(int rang) { return *extremites_.at(rang); }
     const PortBanc& port(int rang) const { return *ports_.at(rang); }
+    // The light of the photodiode at that end (its distance from the facing laser, the ambient light,
+    // the noise), from its next reading on; from the bench's thread, while it runs.
+    void regler_lumiere(int rang, const ReglagesLumiere& reglages) { photodiodes_.at(rang).regler(reglages); }
+    const ReglagesLumiere& lumiere(int rang) const { return photodiodes_.at(rang).reglages(); }
 
 private:
     OrdonnanceurReel temps_;

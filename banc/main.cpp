@@ -40,7 +40,12 @@ const char* const aide =
     "                         programme quand il chronomètre un signal : c'est le matériel qu'il\n"
     "                         simule, qui n'attend jamais le processeur\n"
     "  --noir V               tension lue dans le noir, en volts (par défaut 0.16)\n"
-    "  --eclaire V            tension ajoutée quand le laser d'en face est allumé (par défaut 3.9)\n"
+    "  --eclaire V            tension ajoutée quand le laser d'en face est allumé, la photodiode\n"
+    "                         contre lui (par défaut 3.9)\n"
+    "  --distance-a M         distance en mètres du laser de B à la photodiode de A (par défaut 0) ;\n"
+    "                         la tache du faisceau s'élargit, la lumière reçue tombe comme\n"
+    "                         (2 / (2 + M))², soit 20·log10(1 + M / 2) dB\n"
+    "  --distance-b M         distance en mètres du laser de A à la photodiode de B (par défaut 0)\n"
     "  --bruit V              bruit : chaque lecture s'écarte d'au plus V volts (par défaut 0)\n"
     "  --derive V             lumière ambiante : amplitude d'une lente variation (par défaut 0)\n"
     "  --periode-derive S     période de cette variation en secondes (0 : décalage fixe de V)\n"
@@ -210,7 +215,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser p;
-    for (const char* nom : {"ports", "carte", "chargeur", "noir", "eclaire", "bruit", "derive", "periode-derive", "graine", "panne",
+    for (const char* nom : {"ports", "carte", "chargeur", "noir", "eclaire", "distance-a", "distance-b", "bruit", "derive",
+                            "periode-derive", "graine", "panne",
                             "usb-latence", "usb-hote", "panne-interface", "panne-debut", "panne-apres-octets", "panne-taux", "panne-delai"})
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
@@ -245,6 +251,12 @@ int main(int argc, char** argv)
     }
     ReglagesLumiere reglages;
     double graine = reglages.graine;
+    std::array<double, 2> distances_m{};
+    if (!lire_reel(p, QStringLiteral("distance-a"), distances_m[0]) || !lire_reel(p, QStringLiteral("distance-b"), distances_m[1])
+        || distances_m[0] < 0 || distances_m[1] < 0) {
+        std::fprintf(stderr, "--distance-a et --distance-b attendent une distance en mètres, positive ou nulle (ex. 1.5)\n");
+        return 2;
+    }
     if (!lire_reel(p, QStringLiteral("noir"), reglages.noir_v) || !lire_reel(p, QStringLiteral("eclaire"), reglages.eclaire_v)
         || !lire_reel(p, QStringLiteral("bruit"), reglages.bruit_v) || !lire_reel(p, QStringLiteral("derive"), reglages.derive_v)
         || !lire_reel(p, QStringLiteral("periode-derive"), reglages.periode_derive_s)
@@ -304,6 +316,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Banc impossible à démarrer. %s\n", qPrintable(banc.erreur()));
         return 1;
     }
+    for (int rang = 0; rang < 2; ++rang) {
+        ReglagesLumiere r = banc.lumiere(rang);
+        r.distance_m = distances_m[std::size_t(rang)];
+        banc.regler_lumiere(rang, r);
+    }
     const char* const noms[] = {"A", "B"};
     ecrire(QStringLiteral("Banc optique simulé prêt : le laser de A éclaire la photodiode de B, et inversement.\n"));
     for (int rang = 0; rang < 2; ++rang) {
@@ -312,6 +329,14 @@ int main(int argc, char** argv)
                         QLatin1String(noms[rang]))
                    .arg(banc.port(rang).numero())
                    .arg(banc.port(rang).lien(), banc.port(rang).chemin_pseudo_terminal()));
+    }
+    for (int rang = 0; rang < 2; ++rang) {
+        if (const double d = banc.lumiere(rang).distance_m; d > 0)
+            ecrire(QStringLiteral("  Photodiode de %1 à %2 m du laser d'en face : %3 dB, %4 %% de la lumière\n")
+                       .arg(QLatin1String(noms[rang]))
+                       .arg(d)
+                       .arg(attenuation_db(d), 0, 'f', 2)
+                       .arg(100 * transmission(d), 0, 'f', 1));
     }
     if (usb) {
         for (int rang = 0; rang < 2; ++rang) {
