@@ -74,6 +74,26 @@ std::optional<Bilan> bilan(const Trace& trace, const QString& envoye)
     return b;
 }
 
+std::vector<int> caracteres_lus_faux(const Trace& trace, const Erreurs& erreurs)
+{
+    QString lu;
+    std::vector<int> de_qui; // the reading's character each letter of lu came from
+    for (std::size_t k = 0; k < trace.lecture.caracteres.size(); ++k)
+        for (QChar c : trace.lecture.caracteres[k].texte) {
+            lu += c;
+            de_qui.push_back(static_cast<int>(k));
+        }
+    const QString recu = texte_recu(trace.message);
+    if (texte_recu(lu) != recu)
+        return {};
+    const auto debut = lu.indexOf(recu);
+    std::vector<int> faux;
+    for (const int i : erreurs.recus_faux)
+        if (faux.empty() || faux.back() != de_qui[std::size_t(debut + i)])
+            faux.push_back(de_qui[std::size_t(debut + i)]);
+    return faux;
+}
+
 std::optional<Bilan> bilan_lent(const ReceptionLente& r, double dureebit, double periodemesure, const QString& envoye)
 {
     const auto impulsions = r.impulsions;

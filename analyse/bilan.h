@@ -42,6 +42,11 @@ double unite_apprise(const Trace& trace);
 // the report compares it with the message shown.
 std::optional<Bilan> bilan(const Trace& trace, const QString& envoye = {});
 
+// The characters of the reading (indices in trace.lecture.caracteres) that the comparison found
+// replaced or extra; none when the message shown is not the characters read (an abbreviation
+// expanded).
+std::vector<int> caracteres_lus_faux(const Trace& trace, const Erreurs& erreurs);
+
 // The report of a slow reception from the pulses its receiver classified, from the start marker to
 // the end marker, and the message it showed: the duration runs from the start marker's rise to the
 // last light of the message, the unit is the mean light of a dot (Morse) or of a slot (binary), all

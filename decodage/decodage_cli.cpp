@@ -30,8 +30,8 @@ namespace {
 
 const char* const aide =
     "Usage : optolink-decode [--json [--lecture]] (--morse | --binaire) [--live SEUIL_VOLTS]\n"
-    "                        [--periode MS] [--image IMAGE.png|IMAGE.svg] [--csv TABLEAU.csv]\n"
-    "                        [--pdf COMPTE_RENDU.pdf] FICHIER...\n"
+    "                        [--periode MS] [--attendu TEXTE] [--image IMAGE.png|IMAGE.svg]\n"
+    "                        [--csv TABLEAU.csv] [--pdf COMPTE_RENDU.pdf] FICHIER...\n"
     "\n"
     "Décode des enregistrements de morse rapide ou de binaire rapide sauvegardés en fichiers\n"
     "Regressi (*.rrr) et écrit le message reçu de chaque fichier, un par ligne.\n"
@@ -47,11 +47,17 @@ const char* const aide =
     "                       apprises à l'étalonnage, chaque palier lu et ce qu'il est devenu,\n"
     "                       et les mesures de chaque caractère ; et la clé \"bilan\" : caractères\n"
     "                       reçus, durée du signal, unité apprise, rapidité de modulation et\n"
-    "                       débits, et les mêmes chiffres en théorie pour les quatre codages\n"
+    "                       débits, les niveaux haut et bas et leur marge sous le seuil, et les\n"
+    "                       mêmes chiffres en théorie pour les quatre codages\n"
+    "  --attendu TEXTE      le message envoyé : compare le message reçu avec lui. La ligne de\n"
+    "                       texte donne alors les caractères faux et, en binaire, les bits faux\n"
+    "                       et le TEB ; en JSON, la clé \"bilan\" (même sans --lecture) gagne\n"
+    "                       \"erreurs\" ; le tableau et le compte rendu les portent aussi\n"
     "  --image IMAGE        dessine le signal d'un seul fichier avec sa lecture, en PNG ou en\n"
     "                       SVG selon le suffixe de IMAGE ; aucun écran n'est nécessaire\n"
     "  --csv TABLEAU        écrit les mesures d'un seul fichier pour un tableur : « ; » entre\n"
-    "                       les colonnes, virgule décimale, en-tête « échantillon;t (s);U (V) »\n"
+    "                       les colonnes, virgule décimale, en-tête « échantillon;t (s);U (V) »,\n"
+    "                       puis après une ligne vide le bilan, une grandeur par ligne\n"
     "  --pdf COMPTE_RENDU   écrit le compte rendu d'un seul fichier sur une page A4 : le signal\n"
     "                       et sa lecture, le message décodé et le bilan de la réception\n"
     "  --periode MS         période d'échantillonnage de l'enregistrement en millisecondes,\n"
@@ -72,6 +78,7 @@ struct Reglages {
     QString image;
     QString csv;
     QString pdf;
+    QString attendu; // the message sent, when given
 };
 
 // The live receivers work on the downloaded table: fill it from the data lines, in order.
@@ -92,17 +99,57 @@ Trace decoder(QIODevice& fichier, const QString& nom, const Reglages& r)
     return trace;
 }
 
+// The errors after the message, on its line: "caractères faux 1/7 · bits faux 1/56 · TEB 0,018".
+QString resume_erreurs(const Erreurs& e)
+{
+    QString texte = QStringLiteral("caractères faux %1/%2").arg(e.caracteres_faux).arg(e.caracteres_envoyes);
+    if (const auto teb = e.teb())
+        texte += QStringLiteral(" · bits faux %1/%2 · TEB %3").arg(*e.bits_faux).arg(*e.bits_envoyes).arg(nombre_fr(*teb, 4));
+    return texte;
+}
+
 QString ligne(const Trace& t, const Reglages& r)
 {
+    const auto b = bilan(t, r.attendu);
     if (!r.json)
-        return t.message;
+        return b && b->erreurs ? t.message + u'\t' + resume_erreurs(*b->erreurs) : t.message;
     QJsonObject objet{{"file", t.origine}, {"message", t.message}, {"texte1", t.texte1}, {"code", t.code}};
-    if (r.lecture) {
+    if (r.lecture)
         objet.insert("lecture", lecture_json(t.lecture));
-        if (const auto b = bilan(t))
-            objet.insert("bilan", bilan_json(*b));
-    }
+    if (b && (r.lecture || b->erreurs))
+        objet.insert("bilan", bilan_json(*b));
     return QString::fromUtf8(QJsonDocument(objet).toJson(QJsonDocument::Compact));
+}
+
+// The samples, then after a blank line the report's figures under their JSON names.
+QByteArray tableau(const Trace& t, const Reglages& r)
+{
+    QByteArray texte = texte_csv(t.niveaux, t.periode_s);
+    const auto b = bilan(t, r.attendu);
+    if (!b)
+        return texte;
+    struct Grandeur {
+        const char* nom;
+        double valeur;
+        int decimales;
+    };
+    std::vector<Grandeur> grandeurs{{"duree_s", b->duree_s, 4}, {"unite_s", b->unite_s, 5}, {"debit_bauds", b->debit_bauds, 2}};
+    if (b->mots_minute > 0)
+        grandeurs.push_back({"mots_minute", b->mots_minute, 1});
+    if (const auto& n = b->niveaux)
+        grandeurs.insert(grandeurs.end(), {{"haut_v", n->haut_v, 3}, {"bas_v", n->bas_v, 3}, {"ecart_v", n->ecart_v(), 3},
+                                           {"marge_v", n->marge_v(), 3}});
+    if (const auto& e = b->erreurs) {
+        grandeurs.insert(grandeurs.end(), {{"caracteres_envoyes", double(e->caracteres_envoyes), 0},
+                                           {"caracteres_faux", double(e->caracteres_faux), 0}});
+        if (const auto teb = e->teb())
+            grandeurs.insert(grandeurs.end(), {{"bits_envoyes", double(*e->bits_envoyes), 0},
+                                               {"bits_faux", double(*e->bits_faux), 0}, {"teb", *teb, 6}});
+    }
+    texte += "\r\ngrandeur;valeur\r\n";
+    for (const Grandeur& g : grandeurs)
+        texte += QByteArray(g.nom) + ';' + decimal_csv(g.valeur, g.decimales) + "\r\n";
+    return texte;
 }
 
 int erreur_usage(QTextStream& erreurs, const QString& texte)
@@ -124,6 +171,7 @@ struct Options {
     QCommandLineOption periode{"periode", {}, "MS"};
     QCommandLineOption csv{"csv", {}, "TABLEAU"};
     QCommandLineOption pdf{"pdf", {}, "COMPTE_RENDU"};
+    QCommandLineOption attendu{"attendu", {}, "TEXTE"};
     QCommandLineOption aide{QStringList{"h", "help"}};
     QCommandLineOption version{"version"};
 };
@@ -149,6 +197,9 @@ std::variant<Reglages, QString> lire_reglages(const QCommandLineParser& analyse,
     r.image = analyse.value(o.image);
     r.csv = analyse.value(o.csv);
     r.pdf = analyse.value(o.pdf);
+    r.attendu = analyse.value(o.attendu);
+    if (analyse.isSet(o.attendu) && r.attendu.trimmed().isEmpty())
+        return QStringLiteral("--attendu demande le message envoyé, par exemple --attendu \"bonjour\".");
     if (analyse.isSet(o.live)) {
         bool ok = false;
         const double seuil = analyse.value(o.live).toDouble(&ok);
@@ -190,9 +241,9 @@ bool decoder_un_fichier(const QString& nom, const Reglages& r, QTextStream& sort
     if (!r.image.isEmpty())
         signaler(exporter_image(trace, cadreur(trace).ajuste(), r.image));
     if (!r.csv.isEmpty())
-        signaler(ecrire_csv(r.csv, trace.niveaux, trace.periode_s));
+        signaler(ecrire_texte_csv(r.csv, tableau(trace, r)));
     if (!r.pdf.isEmpty())
-        signaler(ecrire_compte_rendu_pdf(r.pdf, {trace, {}, QDateTime::currentDateTime()}));
+        signaler(ecrire_compte_rendu_pdf(r.pdf, {trace, {}, QDateTime::currentDateTime(), r.attendu}));
     return reussi;
 }
 
@@ -202,7 +253,7 @@ int decoder_fichiers(const QStringList& arguments, QTextStream& sortie, QTextStr
 {
     QCommandLineParser analyse;
     const Options o;
-    analyse.addOptions({o.morse, o.binaire, o.live, o.json, o.lecture, o.image, o.periode, o.csv, o.pdf, o.aide,
+    analyse.addOptions({o.morse, o.binaire, o.live, o.json, o.lecture, o.image, o.periode, o.csv, o.pdf, o.attendu, o.aide,
                         o.version});
     if (!analyse.parse(arguments))
         return erreur_usage(erreurs, analyse.errorText());

@@ -53,7 +53,7 @@ QJsonObject bilan_json(const Bilan& b)
                                      {"debit_bauds", e.debit_bauds()},
                                      {"debit_caracteres_s", e.debit_caracteres_s()}});
     }
-    return {{"caracteres", b.caracteres},
+    QJsonObject objet{{"caracteres", b.caracteres},
             {"bits", b.bits},
             {"elements", b.elements},
             {"points", b.points},
@@ -63,6 +63,21 @@ QJsonObject bilan_json(const Bilan& b)
             {"debit_caracteres_s", b.debit_caracteres_s},
             {"debit_bits_s", b.debit_bits_s},
             {"theorique", theorique}};
+    if (b.mots_minute > 0)
+        objet.insert("mots_minute", b.mots_minute);
+    if (const auto& n = b.niveaux)
+        objet.insert("niveaux", QJsonObject{{"haut_v", n->haut_v}, {"bas_v", n->bas_v}, {"ecart_v", n->ecart_v()},
+                                            {"marge_v", n->marge_v()}, {"faible", n->faible()}});
+    if (const auto& e = b.erreurs) {
+        QJsonObject erreurs{{"caracteres_envoyes", e->caracteres_envoyes}, {"caracteres_faux", e->caracteres_faux}};
+        if (const auto teb = e->teb()) {
+            erreurs.insert("bits_envoyes", *e->bits_envoyes);
+            erreurs.insert("bits_faux", *e->bits_faux);
+            erreurs.insert("teb", *teb);
+        }
+        objet.insert("erreurs", erreurs);
+    }
+    return objet;
 }
 
 } // namespace optolink

@@ -9,7 +9,9 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QAbstractTextDocumentLayout>
 #include <QSaveFile>
+#include <QTextDocument>
 
 namespace optolink {
 
@@ -36,6 +38,21 @@ public:
         const QRectF prise = p_.boundingRect(place, Qt::TextWordWrap, texte);
         p_.drawText(place, Qt::TextWordWrap, texte);
         y_ += std::max(prise.height(), fm.height());
+    }
+    // Rich text laid out at the painter's resolution, wrapped to the column.
+    void html(const QString& texte, const QFont& police)
+    {
+        QTextDocument document;
+        document.documentLayout()->setPaintDevice(p_.device());
+        document.setDefaultFont(police);
+        document.setDocumentMargin(0);
+        document.setTextWidth(zone_.width());
+        document.setHtml(texte);
+        p_.save();
+        p_.translate(zone_.left(), y_);
+        document.drawContents(&p_);
+        p_.restore();
+        y_ += document.size().height();
     }
     void espace(double hauteur) { y_ += hauteur; }
     double y() const { return y_; }
@@ -72,23 +89,40 @@ void dessiner_compte_rendu(QPainter& p, const QRectF& page, const CompteRendu& c
     QFont police_trace = police_dessin();
     police_trace.setPointSizeF(6);
     p.setFont(police_trace);
-    const QRectF cadre(zone.left(), colonne.y(), zone.width(), zone.height() * 0.42);
-    dessiner_trace(p, cadre, c.trace, cadreur(c.trace).ajuste(), c.curseurs);
+    const auto b = bilan(c.trace, c.envoye);
+    Habillage habillage;
+    if (b && b->erreurs)
+        habillage.caracteres_faux = caracteres_lus_faux(c.trace, *b->erreurs);
+    const QRectF cadre(zone.left(), colonne.y(), zone.width(), zone.height() * (b && b->erreurs ? 0.36 : 0.42));
+    dessiner_trace(p, cadre, c.trace, cadreur(c.trace).ajuste(), c.curseurs, habillage);
     p.setPen(QPen(Qt::gray, 0.3 * mm));
     p.drawRect(cadre);
     p.setPen(Qt::black);
     colonne.espace(cadre.height() + 4 * mm);
 
-    // The darkness after the message reads as blanks.
-    QString message = c.trace.message;
-    while (message.endsWith(u' '))
-        message.chop(1);
-    colonne.ligne(QStringLiteral("Message décodé : « %1 »").arg(message), gras);
+    if (b && b->erreurs) {
+        colonne.ligne(QStringLiteral("Message envoyé : « %1 »").arg(texte_envoye(c.envoye)), gras);
+        colonne.html(QStringLiteral("<b>Message décodé : « %1 »</b>").arg(recu_marque(texte_recu(c.trace.message), *b->erreurs)),
+                     gras);
+    } else {
+        // The darkness after the message reads as blanks.
+        QString message = c.trace.message;
+        while (message.endsWith(u' '))
+            message.chop(1);
+        colonne.ligne(QStringLiteral("Message décodé : « %1 »").arg(message), gras);
+    }
     colonne.espace(2 * mm);
     colonne.ligne(QStringLiteral("Bilan de la réception"), gras);
-    if (const auto b = bilan(c.trace)) {
+    if (b) {
         for (const QString& ligne : lignes_bilan(*b))
             colonne.ligne(ligne, texte);
+        if (b->erreurs) {
+            QFont petite = texte;
+            petite.setPointSizeF(8);
+            petite.setItalic(true);
+            colonne.espace(1 * mm);
+            colonne.ligne(legende_erreurs(c.trace.codage == CodageRapide::binaire), petite);
+        }
     } else {
         colonne.ligne(QStringLiteral("Le décodeur n'a lu ni unité ni caractère dans cet enregistrement."), texte);
     }

@@ -13,11 +13,13 @@ namespace optolink {
 
 // A one-page lab report of a recording: a title, the date, the coding, speed and sampling period,
 // the trace with its reading and the cursors, the decoded message, the reception's report and the
-// cursors' measure when they are set.
+// cursors' measure when they are set; with the message sent, the errors marked in the message
+// and under the trace, counted in the report, and how they are counted.
 struct CompteRendu {
     Trace trace;
     Curseurs curseurs;
     QDateTime date;
+    QString envoye = {};
 };
 
 // Lays the page out in page (an A4 sheet at the painter's resolution), for a PDF or a printer.

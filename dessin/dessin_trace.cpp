@@ -22,6 +22,9 @@ const QColor couleur_arret(240, 120, 120, 150);
 const QColor couleur_seuil(200, 30, 30);
 const QColor couleur_seuil_initial(230, 140, 0);
 const QColor couleur_rien(190, 40, 40);
+// A character the comparison with the message sent found wrong: on a pink band, in bright red.
+const QColor couleur_faux(215, 0, 0);
+const QColor fond_faux(255, 205, 205);
 const QColor couleur_curseur(120, 30, 160);
 
 constexpr double marge = 8;
@@ -152,7 +155,8 @@ void ombrer(QPainter& p, const Repere& r, const QRectF& trace, const PalierLu& p
 // One vertical stroke per pixel column from the lowest to the highest sample in it when the
 // samples are denser than the pixels, the steps of every sample otherwise. The strokes sit on
 // pixel centres and need no smoothing, which would cost more than the rest of the drawing.
-void dessiner_mesures(QPainter& p, const Repere& r, const QRectF& trace, const std::vector<int>& niveaux)
+void dessiner_mesures(QPainter& p, const Repere& r, const QRectF& trace, const std::vector<int>& niveaux,
+                      double epaisseur)
 {
     if (niveaux.empty())
         return;
@@ -163,7 +167,7 @@ void dessiner_mesures(QPainter& p, const Repere& r, const QRectF& trace, const s
     p.save();
     if (par_pixel > 2) {
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(couleur_mesures, 1));
+        p.setPen(QPen(couleur_mesures, epaisseur));
         std::vector<QLineF> traits;
         traits.reserve(static_cast<std::size_t>(trace.width()) * 2 + 2);
         std::optional<QPointF> precedent;
@@ -182,7 +186,7 @@ void dessiner_mesures(QPainter& p, const Repere& r, const QRectF& trace, const s
         }
         p.drawLines(traits.data(), static_cast<int>(traits.size()));
     } else {
-        p.setPen(QPen(couleur_mesures, 1.5));
+        p.setPen(QPen(couleur_mesures, 1.5 * epaisseur));
         std::vector<QPointF> points;
         points.reserve(static_cast<std::size_t>(dernier - premier + 1) * 2);
         points.emplace_back(r.x_de(premier), r.y.px(niveaux[premier]));
@@ -243,8 +247,9 @@ void dessiner_libelles(QPainter& p, const Repere& r, const QRectF& trace, const 
     p.restore();
 }
 
-// Each character under the samples it came from, with a bracket over them.
-void dessiner_caracteres(QPainter& p, const Repere& r, const QRectF& trace, const std::vector<CaractereLu>& caracteres)
+// Each character under the samples it came from, with a bracket over them; a wrong one in red.
+void dessiner_caracteres(QPainter& p, const Repere& r, const QRectF& trace, const std::vector<CaractereLu>& caracteres,
+                         const std::vector<int>& faux)
 {
     QFont gras = p.font();
     gras.setBold(true);
@@ -252,14 +257,18 @@ void dessiner_caracteres(QPainter& p, const Repere& r, const QRectF& trace, cons
     p.setFont(gras);
     const QFontMetricsF fm(gras);
     const double haut = trace.bottom() + 2 * fm.height() + 6;
-    for (const CaractereLu& c : caracteres) {
+    for (std::size_t k = 0; k < caracteres.size(); ++k) {
+        const CaractereLu& c = caracteres[k];
+        const bool errone = std::ranges::find(faux, static_cast<int>(k)) != faux.end();
         const double x0 = r.x_de(c.debut);
         const double x1 = r.x_de(c.fin + 1);
-        if (x1 < trace.left() || x0 > trace.right() || c.texte == u" ")
+        if (x1 < trace.left() || x0 > trace.right() || (c.texte == u" " && !errone))
             continue;
-        const QString texte = c.texte.isEmpty() ? QStringLiteral("?") : c.texte;
-        p.setPen(QPen(c.texte.isEmpty() ? couleur_rien : QColor(0, 110, 60), 1));
+        const QString texte = c.texte.isEmpty() ? QStringLiteral("?") : c.texte == u" " ? QStringLiteral("␣") : c.texte;
+        p.setPen(QPen(errone ? couleur_faux : c.texte.isEmpty() ? couleur_rien : QColor(0, 110, 60), errone ? 2 : 1));
         const double a = std::max(x0, trace.left()), b = std::min(x1, trace.right());
+        if (errone)
+            p.fillRect(QRectF(a, haut, b - a, fm.height() + 2), fond_faux);
         p.drawLine(QPointF(a, haut), QPointF(b, haut));
         p.drawLine(QPointF(a, haut), QPointF(a, haut - 3));
         p.drawLine(QPointF(b, haut), QPointF(b, haut - 3));
@@ -313,7 +322,7 @@ Cadreur cadreur(const Trace& trace)
 }
 
 void dessiner_trace(QPainter& p, const QRectF& zone, const Trace& trace, const Cadrage& cadrage,
-                    const Curseurs& curseurs)
+                    const Curseurs& curseurs, const Habillage& habillage)
 {
     p.save();
     p.fillRect(zone, Qt::white);
@@ -359,14 +368,14 @@ void dessiner_trace(QPainter& p, const QRectF& zone, const Trace& trace, const C
     dessiner_axes(p, mesures, Echelle{r.x}, Echelle{volts(r.y.v0), volts(r.y.v1), r.y.p0, r.y.p1});
     p.save();
     p.setClipRect(mesures.adjusted(0, -2, 0, 2));
-    dessiner_mesures(p, r, mesures, trace.niveaux);
+    dessiner_mesures(p, r, mesures, trace.niveaux, habillage.epaisseur);
     p.restore();
     dessiner_seuil(p, r, mesures, trace.lecture.seuil_initial, couleur_seuil_initial, Qt::DashLine,
                    QStringLiteral("seuil de départ"));
     dessiner_seuil(p, r, mesures, trace.lecture.seuil, couleur_seuil, Qt::SolidLine, QStringLiteral("seuil"));
     dessiner_libelles(p, r, mesures, trace.lecture.calibration, true);
     dessiner_libelles(p, r, mesures, trace.lecture.paliers, false);
-    dessiner_caracteres(p, r, mesures, trace.lecture.caracteres);
+    dessiner_caracteres(p, r, mesures, trace.lecture.caracteres, habillage.caracteres_faux);
     dessiner_curseurs(p, r, mesures, trace, curseurs);
     p.restore();
 }

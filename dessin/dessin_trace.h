@@ -6,6 +6,8 @@
 
 #include <QRectF>
 
+#include <vector>
+
 class QFont;
 class QPainter;
 
@@ -20,8 +22,14 @@ QRectF zone_des_mesures(const QFont& police, const QRectF& zone);
 // under their runs, the calibration widths written out. The same drawing serves the window and
 // the exported images.
 // The cursors placed are drawn as vertical lines, with their measure when both are.
+// What is drawn over the reading: the characters the comparison with the message sent found wrong
+// (indices in the reading's characters), in red; and how thick the samples are, thicker on a projector.
+struct Habillage {
+    std::vector<int> caracteres_faux;
+    double epaisseur = 1;
+};
 void dessiner_trace(QPainter& p, const QRectF& zone, const Trace& trace, const Cadrage& cadrage,
-                    const Curseurs& curseurs = {});
+                    const Curseurs& curseurs = {}, const Habillage& habillage = {});
 
 // The trace's sampling period and duration at full width.
 Cadreur cadreur(const Trace& trace);

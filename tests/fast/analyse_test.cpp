@@ -106,6 +106,9 @@ TEST(Comparaison, NiveauxEtTebDEnregistrementsDeSynthese)
         EXPECT_EQ(b->erreurs->bits_faux, 1);
         EXPECT_EQ(b->erreurs->bits_envoyes, 16);
         EXPECT_DOUBLE_EQ(*b->erreurs->teb(), 1.0 / 16);
+        const auto faux = caracteres_lus_faux(t, *b->erreurs);
+        ASSERT_EQ(faux.size(), 1u);
+        EXPECT_EQ(t.lecture.caracteres[std::size_t(faux[0])].texte, "c");
         std::printf("binaire, niveaux bruts %d/%d : haut %.3f V, bas %.3f V, écart %.3f V, marge %.3f V, TEB %.4f\n",
                     c.niveaux.sombre, c.niveaux.allume, b->niveaux->haut_v, b->niveaux->bas_v, b->niveaux->ecart_v(),
                     b->niveaux->marge_v(), *b->erreurs->teb());

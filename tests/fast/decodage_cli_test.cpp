@@ -1,6 +1,7 @@
 #include "decodage/decodage_cli.h"
 
 #include "codages/abreviations.h"
+#include "liaison/interface.h"
 #include "synthese.h"
 
 #include <QDir>
@@ -63,6 +64,44 @@ TEST_F(Ligne, JsonUnObjetParFichier)
     const QJsonObject m = QJsonDocument::fromJson(lancer({"--morse", "--json", morse}).sortie.toUtf8()).object();
     EXPECT_EQ(m.value("texte1").toString(), "code morse reçu : ... (s) --- (o) ... (s) ");
     EXPECT_TRUE(m.value("code").toString().startsWith("... --- ... "));
+}
+
+// "Ça va" received where "Ca va" was sent: Ç C7 against C 43, two bits of forty.
+TEST_F(Ligne, AttenduLesErreursEtLesNiveaux)
+{
+    const Sortie t = lancer({"--binaire", "--attendu", "Ca va", binaire});
+    ASSERT_EQ(t.lignes().size(), 1);
+    EXPECT_TRUE(t.lignes()[0].endsWith("\tcaractères faux 1/5 · bits faux 2/40 · TEB 0,0500")) << t.sortie.toStdString();
+
+    const QString csv = dossier.filePath("ca.csv");
+    const Sortie s = lancer({"--json", "--binaire", "--attendu", "Ca va", "--csv", csv, binaire});
+    EXPECT_EQ(s.statut, 0);
+    const QJsonObject b = QJsonDocument::fromJson(s.sortie.toUtf8()).object().value("bilan").toObject();
+    const QJsonObject e = b.value("erreurs").toObject();
+    EXPECT_EQ(e.value("caracteres_envoyes").toInt(), 5);
+    EXPECT_EQ(e.value("caracteres_faux").toInt(), 1);
+    EXPECT_EQ(e.value("bits_envoyes").toInt(), 40);
+    EXPECT_EQ(e.value("bits_faux").toInt(), 2);
+    EXPECT_DOUBLE_EQ(e.value("teb").toDouble(), 0.05);
+    const QJsonObject n = b.value("niveaux").toObject();
+    EXPECT_NEAR(n.value("haut_v").toDouble(), volts(60), volts(2));
+    EXPECT_NEAR(n.value("bas_v").toDouble(), volts(3), volts(2));
+    EXPECT_DOUBLE_EQ(n.value("ecart_v").toDouble(), n.value("haut_v").toDouble() - n.value("bas_v").toDouble());
+    EXPECT_TRUE(n.contains("marge_v"));
+    QFile tableau(csv);
+    ASSERT_TRUE(tableau.open(QIODevice::ReadOnly));
+    const QString texte = QString::fromUtf8(tableau.readAll());
+    EXPECT_TRUE(texte.contains("\r\n\r\ngrandeur;valeur\r\n"));
+    EXPECT_TRUE(texte.contains("\r\nbits_faux;\"2\"\r\nteb;\"0,050000\"\r\n"));
+
+    // Morse has no bits; the key "bilan" comes with the comparison alone.
+    const QJsonObject m = QJsonDocument::fromJson(lancer({"--json", "--morse", "--attendu", "SOS", morse}).sortie.toUtf8())
+                              .object()
+                              .value("bilan")
+                              .toObject();
+    EXPECT_EQ(m.value("erreurs").toObject(), (QJsonObject{{"caracteres_envoyes", 3}, {"caracteres_faux", 0}}));
+    EXPECT_GT(m.value("mots_minute").toDouble(), 0);
+    EXPECT_EQ(lancer({"--binaire", "--attendu", "  ", binaire}).statut, 2);
 }
 
 TEST_F(Ligne, LeDecodageEnDirectDevelopeLesAbreviations)
