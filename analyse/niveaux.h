@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -18,9 +19,15 @@ struct Niveaux {
     double seuil_v = 0;
     double ecart_v() const { return haut_v - bas_v; }
     double marge_v() const { return seuil_v - bas_v; }
-    // Less than a quarter of the difference between the levels: a little ambient light or noise
-    // and the dark reads as light.
-    bool faible() const { return marge_v() < ecart_v() / 4; }
+    // The dark too close below the threshold, or the light too close above it: less than a quarter
+    // of the difference between the levels, and never more than 0.25 V asked (a little over three
+    // steps of the interface). Without that cap the slow codings' threshold, 0.5 V above the dark
+    // whatever the light, would call weak every strong signal.
+    bool faible() const
+    {
+        return std::min(marge_v(), haut_v - seuil_v) < std::min(ecart_v() / 4, marge_suffisante_v);
+    }
+    static constexpr double marge_suffisante_v = 0.25;
 };
 
 // The notice the report shows when the signal is weak.

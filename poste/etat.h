@@ -35,6 +35,7 @@ struct Etat {
     std::int16_t taillepolice = 16;
     bool enregistremorse = true; // the save dialog opens after a reception
     bool enregistrebin = true;
+    bool laser_continu = false;  // the laser held on for the light measurements
     double instantdepart = 0;    // clock value (s) at the start of the element being emitted
     QString message;
     int nbsilences = 0;

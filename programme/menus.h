@@ -5,7 +5,7 @@
 namespace optolink {
 
 // The menu entries. They run inside a yield of whatever routine is running and return into it;
-// none talks to the interface.
+// none talks to the interface but the change of coding, which puts out a laser held on.
 
 // A click on an entry of the table of menus: the mark of its group moves to it, then its
 // family's handler runs with the entry's constants.

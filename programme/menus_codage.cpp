@@ -1,3 +1,4 @@
+#include "programme/laser_continu.h"
 #include "programme/menus.h"
 #include "programme/presentation_codage.h"
 
@@ -26,6 +27,7 @@ void changer_codage(Poste& poste, const ChoixCodage& choix)
 {
     FenetrePrincipale& f = poste.fenetre;
     const auto& code = choix.code;
+    eteindre_laser_continu(poste);
     poste.etat.typecodage = code;
     boutons_envoi(f, code);
     libelles_codage(f, code);

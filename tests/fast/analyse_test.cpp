@@ -113,9 +113,14 @@ TEST(Comparaison, NiveauxEtTebDEnregistrementsDeSynthese)
                     c.niveaux.sombre, c.niveaux.allume, b->niveaux->haut_v, b->niveaux->bas_v, b->niveaux->ecart_v(),
                     b->niveaux->marge_v(), *b->erreurs->teb());
     }
-    // The notice comes below a quarter of the difference: 0.8 V of margin for 3.8 V is weak, 1 V is not.
-    EXPECT_TRUE((Niveaux{4, 0.2, 1.0}.faible()));
-    EXPECT_FALSE((Niveaux{4, 0.2, 1.2}.faible()));
+    // The notice: either level closer to the threshold than a quarter of their difference, at most 0.25 V.
+    const std::pair<Niveaux, bool> avis[] = {
+        {{4, 0.2, 0.4}, true},  {{4, 0.2, 0.5}, false}, // the dark 0.2 V, then 0.3 V below the threshold
+        {{1, 0.2, 0.9}, true},                          // the light 0.1 V above it
+        {{0.6, 0.2, 0.4}, false}, {{0.6, 0.2, 0.28}, true}, // 0.4 V apart: a quarter is 0.1 V
+    };
+    for (const auto& [n, faible] : avis)
+        EXPECT_EQ(n.faible(), faible) << n.bas_v << " " << n.seuil_v << " " << n.haut_v;
     // Morse at a 54-sample dot of 1.3 ms: 70 ms, 17 words per minute; "so" read, "sos" sent.
     const Trace m = lire(synthese::signal_morse("... --- ", 54, 162), CodageRapide::morse, {3, 60, 0});
     const auto bm = bilan(m, "sos");
