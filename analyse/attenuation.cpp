@@ -35,6 +35,26 @@ std::vector<LigneLumiere> lignes_lumiere(std::span<const ReleveLumiere> releves)
     return lignes;
 }
 
+void noter_releve(std::vector<ReleveLumiere>& releves, const QString& etiquette, double tension_v, bool allume)
+{
+    const QString nom = etiquette.trimmed();
+    if (releves.empty() || releves.back().etiquette != nom)
+        releves.push_back({nom, {}, {}});
+    (allume ? releves.back().allume_v : releves.back().eteint_v) = tension_v;
+}
+
+std::optional<double> moyenne_recente(const std::deque<TensionLue>& tensions, double duree_s)
+{
+    if (tensions.empty())
+        return std::nullopt;
+    const double depuis = tensions.back().t_s - duree_s;
+    double somme = 0;
+    int n = 0;
+    for (auto t = tensions.rbegin(); t != tensions.rend() && t->t_s > depuis; ++t, ++n)
+        somme += t->tension_v;
+    return somme / n;
+}
+
 std::optional<Ajustement> ajuster_attenuation(std::span<const LigneLumiere> lignes)
 {
     double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;

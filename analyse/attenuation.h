@@ -1,8 +1,11 @@
 #pragma once
 
+#include "poste/signaux.h"
+
 #include <QByteArray>
 #include <QString>
 
+#include <deque>
 #include <optional>
 #include <span>
 #include <vector>
@@ -30,6 +33,14 @@ struct LigneLumiere {
 std::optional<double> distance_etiquette(const QString& etiquette);
 
 std::vector<LigneLumiere> lignes_lumiere(std::span<const ReleveLumiere> releves);
+
+// A voltage noted at a position: into the last row when it has that label (lit or dark, as the
+// laser was), into a new row otherwise.
+void noter_releve(std::vector<ReleveLumiere>& releves, const QString& etiquette, double tension_v, bool allume);
+
+// The mean of the readings of the last duree_s before the latest one: a noted voltage that a
+// single noisy reading does not decide. Nothing without readings.
+std::optional<double> moyenne_recente(const std::deque<TensionLue>& tensions, double duree_s);
 
 // The straight line A = α·d + A₀ through the rows whose label is a distance, by least squares.
 struct Ajustement {

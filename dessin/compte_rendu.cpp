@@ -2,16 +2,12 @@
 
 #include "dessin/axes.h"
 #include "dessin/dessin_trace.h"
+#include "dessin/page_a4.h"
 #include "dessin/texte_bilan.h"
 #include "analyse/emission_prevue.h"
 #include "liaison/interface.h"
 
-#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QAbstractTextDocumentLayout>
-#include <QSaveFile>
-#include <QTextDocument>
 
 namespace optolink {
 
@@ -26,43 +22,6 @@ QString vitesse(const Trace& t)
         .arg(t.niveaux.size());
 }
 
-// Lines of text from the top of the rest of the page, each at the line height of its font.
-class Colonne {
-public:
-    Colonne(QPainter& p, const QRectF& zone) : p_(p), zone_(zone), y_(zone.top()) {}
-    void ligne(const QString& texte, const QFont& police)
-    {
-        p_.setFont(police);
-        const QFontMetricsF fm(police);
-        const QRectF place(zone_.left(), y_, zone_.width(), zone_.bottom() - y_);
-        const QRectF prise = p_.boundingRect(place, Qt::TextWordWrap, texte);
-        p_.drawText(place, Qt::TextWordWrap, texte);
-        y_ += std::max(prise.height(), fm.height());
-    }
-    // Rich text laid out at the painter's resolution, wrapped to the column.
-    void html(const QString& texte, const QFont& police)
-    {
-        QTextDocument document;
-        document.documentLayout()->setPaintDevice(p_.device());
-        document.setDefaultFont(police);
-        document.setDocumentMargin(0);
-        document.setTextWidth(zone_.width());
-        document.setHtml(texte);
-        p_.save();
-        p_.translate(zone_.left(), y_);
-        document.drawContents(&p_);
-        p_.restore();
-        y_ += document.size().height();
-    }
-    void espace(double hauteur) { y_ += hauteur; }
-    double y() const { return y_; }
-
-private:
-    QPainter& p_;
-    QRectF zone_;
-    double y_;
-};
-
 } // namespace
 
 void dessiner_compte_rendu(QPainter& p, const QRectF& page, const CompteRendu& c)
@@ -71,13 +30,10 @@ void dessiner_compte_rendu(QPainter& p, const QRectF& page, const CompteRendu& c
     p.setRenderHint(QPainter::Antialiasing);
     const double mm = page.width() / 210;
     const QRectF zone = page.adjusted(15 * mm, 15 * mm, -15 * mm, -15 * mm);
-    QFont texte = police_dessin();
-    texte.setPointSizeF(10);
-    QFont titre = texte;
-    titre.setPointSizeF(16);
-    titre.setBold(true);
-    QFont gras = texte;
-    gras.setBold(true);
+    const PolicesPage polices;
+    const QFont& texte = polices.texte;
+    const QFont& titre = polices.titre;
+    const QFont& gras = polices.gras;
 
     p.setPen(Qt::black);
     Colonne colonne(p, zone);
@@ -136,23 +92,8 @@ void dessiner_compte_rendu(QPainter& p, const QRectF& page, const CompteRendu& c
 
 QString ecrire_compte_rendu_pdf(const QString& chemin, const CompteRendu& c)
 {
-    QSaveFile fichier(chemin);
-    if (fichier.open(QIODevice::WriteOnly)) {
-        {
-            QPdfWriter pdf(&fichier);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
-            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-            pdf.setResolution(300);
-            pdf.setTitle(QStringLiteral("Compte rendu"));
-            pdf.setCreator(QStringLiteral("optolink"));
-            QPainter p(&pdf);
-            dessiner_compte_rendu(p, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())), c);
-        }
-        if (fichier.commit())
-            return {};
-    }
-    return QStringLiteral("Le compte rendu « %1 » ne peut pas être écrit (dossier absent ou protégé en écriture).")
-        .arg(chemin);
+    return ecrire_pdf_a4(chemin, QStringLiteral("Compte rendu"),
+                         [&c](QPainter& p, const QRectF& page) { dessiner_compte_rendu(p, page, c); });
 }
 
 } // namespace optolink

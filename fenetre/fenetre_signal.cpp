@@ -1,12 +1,17 @@
 #include "fenetre/fenetre_signal.h"
 
+#include "codages/abreviations.h"
+#include "dessin/axes.h"
 #include "dessin/image_trace.h"
 #include "dessin/texte_bilan.h"
 #include "fichiers/csv.h"
+#include "fenetre/grand_affichage.h"
+#include "fenetre/sorties.h"
 #include "fenetre/vue_direct.h"
 #include "fenetre/vue_trace.h"
 #include "rapide/trace_reception.h"
 #include "liaison/interface.h"
+#include "poste/table_menus.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,10 +22,9 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -52,7 +56,8 @@ QPushButton* bouton(const QString& texte, QWidget* parent, const char* nom)
 FenetreSignal::FenetreSignal(Signaux& signaux, const Etat& etat, Boites& boites, QWidget* parent)
     : QWidget(parent, Qt::Window), signaux_(signaux), etat_(etat), boites_(boites), onglets_(new QTabWidget(this)),
       vue_trace_(new VueTrace), vue_direct_(new VueDirect(signaux, etat)), codage_(new QComboBox),
-      periode_(new QComboBox), bilan_(new QLabel), bilan_lent_(new QLabel)
+      periode_(new QComboBox), bilan_(new QLabel), bilan_lent_(new QLabel), envoye_(new QComboBox),
+      message_grand_(new QLabel), grand_(bouton(QStringLiteral("Grand affichage (F11)"), this, "grand_affichage_signal"))
 {
     setObjectName(QStringLiteral("fenetre_signal"));
     setWindowTitle(QStringLiteral("Signal"));
@@ -60,7 +65,15 @@ FenetreSignal::FenetreSignal(Signaux& signaux, const Etat& etat, Boites& boites,
     onglets_->addTab(page_enregistrement(), QStringLiteral("Enregistrement rapide"));
     onglets_->addTab(page_direct(), QStringLiteral("En direct (codages lents)"));
     auto* tout = new QVBoxLayout(this);
-    tout->addWidget(onglets_);
+    tout->addLayout(barre_envoye());
+    message_grand_->setObjectName(QStringLiteral("message_grand_signal"));
+    message_grand_->setWordWrap(true);
+    message_grand_->setTextFormat(Qt::RichText);
+    message_grand_->hide();
+    tout->addWidget(message_grand_);
+    tout->addWidget(onglets_, 1);
+    raccourci_grand_affichage(this, grand_);
+    connect(grand_, &QPushButton::toggled, this, [this](bool grand) { grand_affichage(grand); });
 
     vue_trace_->montrer(std::nullopt, aucun_enregistrement);
     codage_->setEnabled(false);
@@ -71,6 +84,55 @@ FenetreSignal::FenetreSignal(Signaux& signaux, const Etat& etat, Boites& boites,
     reception_ = signaux_.surReception.brancher([this] { reception_terminee(); });
 }
 
+// The canned messages and the quiz texts in the list; anything else typed.
+QLayout* FenetreSignal::barre_envoye()
+{
+    auto* barre = new QHBoxLayout;
+    envoye_->setObjectName(QStringLiteral("message_envoye"));
+    envoye_->setEditable(true);
+    envoye_->setInsertPolicy(QComboBox::NoInsert);
+    envoye_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    envoye_->setMinimumContentsLength(30);
+    envoye_->lineEdit()->setPlaceholderText(
+        QStringLiteral("le message tapé sur le poste émetteur, pour compter les erreurs de la réception"));
+    envoye_->addItem(QString());
+    for (int n = 1; n <= 4; ++n)
+        envoye_->addItem(abreviation(n).texte.trimmed());
+    for (const DescriptionMenu& d : table_menus())
+        if (const auto* q = std::get_if<Question>(&d.action))
+            for (const char* texte : {q->binaire_rapide, q->morse_rapide})
+                envoye_->addItem(QString::fromUtf8(texte).trimmed());
+    connect(envoye_, &QComboBox::currentTextChanged, this, [this](const QString& texte) { choisir_envoye(texte); });
+    barre->addWidget(new QLabel(QStringLiteral("Message envoyé :")));
+    barre->addWidget(envoye_, 1);
+    barre->addWidget(grand_);
+    return barre;
+}
+
+void FenetreSignal::choisir_envoye(const QString& texte)
+{
+    if (envoye_->currentText() != texte)
+        envoye_->setEditText(texte);
+    montrer_bilan();
+    montrer_bilan_lent();
+}
+
+void FenetreSignal::grand_affichage(bool grand)
+{
+    grand_affichage_ = grand;
+    appliquer_grand_affichage(this, grand);
+    QFont trace = police_dessin();
+    trace.setPointSizeF(grand ? 16 : trace.pointSizeF());
+    vue_trace_->setFont(grand ? trace : police_dessin());
+    QFont message = font();
+    message.setPointSizeF(message.pointSizeF() * 2);
+    message.setBold(true);
+    message_grand_->setFont(message);
+    message_grand_->setVisible(grand);
+    montrer_bilan();
+    montrer_bilan_lent();
+}
+
 QWidget* FenetreSignal::page_enregistrement()
 {
     auto* enregistrement = new QWidget;
@@ -79,6 +141,8 @@ QWidget* FenetreSignal::page_enregistrement()
     colonne->addLayout(barre);
     colonne->addWidget(vue_trace_, 1);
     bilan_->setObjectName(QStringLiteral("bilan_signal"));
+    bilan_->setTextFormat(Qt::RichText);
+    bilan_->setWordWrap(true);
     bilan_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     colonne->addWidget(bilan_);
     colonne->addWidget(new QLabel(QStringLiteral(
@@ -127,6 +191,8 @@ QWidget* FenetreSignal::page_direct()
     auto* colonne = new QVBoxLayout(direct);
     colonne->addWidget(vue_direct_, 1);
     bilan_lent_->setObjectName(QStringLiteral("bilan_lent_signal"));
+    bilan_lent_->setTextFormat(Qt::RichText);
+    bilan_lent_->setWordWrap(true);
     bilan_lent_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     colonne->addWidget(bilan_lent_);
     return direct;
@@ -213,8 +279,8 @@ void FenetreSignal::relire_fichier()
     vue_trace_->montrer(std::move(trace), {});
 }
 
-void FenetreSignal::enregistrer_sous(const QString& titre, const QString& suffixe, const QString& filtre,
-                                     std::function<QString(const QString& chemin)> ecrire)
+void FenetreSignal::enregistrer(const QString& titre, const QString& suffixe, const QString& filtre,
+                                std::function<QString(const QString& chemin)> ecrire)
 {
     if (!vue_trace_->trace())
         return;
@@ -222,24 +288,17 @@ void FenetreSignal::enregistrer_sous(const QString& titre, const QString& suffix
     const QString nom = origine.isEmpty() ? QDir::home().filePath(QStringLiteral("signal.") + suffixe)
                                           : QFileInfo(origine).path() + u'/' + QFileInfo(origine).completeBaseName()
                                                 + u'.' + suffixe;
-    auto* dialogue = new QFileDialog(this, titre, nom, filtre);
-    dialogue->setOption(QFileDialog::DontUseNativeDialog);
-    dialogue->setAcceptMode(QFileDialog::AcceptSave);
-    dialogue->setDefaultSuffix(suffixe);
-    dialogue->selectFile(nom);
-    dialogue->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialogue, &QFileDialog::fileSelected, this, [this, ecrire = std::move(ecrire)](const QString& chemin) {
-        if (!vue_trace_->trace())
-            return;
-        if (const QString raison = ecrire(chemin); !raison.isEmpty())
-            boites_.message(QStringLiteral("Exportation impossible"), raison, false);
-    });
-    dialogue->open();
+    enregistrer_sous(
+        this, titre, nom, suffixe, filtre,
+        [this, ecrire = std::move(ecrire)](const QString& chemin) {
+            return vue_trace_->trace() ? ecrire(chemin) : QString();
+        },
+        [this](const QString& raison) { boites_.message(QStringLiteral("Exportation impossible"), raison, false); });
 }
 
 void FenetreSignal::exporter(const QString& suffixe)
 {
-    enregistrer_sous(QStringLiteral("Exporter le signal en %1").arg(suffixe.toUpper()), suffixe,
+    enregistrer(QStringLiteral("Exporter le signal en %1").arg(suffixe.toUpper()), suffixe,
                      QStringLiteral("Image %1 (*.%2)").arg(suffixe.toUpper(), suffixe), [this](const QString& chemin) {
                          return exporter_image(*vue_trace_->trace(), vue_trace_->cadrage(), chemin, taille_image,
                                                vue_trace_->curseurs());
@@ -248,7 +307,7 @@ void FenetreSignal::exporter(const QString& suffixe)
 
 void FenetreSignal::exporter_csv()
 {
-    enregistrer_sous(QStringLiteral("Exporter les mesures en CSV"), QStringLiteral("csv"),
+    enregistrer(QStringLiteral("Exporter les mesures en CSV"), QStringLiteral("csv"),
                      QStringLiteral("Tableau CSV (*.csv)"), [this](const QString& chemin) {
                          const Trace& t = *vue_trace_->trace();
                          return ecrire_csv(chemin, t.niveaux, t.periode_s);
@@ -257,12 +316,12 @@ void FenetreSignal::exporter_csv()
 
 CompteRendu FenetreSignal::compte_rendu() const
 {
-    return {*vue_trace_->trace(), vue_trace_->curseurs(), QDateTime::currentDateTime()};
+    return {*vue_trace_->trace(), vue_trace_->curseurs(), QDateTime::currentDateTime(), envoye_->currentText()};
 }
 
 void FenetreSignal::compte_rendu_pdf()
 {
-    enregistrer_sous(QStringLiteral("Compte rendu en PDF"), QStringLiteral("pdf"),
+    enregistrer(QStringLiteral("Compte rendu en PDF"), QStringLiteral("pdf"),
                      QStringLiteral("Document PDF (*.pdf)"),
                      [this](const QString& chemin) { return ecrire_compte_rendu_pdf(chemin, compte_rendu()); });
 }
@@ -271,45 +330,72 @@ void FenetreSignal::imprimer()
 {
     if (!vue_trace_->trace())
         return;
-    auto* imprimante = new QPrinter(QPrinter::HighResolution);
-    imprimante->setPageSize(QPageSize(QPageSize::A4));
-    imprimante->setFullPage(true);
-    auto* dialogue = new QPrintDialog(imprimante, this);
-    dialogue->setWindowTitle(QStringLiteral("Imprimer le compte rendu"));
-    dialogue->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialogue, &QDialog::accepted, this, [this, imprimante] {
-        if (vue_trace_->trace()) {
-            QPainter p(imprimante);
-            dessiner_compte_rendu(p, imprimante->paperRect(QPrinter::DevicePixel), compte_rendu());
-        }
+    imprimer_a4(this, [this](QPainter& p, const QRectF& page) {
+        if (vue_trace_->trace())
+            dessiner_compte_rendu(p, page, compte_rendu());
     });
-    connect(dialogue, &QObject::destroyed, this, [imprimante] { delete imprimante; });
-    dialogue->open();
 }
+
+namespace {
+
+// The report as rich text: the message received with its errors marked, the lines, the legend of
+// the errors; and the received message for the large display.
+struct TexteBilan {
+    QString rapport;
+    QString message;
+};
+
+TexteBilan texte_bilan(const Bilan& b, const QString& recu, bool binaire, const QStringList& en_plus)
+{
+    QStringList lignes;
+    for (const QString& l : lignes_bilan(b) + en_plus)
+        lignes << l.toHtmlEscaped();
+    const QString message = b.erreurs ? recu_marque(texte_recu(recu), *b.erreurs) : texte_recu(recu).toHtmlEscaped();
+    QString rapport = QStringLiteral("<b>Message reçu : « %1 »</b><br>").arg(message) + lignes.join(QStringLiteral("<br>"));
+    if (b.erreurs)
+        rapport += QStringLiteral("<br><small><i>%1</i></small>").arg(legende_erreurs(binaire).toHtmlEscaped());
+    return {rapport, message};
+}
+
+} // namespace
 
 void FenetreSignal::montrer_bilan()
 {
-    QStringList lignes;
+    Habillage habillage;
+    habillage.epaisseur = grand_affichage_ ? 3 : 1;
+    TexteBilan texte;
     if (const auto& trace = vue_trace_->trace()) {
-        if (const auto b = bilan(*trace))
-            lignes = lignes_bilan(*b);
+        QStringList curseurs;
         if (const auto m = mesurer(vue_trace_->curseurs(), *trace))
-            lignes << QStringLiteral("Curseurs : ") + texte_mesure(*m);
+            curseurs << QStringLiteral("Curseurs : ") + texte_mesure(*m);
+        if (const auto b = bilan(*trace, envoye_->currentText())) {
+            texte = texte_bilan(*b, trace->message, trace->codage == CodageRapide::binaire, curseurs);
+            if (b->erreurs)
+                habillage.caracteres_faux = caracteres_lus_faux(*trace, *b->erreurs);
+        } else if (!curseurs.isEmpty()) {
+            texte.rapport = curseurs.front().toHtmlEscaped();
+        }
     }
-    bilan_->setText(lignes.join(u'\n'));
+    vue_trace_->habiller(std::move(habillage));
+    bilan_->setText(texte.rapport);
+    if (!codage_lent())
+        message_grand_->setText(texte.message);
 }
 
 void FenetreSignal::montrer_bilan_lent()
 {
     const Etat& e = etat_;
+    const Codage codage = e.typecodage.value_or(Codage::binaire_rapide);
     const std::optional<Bilan> b
-        = codage_lent() ? bilan_lent({signaux_.derniere_reception_lente(), signaux_.tensions(), e.message,
-                                      e.typecodage.value_or(Codage::binaire_rapide), e.tensionseuil},
-                                     e.dureebit, e.periodemesure)
+        = codage_lent() ? bilan_lent({signaux_.derniere_reception_lente(), signaux_.tensions(), e.message, codage,
+                                      e.tensionseuil},
+                                     e.dureebit, e.periodemesure, envoye_->currentText())
                         : std::nullopt;
-    bilan_lent_->setText(b ? QStringLiteral("Dernière réception, au tic de la minuterie près :\n")
-                                 + lignes_bilan(*b).join(u'\n')
+    const TexteBilan texte = b ? texte_bilan(*b, e.message, codage == Codage::binaire, {}) : TexteBilan{};
+    bilan_lent_->setText(b ? QStringLiteral("Dernière réception, au tic de la minuterie près :<br>") + texte.rapport
                            : QString());
+    if (codage_lent())
+        message_grand_->setText(texte.message);
 }
 
 void FenetreSignal::reception_terminee()

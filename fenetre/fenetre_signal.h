@@ -14,6 +14,7 @@ class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QTabWidget;
 
 namespace optolink {
@@ -37,8 +38,12 @@ public:
     void exporter_csv();
     void compte_rendu_pdf();
     void imprimer();
+    // The message sent, typed or picked, that the reports compare with the one received.
+    void choisir_envoye(const QString& texte);
+    void grand_affichage(bool grand);
 
 private:
+    QLayout* barre_envoye();
     QWidget* page_enregistrement();
     QHBoxLayout* barre_enregistrement();
     QWidget* page_direct();
@@ -50,8 +55,8 @@ private:
     void montrer_bilan_lent();
     // A save dialog beside the window, named after the recording, that calls ecrire on the path chosen
     // and tells in a box what went wrong.
-    void enregistrer_sous(const QString& titre, const QString& suffixe, const QString& filtre,
-                          std::function<QString(const QString& chemin)> ecrire);
+    void enregistrer(const QString& titre, const QString& suffixe, const QString& filtre,
+                     std::function<QString(const QString& chemin)> ecrire);
     CompteRendu compte_rendu() const;
 
     Signaux& signaux_;
@@ -64,6 +69,10 @@ private:
     QComboBox* periode_;
     QLabel* bilan_;
     QLabel* bilan_lent_;
+    QComboBox* envoye_;
+    QLabel* message_grand_;  // the received message in large type, on a projector
+    QPushButton* grand_;
+    bool grand_affichage_ = false;
     QAction* apres_reception_ = nullptr;
     QString fichier_; // the recording shown, when it came from a file
     Crochet<>::Branchement reception_;

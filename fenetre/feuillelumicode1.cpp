@@ -2,7 +2,9 @@
 
 #include "programme/boutons.h"
 #include "programme/capacite.h"
+#include "programme/laser_continu.h"
 #include "programme/menus.h"
+#include "fenetre/fenetre_lumiere.h"
 #include "fenetre/fenetre_signal.h"
 #include "fenetre/bouton_qt.h"
 #include "fenetre/texte_qt.h"
@@ -330,6 +332,23 @@ void Feuillelumicode1::construire_menus()
     menu_signal->menuAction()->setObjectName(QStringLiteral("menu_signal"));
     rangees[1]->addAction(menu_signal->menuAction());
     signal_->remplir_menu(menu_signal);
+    menu_signal->addSeparator();
+    lumiere_ = std::make_unique<FenetreLumiere>(poste_.signaux, poste_.etat, poste_.plateforme.boites, nullptr);
+    QAction* mesurer = menu_signal->addAction(QStringLiteral("Mesurer la lumière reçue…"));
+    mesurer->setObjectName(QStringLiteral("menu_mesurer_lumiere"));
+    connect(mesurer, &QAction::triggered, this, [this] {
+        lumiere_->show();
+        lumiere_->raise();
+    });
+    // The core holds the laser and puts it out; the entry only shows whether it is held.
+    QAction* continu = menu_signal->addAction(QStringLiteral("Laser allumé en continu (mesures)"));
+    continu->setObjectName(QStringLiteral("menu_laser_continu"));
+    continu->setCheckable(true);
+    connect(continu, &QAction::triggered, this, [this] { basculer_laser_continu(poste_); });
+    liens_.push_back([this, continu] {
+        if (continu->isChecked() != poste_.etat.laser_continu)
+            continu->setChecked(poste_.etat.laser_continu);
+    });
 }
 
 } // namespace optolink

@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace optolink {
 
+class FenetreLumiere;
 class FenetreSignal;
 
 // What the send buttons do, by button; an empty action does nothing.
@@ -58,6 +59,7 @@ private:
     Poste& poste_;
     // A window of its own, not one of the designed controls.
     std::unique_ptr<FenetreSignal> signal_;
+    std::unique_ptr<FenetreLumiere> lumiere_;
     // One synchronisation per control, each remembering what it applied last.
     std::vector<std::function<void()>> liens_;
     Crochet<>::Branchement montrer_;

@@ -47,6 +47,12 @@ void VueTrace::ajuster()
     update();
 }
 
+void VueTrace::habiller(Habillage habillage)
+{
+    habillage_ = std::move(habillage);
+    update();
+}
+
 void VueTrace::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -57,7 +63,7 @@ void VueTrace::paintEvent(QPaintEvent*)
         return;
     }
     p.setRenderHint(QPainter::Antialiasing);
-    dessiner_trace(p, rect(), *trace_, cadrage_, curseurs_);
+    dessiner_trace(p, rect(), *trace_, cadrage_, curseurs_, habillage_);
 }
 
 double VueTrace::x_de(double t_s) const

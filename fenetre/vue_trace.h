@@ -2,6 +2,7 @@
 
 #include "dessin/cadrage.h"
 #include "dessin/curseurs.h"
+#include "dessin/dessin_trace.h"
 #include "poste/trace.h"
 
 #include <QWidget>
@@ -25,6 +26,8 @@ public:
     const Cadrage& cadrage() const { return cadrage_; }
     const Curseurs& curseurs() const { return curseurs_; }
     void ajuster();
+    // The wrong characters marked and the thickness of the samples, as the window asks.
+    void habiller(Habillage habillage);
     // The cursors moved, came or went.
     std::function<void()> surCurseurs;
 
@@ -56,6 +59,7 @@ private:
     int curseur_actif_ = 1;
     Cadrage cadrage_au_clic_;
     Curseurs curseurs_;
+    Habillage habillage_;
 };
 
 } // namespace optolink

@@ -163,6 +163,23 @@ TEST(Attenuation, EtiquettesTableauEtAjustement)
     EXPECT_NEAR(a->origine_db, -5 * std::log10(2), 1e-12);
     EXPECT_FALSE(ajuster_attenuation(std::span(lignes).first(1)));
 
+    // Noting: a row per label, lit and dark in either order; the mean of the last second's readings.
+    std::vector<ReleveLumiere> notes;
+    noter_releve(notes, " 1 m", 2.5, true);
+    noter_releve(notes, "1 m", 0.2, false);
+    noter_releve(notes, "2 m", 0.3, false);
+    noter_releve(notes, "2 m", 1.4, true);
+    noter_releve(notes, "2 m", 1.5, true);
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[0].etiquette, "1 m");
+    EXPECT_EQ(notes[0].allume_v, 2.5);
+    EXPECT_EQ(notes[0].eteint_v, 0.2);
+    EXPECT_EQ(notes[1].allume_v, 1.5);
+    EXPECT_EQ(notes[1].eteint_v, 0.3);
+    const std::deque<TensionLue> lues{{0.0, 9}, {0.5, 1}, {1.0, 2}, {1.4, 3}};
+    EXPECT_DOUBLE_EQ(*moyenne_recente(lues, 1.0), 2);
+    EXPECT_FALSE(moyenne_recente({}, 1.0));
+
     const QByteArray octets = csv_lumiere(lignes, a);
     EXPECT_TRUE(octets.startsWith("\xEF\xBB\xBF"));
     const QString csv = QString::fromUtf8(octets.mid(3));
