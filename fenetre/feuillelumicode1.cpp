@@ -331,6 +331,8 @@ void Feuillelumicode1::construire_menus()
     menu_signal->setObjectName(QStringLiteral("menu_signal"));
     menu_signal->menuAction()->setObjectName(QStringLiteral("menu_signal"));
     rangees[1]->addAction(menu_signal->menuAction());
+    signal_->remplir_menu(menu_signal);
+    menu_signal->addSeparator();
     lumiere_ = std::make_unique<FenetreLumiere>(poste_.signaux, poste_.etat, poste_.plateforme.boites, nullptr);
     QAction* mesurer = menu_signal->addAction(QStringLiteral("Mesurer la lumière reçue…"));
     mesurer->setObjectName(QStringLiteral("menu_mesurer_lumiere"));
@@ -347,9 +349,6 @@ void Feuillelumicode1::construire_menus()
         if (continu->isChecked() != poste_.etat.laser_continu)
             continu->setChecked(poste_.etat.laser_continu);
     });
-    // The measurements first: the signal's entries keep their places from the end of the menu.
-    menu_signal->addSeparator();
-    signal_->remplir_menu(menu_signal);
 }
 
 } // namespace optolink

@@ -186,7 +186,7 @@ TEST_F(Fenetre, LaBarreDeMenusEnDeuxRangeesAvecSesCochesPuisCellesDuModele)
               "menu_typebinairerapide[menu_binairerap_17s menu_binairerapide_33s menu_decodage_fichierbinrap "
               "*menu_autorise_enregistrebin]]");
     EXPECT_EQ(plan(rangees[1]), "menu_apropos menu_OrphyGTSII menu_signal[menu_signal_dernier menu_signal_fichier "
-                                "menu_signal_apres_reception]");
+                                "menu_signal_apres_reception  menu_mesurer_lumiere menu_laser_continu]");
 
     for (const char* nom : {"menu_50ms", "menu_vit_emission3", "menu_police30", "menu_autorise_enregistrebin",
              "menu_binairerapide_33s"})

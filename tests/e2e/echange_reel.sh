@@ -124,13 +124,13 @@ for f in "$fenetreA" "$fenetreB"; do
     esac
 done
 
-# With SIGNAL set, B shows its signal window after each reception: the last entry of its "Signal"
+# With SIGNAL set, B shows its signal window after each reception: the third entry of its "Signal"
 # menu.
 if [ -n "${SIGNAL:-}" ]; then
     xdotool windowfocus --sync "$fenetreB"
     xdotool key --clearmodifiers alt+s
     sleep 0.3
-    xdotool key Up Return
+    xdotool key Down Down Return
     sleep 0.3
 fi
 
