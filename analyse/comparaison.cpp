@@ -83,7 +83,14 @@ Erreurs comparer(const QString& saisi, const QString& recu, bool binaire)
         e.bits_envoyes = bits_par_caractere * static_cast<int>(n);
         e.bits_faux = t[n][m].bits;
     }
+    // Of the alignments that cost the same, the one that reads as the class reads it: a message cut
+    // short misses its end, so the way back takes a missing character first.
     for (qsizetype i = n, j = m; i > 0 || j > 0;) {
+        if (i > 0 && t[i][j] == t[i - 1][j] + absent) {
+            e.manquants.push_back(static_cast<int>(j));
+            --i;
+            continue;
+        }
         if (i > 0 && j > 0) {
             const Cout r = remplacement(envoye[i - 1], recu[j - 1], binaire);
             if (t[i][j] == t[i - 1][j - 1] + r) {
@@ -93,12 +100,7 @@ Erreurs comparer(const QString& saisi, const QString& recu, bool binaire)
                 continue;
             }
         }
-        if (j > 0 && t[i][j] == t[i][j - 1] + absent) {
-            e.recus_faux.push_back(static_cast<int>(--j));
-            continue;
-        }
-        e.manquants.push_back(static_cast<int>(j));
-        --i;
+        e.recus_faux.push_back(static_cast<int>(--j));
     }
     std::ranges::reverse(e.recus_faux);
     std::ranges::reverse(e.manquants);

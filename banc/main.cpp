@@ -332,7 +332,7 @@ int main(int argc, char** argv)
     }
     for (int rang = 0; rang < 2; ++rang) {
         if (const double d = banc.lumiere(rang).distance_m; d > 0)
-            ecrire(QStringLiteral("  Photodiode de %1 à %2 m du laser d'en face : %3 dB, %4 %% de la lumière\n")
+            ecrire(QStringLiteral("  Photodiode de %1 à %2 m du laser d'en face : %3 dB, %4 % de la lumière\n")
                        .arg(QLatin1String(noms[rang]))
                        .arg(d)
                        .arg(attenuation_db(d), 0, 'f', 2)

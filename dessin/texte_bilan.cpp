@@ -62,7 +62,7 @@ QString recu_marque(const QString& recu, const Erreurs& e)
     std::size_t manquant = 0;
     const auto marquer_manquants = [&](qsizetype avant) {
         for (; manquant < e.manquants.size() && e.manquants[manquant] == avant; ++manquant)
-            html += QStringLiteral("<span style=\"color:#d70000;font-weight:bold\">‸</span>");
+            html += QStringLiteral("<span style=\"color:#d70000;font-weight:bold\">_</span>");
     };
     for (qsizetype i = 0; i < recu.size(); ++i) {
         marquer_manquants(i);
@@ -78,7 +78,7 @@ QString recu_marque(const QString& recu, const Erreurs& e)
     return QStringLiteral("<span style=\"white-space:pre-wrap\">%1</span>").arg(html);
 }
 
-QStringList lignes_bilan(const Bilan& b)
+QStringList lignes_bilan(const Bilan& b, bool theorique)
 {
     QString recus = QStringLiteral("Reçu : %1 caractère%2").arg(b.caracteres).arg(b.caracteres > 1 ? "s" : "");
     if (b.bits > 0)
@@ -100,6 +100,8 @@ QStringList lignes_bilan(const Bilan& b)
         lignes << lignes_niveaux(*b.niveaux);
     if (b.erreurs)
         lignes << lignes_erreurs(*b.erreurs);
+    if (!theorique)
+        return lignes;
     lignes << QStringLiteral("Le même message à cette vitesse, en théorie :");
     for (std::size_t i = 0; i < codages.size(); ++i) {
         const EmissionPrevue& e = b.theorique[i];

@@ -44,7 +44,9 @@ FenetreLumiere::FenetreLumiere(const Signaux& signaux, const Etat& etat, Boites&
     tension_->setAlignment(Qt::AlignCenter);
     auto* explication = new QLabel(QStringLiteral(
         "Tension de EA0 lue par la minuterie, en moyenne sur la dernière seconde. Sur l'autre poste, menu Signal › "
-        "« Laser allumé en continu (mesures) » ; noter chaque position laser allumé puis laser éteint."));
+        "« Laser allumé en continu (mesures) » ; noter chaque position laser allumé puis laser éteint. Mesurer dans "
+        "un codage lent : en codage rapide, la lumière continue lance un enregistrement sur ce poste, et ses lectures "
+        "s'arrêtent le temps du téléchargement."));
     explication->setWordWrap(true);
     tableau_->setObjectName(QStringLiteral("tableau_lumiere"));
     tableau_->setHorizontalHeaderLabels(entetes_lumiere);

@@ -72,6 +72,9 @@ FenetreSignal::FenetreSignal(Signaux& signaux, const Etat& etat, Boites& boites,
     message_grand_->hide();
     tout->addWidget(message_grand_);
     tout->addWidget(onglets_, 1);
+    // The reports wrap to the window: their long lines never widen it, in the large display least.
+    for (QLabel* l : {bilan_, bilan_lent_, message_grand_})
+        l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     raccourci_grand_affichage(this, grand_);
     connect(grand_, &QPushButton::toggled, this, [this](bool grand) { grand_affichage(grand); });
 
@@ -120,6 +123,10 @@ void FenetreSignal::choisir_envoye(const QString& texte)
 void FenetreSignal::grand_affichage(bool grand)
 {
     grand_affichage_ = grand;
+    // Hidden, the bar's buttons no longer set the width: the window fits the projector's screen.
+    // The report's lines, twice as tall, take from the trace's height.
+    onglets_->setMinimumWidth(grand ? vue_trace_->minimumWidth() : 0);
+    vue_trace_->setMinimumHeight(grand ? 220 : 360);
     appliquer_grand_affichage(this, grand);
     QFont trace = police_dessin();
     trace.setPointSizeF(grand ? 16 : trace.pointSizeF());
@@ -129,6 +136,9 @@ void FenetreSignal::grand_affichage(bool grand)
     message.setBold(true);
     message_grand_->setFont(message);
     message_grand_->setVisible(grand);
+    // The class reads the trace and the counts; the exports and the mouse's help wait on the desk.
+    for (QWidget* w : hors_grand_affichage_)
+        w->setVisible(!grand);
     montrer_bilan();
     montrer_bilan_lent();
 }
@@ -145,11 +155,13 @@ QWidget* FenetreSignal::page_enregistrement()
     bilan_->setWordWrap(true);
     bilan_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     colonne->addWidget(bilan_);
-    colonne->addWidget(new QLabel(QStringLiteral(
+    auto* aide = new QLabel(QStringLiteral(
         "Molette : zoom autour du pointeur · glisser : déplacer · F ou Origine : tout voir · + et − : zoom · "
         "flèches : déplacer\nClic : placer un curseur (Maj : sur le front le plus proche) · glisser un curseur : "
         "le déplacer · 1 ou 2 puis Ctrl+flèches : le régler d'un échantillon (Maj : dix) · E : sur le front · "
-        "Suppr : effacer les curseurs")));
+        "Suppr : effacer les curseurs"));
+    colonne->addWidget(aide);
+    hors_grand_affichage_.push_back(aide);
     return enregistrement;
 }
 
@@ -176,6 +188,9 @@ QHBoxLayout* FenetreSignal::barre_enregistrement()
     for (QPushButton* b : {ajuster, png, svg, csv, pdf, impression})
         barre->addWidget(b);
     svg->setVisible(svg_disponible);
+    for (QPushButton* b : {png, svg, csv, pdf, impression})
+        if (b != svg || svg_disponible)
+            hors_grand_affichage_.push_back(b);
     connect(ajuster, &QPushButton::clicked, vue_trace_, &VueTrace::ajuster);
     connect(png, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("png")); });
     connect(svg, &QPushButton::clicked, this, [this] { exporter(QStringLiteral("svg")); });
@@ -345,14 +360,19 @@ struct TexteBilan {
     QString message;
 };
 
-TexteBilan texte_bilan(const Bilan& b, const QString& recu, bool binaire, const QStringList& en_plus)
+TexteBilan texte_bilan(const Bilan& b, const QString& recu, bool binaire, const QStringList& en_plus, bool complet)
 {
     QStringList lignes;
-    for (const QString& l : lignes_bilan(b) + en_plus)
-        lignes << l.toHtmlEscaped();
+    // The indented lines keep their indent: rich text folds blanks.
+    for (const QString& l : lignes_bilan(b, complet) + en_plus) {
+        const auto blancs = std::ranges::find_if(l, [](QChar c) { return c != u' '; }) - l.begin();
+        lignes << QStringLiteral("&nbsp;").repeated(blancs) + l.mid(blancs).toHtmlEscaped();
+    }
     const QString message = b.erreurs ? recu_marque(texte_recu(recu), *b.erreurs) : texte_recu(recu).toHtmlEscaped();
-    QString rapport = QStringLiteral("<b>Message reçu : « %1 »</b><br>").arg(message) + lignes.join(QStringLiteral("<br>"));
-    if (b.erreurs)
+    // On the projector the message stands in large type above: the report goes straight to the counts.
+    QString rapport = (complet ? QStringLiteral("<b>Message reçu : « %1 »</b><br>").arg(message) : QString())
+                      + lignes.join(QStringLiteral("<br>"));
+    if (b.erreurs && complet)
         rapport += QStringLiteral("<br><small><i>%1</i></small>").arg(legende_erreurs(binaire).toHtmlEscaped());
     return {rapport, message};
 }
@@ -369,7 +389,7 @@ void FenetreSignal::montrer_bilan()
         if (const auto m = mesurer(vue_trace_->curseurs(), *trace))
             curseurs << QStringLiteral("Curseurs : ") + texte_mesure(*m);
         if (const auto b = bilan(*trace, envoye_->currentText())) {
-            texte = texte_bilan(*b, trace->message, trace->codage == CodageRapide::binaire, curseurs);
+            texte = texte_bilan(*b, trace->message, trace->codage == CodageRapide::binaire, curseurs, !grand_affichage_);
             if (b->erreurs)
                 habillage.caracteres_faux = caracteres_lus_faux(*trace, *b->erreurs);
         } else if (!curseurs.isEmpty()) {
@@ -391,7 +411,7 @@ void FenetreSignal::montrer_bilan_lent()
                                       e.tensionseuil},
                                      e.dureebit, e.periodemesure, envoye_->currentText())
                         : std::nullopt;
-    const TexteBilan texte = b ? texte_bilan(*b, e.message, codage == Codage::binaire, {}) : TexteBilan{};
+    const TexteBilan texte = b ? texte_bilan(*b, e.message, codage == Codage::binaire, {}, !grand_affichage_) : TexteBilan{};
     bilan_lent_->setText(b ? QStringLiteral("Dernière réception, au tic de la minuterie près :<br>") + texte.rapport
                            : QString());
     if (codage_lent())

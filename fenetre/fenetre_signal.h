@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -73,6 +74,7 @@ private:
     QLabel* message_grand_;  // the received message in large type, on a projector
     QPushButton* grand_;
     bool grand_affichage_ = false;
+    std::vector<QWidget*> hors_grand_affichage_;
     QAction* apres_reception_ = nullptr;
     QString fichier_; // the recording shown, when it came from a file
     Crochet<>::Branchement reception_;

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
+#include <QVariant>
 #include <QWidget>
 
 namespace optolink {
@@ -21,10 +23,19 @@ void appliquer_grand_affichage(QWidget* fenetre, bool grand)
             palette.setColor(role, Qt::black);
     }
     fenetre->setPalette(palette);
-    if (grand)
+    // The whole screen even where no window manager honours the request; the window's place is
+    // given back afterwards.
+    const char* const place = "geometrie_normale";
+    if (grand) {
+        if (!fenetre->property(place).isValid())
+            fenetre->setProperty(place, fenetre->geometry());
         fenetre->showFullScreen();
-    else if (fenetre->isFullScreen())
+        fenetre->setGeometry(fenetre->screen()->geometry());
+    } else if (const QVariant normale = fenetre->property(place); normale.isValid()) {
         fenetre->showNormal();
+        fenetre->setGeometry(normale.toRect());
+        fenetre->setProperty(place, QVariant());
+    }
 }
 
 void raccourci_grand_affichage(QWidget* fenetre, QAbstractButton* bouton)

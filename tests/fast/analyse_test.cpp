@@ -46,6 +46,8 @@ TEST(Comparaison, CasExacts)
         {"blancs aux deux bouts laisses", "abc  ", "   abc ", true, 0, 0, {}, {}},
         // The alignment with fewest wrong bits: "ab" lost its b rather than a replaced by b.
         {"l'alignement le moins cher", "ab", "b", true, 1, 8, {}, {0}},
+        // Cut short, the message misses its end, not a middle that the end would match as well.
+        {"message coupe", "la classe", "la", true, 7, 56, {}, {2, 2, 2, 2, 2, 2, 2}},
         {"morse : la casse ne compte pas", "SOS", "sos", false, 0, 0, {}, {}},
         {"morse : un caractere remplace", "sos", "sis", false, 1, 0, {1}, {}},
         {"abreviation envoyee, phrase montree", "e1", phrase_e1, true, 0, 0, {}, {}},
