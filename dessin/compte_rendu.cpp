@@ -26,16 +26,14 @@ QString vitesse(const Trace& t)
 
 void dessiner_compte_rendu(QPainter& p, const QRectF& page, const CompteRendu& c)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const double mm = page.width() / 210;
-    const QRectF zone = page.adjusted(15 * mm, 15 * mm, -15 * mm, -15 * mm);
-    const PolicesPage polices;
+    const PageA4 feuille(p, page);
+    const double mm = feuille.mm;
+    const QRectF& zone = feuille.zone;
+    const PolicesPage& polices = feuille.polices;
     const QFont& texte = polices.texte;
     const QFont& titre = polices.titre;
     const QFont& gras = polices.gras;
 
-    p.setPen(Qt::black);
     Colonne colonne(p, zone);
     colonne.ligne(QStringLiteral("Compte rendu : un message transmis par la lumière"), titre);
     colonne.ligne(c.date.toString(QStringLiteral("'Le' dd/MM/yyyy 'à' HH'h'mm")), texte);
@@ -87,7 +85,6 @@ void dessiner_compte_rendu(QPainter& p, const QRectF& page, const CompteRendu& c
         colonne.ligne(QStringLiteral("Mesure entre les curseurs"), gras);
         colonne.ligne(texte_mesure(*m), texte);
     }
-    p.restore();
 }
 
 QString ecrire_compte_rendu_pdf(const QString& chemin, const CompteRendu& c)

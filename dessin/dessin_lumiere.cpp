@@ -90,7 +90,10 @@ void dessiner_lumiere(QPainter& p, const QRectF& zone, std::span<const LigneLumi
     const Echelle a{std::min(0.0, amin * 1.15), std::max(amax * 1.15, 1.0), cadre.bottom(), cadre.top()};
 
     const QPen grille(QColor(0, 0, 0, 28), 1);
-    const auto gx = graduations(x.v0, x.v1, std::max(2, int(cadre.width() / 80)));
+    // Graduations spaced by the font, the same on screen and on a 300 dpi page.
+    const int nb_x = std::max(2, int(cadre.width() / (8 * fm.averageCharWidth())));
+    const int nb_y = std::max(2, int(cadre.height() / (2.5 * fm.height())));
+    const auto gx = graduations(x.v0, x.v1, nb_x);
     for (const double v : gx) {
         p.setPen(grille);
         p.drawLine(QPointF(x.px(v), cadre.top()), QPointF(x.px(v), cadre.bottom()));
@@ -101,7 +104,7 @@ void dessiner_lumiere(QPainter& p, const QRectF& zone, std::span<const LigneLumi
     const QString titre_x = QStringLiteral("distance (m)");
     p.drawText(QPointF(cadre.right() - fm.horizontalAdvance(titre_x), cadre.bottom() + 4 + fm.height() + fm.ascent()),
                titre_x);
-    const auto gu = graduations(u.v0, u.v1, std::max(2, int(cadre.height() / 40)));
+    const auto gu = graduations(u.v0, u.v1, nb_y);
     for (const double v : gu) {
         p.setPen(grille);
         p.drawLine(QPointF(cadre.left(), u.px(v)), QPointF(cadre.right(), u.px(v)));
@@ -109,7 +112,7 @@ void dessiner_lumiere(QPainter& p, const QRectF& zone, std::span<const LigneLumi
         const QString t = nombre_fr(v, decimales(gu)) + QStringLiteral(" V");
         p.drawText(QPointF(cadre.left() - 6 - fm.horizontalAdvance(t), u.px(v) + fm.ascent() / 2 - 1), t);
     }
-    const auto ga = graduations(a.v0, a.v1, std::max(2, int(cadre.height() / 40)));
+    const auto ga = graduations(a.v0, a.v1, nb_y);
     p.setPen(rouge);
     for (const double v : ga)
         p.drawText(QPointF(cadre.right() + 6, a.px(v) + fm.ascent() / 2 - 1),
@@ -148,14 +151,12 @@ void dessiner_lumiere(QPainter& p, const QRectF& zone, std::span<const LigneLumi
 
 void dessiner_compte_rendu_lumiere(QPainter& p, const QRectF& page, const CompteRenduLumiere& c)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const double mm = page.width() / 210;
-    const QRectF zone = page.adjusted(15 * mm, 15 * mm, -15 * mm, -15 * mm);
-    const PolicesPage polices;
+    const PageA4 feuille(p, page);
+    const double mm = feuille.mm;
+    const QRectF& zone = feuille.zone;
+    const PolicesPage& polices = feuille.polices;
     const auto lignes = lignes_lumiere(c.releves);
     const auto ajustement = ajuster_attenuation(lignes);
-    p.setPen(Qt::black);
     Colonne colonne(p, zone);
     colonne.ligne(QStringLiteral("Compte rendu : la lumière reçue et son atténuation"), polices.titre);
     colonne.ligne(c.date.toString(QStringLiteral("'Le' dd/MM/yyyy 'à' HH'h'mm")), polices.texte);
@@ -163,7 +164,7 @@ void dessiner_compte_rendu_lumiere(QPainter& p, const QRectF& page, const Compte
                                  "contre la première position."),
                   polices.texte);
     colonne.espace(3 * mm);
-    QString tableau = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
+    QString tableau = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"97%\"><tr>");
     for (const QString& e : entetes_lumiere)
         tableau += QStringLiteral("<th>%1</th>").arg(e.toHtmlEscaped());
     tableau += QStringLiteral("</tr>");
@@ -182,7 +183,6 @@ void dessiner_compte_rendu_lumiere(QPainter& p, const QRectF& page, const Compte
     p.setFont(petite);
     const QRectF cadre(zone.left(), colonne.y(), zone.width(), std::min(zone.bottom() - colonne.y(), zone.height() * 0.45));
     dessiner_lumiere(p, cadre, lignes, ajustement, 300.0 / 96);
-    p.restore();
 }
 
 QString ecrire_compte_rendu_lumiere_pdf(const QString& chemin, const CompteRenduLumiere& c)

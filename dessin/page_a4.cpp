@@ -36,6 +36,16 @@ void Colonne::html(const QString& texte, const QFont& police)
     y_ += document.size().height();
 }
 
+PageA4::PageA4(QPainter& p, const QRectF& page)
+    : mm(page.width() / 210), zone(page.adjusted(15 * mm, 15 * mm, -15 * mm, -15 * mm)), p_(p)
+{
+    p_.save();
+    p_.setRenderHint(QPainter::Antialiasing);
+    p_.setPen(Qt::black);
+}
+
+PageA4::~PageA4() { p_.restore(); }
+
 PolicesPage::PolicesPage() : texte(police_dessin())
 {
     texte.setPointSizeF(10);

@@ -34,6 +34,22 @@ struct PolicesPage {
     PolicesPage();
 };
 
+// Drawing an A4 sheet at the painter's resolution, smoothed, black on white: its millimetre, the
+// zone inside 15 mm margins, the fonts; the painter as it was once done.
+class PageA4 {
+public:
+    PageA4(QPainter& p, const QRectF& page);
+    ~PageA4();
+    PageA4(const PageA4&) = delete;
+    PageA4& operator=(const PageA4&) = delete;
+    const double mm;
+    const QRectF zone;
+    const PolicesPage polices;
+
+private:
+    QPainter& p_;
+};
+
 // An A4 page drawn by dessiner, written as a PDF titled titre; the reason in French when it could
 // not, empty on success.
 QString ecrire_pdf_a4(const QString& chemin, const QString& titre,

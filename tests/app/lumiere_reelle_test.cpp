@@ -3,6 +3,7 @@
 // noted laser on and laser off at each distance, the bench started once per distance with
 // --distance-b. The attenuation per metre that the window fits must be the bench model's.
 
+#include "dessin/dessin_lumiere.h"
 #include "fenetre/fenetre_lumiere.h"
 #include "programme/laser_continu.h"
 #include "postes_reels/station_reelle.h"
@@ -100,7 +101,10 @@ TEST_F(LumiereSurBanc, LAttenuationAjusteeEstCelleDuModeleDuBanc)
                 *lignes[0].ecart_v, *lignes[1].ecart_v, ajustement->alpha_db_m, modele,
                 100 * (ajustement->alpha_db_m - modele) / modele);
     EXPECT_NEAR(ajustement->alpha_db_m, modele, 0.05 * modele);
-    // For the documentation's picture of the window: OPTOLINK_IMAGE_LUMIERE=chemin.png.
-    if (const QString image = qEnvironmentVariable("OPTOLINK_IMAGE_LUMIERE"); !image.isEmpty())
+    // For the documentation's pictures: OPTOLINK_IMAGE_LUMIERE=chemin.png, the window, and its A4
+    // report beside it in PDF.
+    if (const QString image = qEnvironmentVariable("OPTOLINK_IMAGE_LUMIERE"); !image.isEmpty()) {
         fenetre.grab().save(image);
+        EXPECT_EQ(ecrire_compte_rendu_lumiere_pdf(image + ".pdf", {fenetre.releves(), QDateTime::currentDateTime()}), "");
+    }
 }
