@@ -48,10 +48,7 @@ std::optional<double> Erreurs::teb() const
     return double(*bits_faux) / *bits_envoyes;
 }
 
-QString texte_envoye(const QString& saisi)
-{
-    return developper(abreger(saisi)).trimmed();
-}
+QString texte_envoye(const QString& saisi) { return developper(abreger(saisi)).trimmed(); }
 
 QString texte_recu(const QString& recu) { return recu.trimmed(); }
 

@@ -15,12 +15,12 @@ namespace optolink {
 // fewest wrong characters, upper and lower case being the same signal.
 struct Erreurs {
     int caracteres_envoyes = 0;
-    int caracteres_faux = 0;           // replaced, missing or extra
-    std::optional<int> bits_envoyes;   // binary only: 8 per character sent
+    int caracteres_faux = 0;         // replaced, missing or extra
+    std::optional<int> bits_envoyes; // binary only: 8 per character sent
     std::optional<int> bits_faux;
-    std::vector<int> recus_faux;       // indices in the received text of the replaced and extra characters
-    std::vector<int> manquants;        // for each missing character, the index in the received text it
-                                       // would have stood before
+    std::vector<int> recus_faux; // indices in the received text of the replaced and extra characters
+    std::vector<int> manquants;  // for each missing character, the index in the received text it
+                                 // would have stood before
     // Wrong characters per character sent, and wrong bits per bit sent (the TEB); nothing when nothing
     // was sent.
     std::optional<double> taux_caracteres() const;

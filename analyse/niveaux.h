@@ -14,8 +14,8 @@ namespace optolink {
 // The two levels of a reception as the decoder saw them, against its threshold: how far the light
 // stands above the dark, and how much room the dark leaves below the threshold.
 struct Niveaux {
-    double haut_v = 0;  // the median of the light readings
-    double bas_v = 0;   // the median of the dark readings
+    double haut_v = 0; // the median of the light readings
+    double bas_v = 0;  // the median of the dark readings
     double seuil_v = 0;
     double ecart_v() const { return haut_v - bas_v; }
     double marge_v() const { return seuil_v - bas_v; }
@@ -23,10 +23,7 @@ struct Niveaux {
     // of the difference between the levels, and never more than 0.25 V asked (a little over three
     // steps of the interface). Without that cap the slow codings' threshold, 0.5 V above the dark
     // whatever the light, would call weak every strong signal.
-    bool faible() const
-    {
-        return std::min(marge_v(), haut_v - seuil_v) < std::min(ecart_v() / 4, marge_suffisante_v);
-    }
+    bool faible() const { return std::min(marge_v(), haut_v - seuil_v) < std::min(ecart_v() / 4, marge_suffisante_v); }
     static constexpr double marge_suffisante_v = 0.25;
 };
 

@@ -24,10 +24,7 @@ int decimales(const std::vector<double>& g)
     return pas >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(pas) - 1e-9));
 }
 
-QString ou_rien(const std::optional<double>& x, int decimales)
-{
-    return x ? nombre_fr(*x, decimales) : QString();
-}
+QString ou_rien(const std::optional<double>& x, int decimales) { return x ? nombre_fr(*x, decimales) : QString(); }
 
 } // namespace
 
@@ -181,7 +178,8 @@ void dessiner_compte_rendu_lumiere(QPainter& p, const QRectF& page, const Compte
     QFont petite = polices.texte;
     petite.setPointSizeF(8);
     p.setFont(petite);
-    const QRectF cadre(zone.left(), colonne.y(), zone.width(), std::min(zone.bottom() - colonne.y(), zone.height() * 0.45));
+    const QRectF cadre(zone.left(), colonne.y(), zone.width(),
+                       std::min(zone.bottom() - colonne.y(), zone.height() * 0.45));
     dessiner_lumiere(p, cadre, lignes, ajustement, 300.0 / 96);
 }
 

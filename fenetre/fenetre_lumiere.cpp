@@ -178,8 +178,9 @@ void FenetreLumiere::grand_affichage(bool grand)
 void FenetreLumiere::exporter_csv()
 {
     enregistrer_sous(
-        this, QStringLiteral("Exporter les mesures de lumière en CSV"), QDir::home().filePath(QStringLiteral("lumiere.csv")),
-        QStringLiteral("csv"), QStringLiteral("Tableau CSV (*.csv)"),
+        this, QStringLiteral("Exporter les mesures de lumière en CSV"),
+        QDir::home().filePath(QStringLiteral("lumiere.csv")), QStringLiteral("csv"),
+        QStringLiteral("Tableau CSV (*.csv)"),
         [this](const QString& chemin) {
             const auto lignes = lignes_lumiere(releves_);
             return ecrire_texte_csv(chemin, csv_lumiere(lignes, ajuster_attenuation(lignes)));

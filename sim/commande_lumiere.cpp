@@ -33,7 +33,7 @@ std::variant<CommandeLumiere, QString> lire_commande_lumiere(const QString& lign
     if (mots.isEmpty())
         return QStringLiteral("commande vide : %1").arg(usage);
     if ((mots[0].compare(u"lumiere", Qt::CaseInsensitive) != 0
-                           && mots[0].compare(u"lumière", Qt::CaseInsensitive) != 0))
+         && mots[0].compare(u"lumière", Qt::CaseInsensitive) != 0))
         return QStringLiteral("commande inconnue « %1 » : %2").arg(ligne.trimmed(), usage);
     if (mots.size() < 2)
         return QStringLiteral("extrémité manquante (A ou B) : %1").arg(usage);
@@ -60,7 +60,8 @@ std::variant<CommandeLumiere, QString> lire_commande_lumiere(const QString& lign
         bool ok = false;
         const double valeur = QString(mots[k].mid(egal + 1)).replace(u',', u'.').toDouble(&ok);
         if (!ok || !std::isfinite(valeur))
-            return QStringLiteral("%1 : « %2 » n'est pas un nombre").arg(QLatin1String(cle->nom), mots[k].mid(egal + 1));
+            return QStringLiteral("%1 : « %2 » n'est pas un nombre")
+                .arg(QLatin1String(cle->nom), mots[k].mid(egal + 1));
         if (valeur < 0 || valeur > cle->max)
             return QStringLiteral("%1 hors limites : entre 0 et %2 %3")
                 .arg(QLatin1String(cle->nom), QString::number(cle->max), QLatin1String(cle->unite));

@@ -28,28 +28,27 @@ TEST(LaserContinu, AllumeParLaLiaisonEteintAuChangementDeCodageALEnvoiEtEnQuitta
         postes.acteurA.ceder(t);
         constats.push_back({t, laser.laser_allume()});
     };
-    const bool complet = postes.temps.executer(
-        {{&postes.acteurA,
-          [&] {
-              demarrer(a, optolink::Codage::morse, 1, 50);
-              basculer_laser_continu(a);
-              constater();
-              menu_Click(a, Menu::menu_typebinaire);
-              EXPECT_FALSE(a.etat.laser_continu);
-              constater();
-              basculer_laser_continu(a);
-              constater();
-              a.fenetre.Texte1.Text = "a";
-              envoi_s = postes.acteurA.instant_s();
-              hors_envoi(binaire_lent().envoyer)(a);
-              constater();
-              menu_Click(a, Menu::menu_binairerap_17s);
-              basculer_laser_continu(a);
-              constater();
-              Btonquitter_Click(a);
-              constater();
-          }}},
-        400);
+    const bool complet = postes.temps.executer({{&postes.acteurA,
+                                                 [&] {
+                                                     demarrer(a, optolink::Codage::morse, 1, 50);
+                                                     basculer_laser_continu(a);
+                                                     constater();
+                                                     menu_Click(a, Menu::menu_typebinaire);
+                                                     EXPECT_FALSE(a.etat.laser_continu);
+                                                     constater();
+                                                     basculer_laser_continu(a);
+                                                     constater();
+                                                     a.fenetre.Texte1.Text = "a";
+                                                     envoi_s = postes.acteurA.instant_s();
+                                                     hors_envoi(binaire_lent().envoyer)(a);
+                                                     constater();
+                                                     menu_Click(a, Menu::menu_binairerap_17s);
+                                                     basculer_laser_continu(a);
+                                                     constater();
+                                                     Btonquitter_Click(a);
+                                                     constater();
+                                                 }}},
+                                               400);
     ASSERT_TRUE(complet);
     ASSERT_EQ(constats.size(), 6u);
     const bool attendus[] = {true, false, true, false, true, false};
@@ -57,9 +56,8 @@ TEST(LaserContinu, AllumeParLaLiaisonEteintAuChangementDeCodageALEnvoiEtEnQuitta
         EXPECT_EQ(constats[i].allume, attendus[i]) << constats[i].instant_s;
     // Put out at the click, before the start marker's light: the send's first light follows a dark.
     const auto& j = laser.journal_laser();
-    const auto extinction = std::ranges::find_if(j, [&](const sim::ChangementLaser& c) {
-        return !c.allume && c.instant_s >= envoi_s;
-    });
+    const auto extinction = std::ranges::find_if(
+        j, [&](const sim::ChangementLaser& c) { return !c.allume && c.instant_s >= envoi_s; });
     ASSERT_NE(extinction, j.end());
     EXPECT_LT(extinction->instant_s, envoi_s + 0.01);
     ASSERT_NE(extinction + 1, j.end());

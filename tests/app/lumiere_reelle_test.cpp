@@ -5,8 +5,8 @@
 
 #include "dessin/dessin_lumiere.h"
 #include "fenetre/fenetre_lumiere.h"
-#include "programme/laser_continu.h"
 #include "postes_reels/station_reelle.h"
+#include "programme/laser_continu.h"
 #include "sim/lumiere.h"
 
 #include "tests/app/ecran_qt.h"
@@ -41,7 +41,7 @@ struct LumiereSurBanc : essai::Ecran {
     {
         qputenv("TMPDIR", dossier.path().toLocal8Bit());
         banc.start(QStringLiteral(OPTOLINK_BENCH), {"--ports", QStringLiteral("%1,%2").arg(port_a).arg(port_b),
-                                                     "--distance-b", QString::number(distance_b_m)});
+                                                    "--distance-b", QString::number(distance_b_m)});
         ASSERT_TRUE(banc.waitForStarted(30000));
         QString accueil;
         while (!accueil.contains(QStringLiteral("Ctrl-C")) && banc.waitForReadyRead(30000))
@@ -105,6 +105,7 @@ TEST_F(LumiereSurBanc, LAttenuationAjusteeEstCelleDuModeleDuBanc)
     // report beside it in PDF.
     if (const QString image = qEnvironmentVariable("OPTOLINK_IMAGE_LUMIERE"); !image.isEmpty()) {
         fenetre.grab().save(image);
-        EXPECT_EQ(ecrire_compte_rendu_lumiere_pdf(image + ".pdf", {fenetre.releves(), QDateTime::currentDateTime()}), "");
+        EXPECT_EQ(ecrire_compte_rendu_lumiere_pdf(image + ".pdf", {fenetre.releves(), QDateTime::currentDateTime()}),
+                  "");
     }
 }

@@ -117,8 +117,8 @@ TEST(Comparaison, NiveauxEtTebDEnregistrementsDeSynthese)
     }
     // The notice: either level closer to the threshold than a quarter of their difference, at most 0.25 V.
     const std::pair<Niveaux, bool> avis[] = {
-        {{4, 0.2, 0.4}, true},  {{4, 0.2, 0.5}, false}, // the dark 0.2 V, then 0.3 V below the threshold
-        {{1, 0.2, 0.9}, true},                          // the light 0.1 V above it
+        {{4, 0.2, 0.4}, true},    {{4, 0.2, 0.5}, false},   // the dark 0.2 V, then 0.3 V below the threshold
+        {{1, 0.2, 0.9}, true},                              // the light 0.1 V above it
         {{0.6, 0.2, 0.4}, false}, {{0.6, 0.2, 0.28}, true}, // 0.4 V apart: a quarter is 0.1 V
     };
     for (const auto& [n, faible] : avis)
@@ -148,8 +148,11 @@ TEST(Attenuation, EtiquettesTableauEtAjustement)
     EXPECT_FALSE(distance_etiquette("-1 m"));
 
     // ΔU halves every metre: 3.0103 dB/m exactly, through 0 at the first row.
-    const std::vector<ReleveLumiere> releves{{"0,5 m", 4.2, 0.2}, {"1,5 m", 2.2, 0.2}, {"2,5 m", 1.2, 0.2},
-                                             {"2 feuilles", 0.5, 0.2}, {"3,5 m", 0.3, std::nullopt}};
+    const std::vector<ReleveLumiere> releves{{"0,5 m", 4.2, 0.2},
+                                             {"1,5 m", 2.2, 0.2},
+                                             {"2,5 m", 1.2, 0.2},
+                                             {"2 feuilles", 0.5, 0.2},
+                                             {"3,5 m", 0.3, std::nullopt}};
     const auto lignes = lignes_lumiere(releves);
     ASSERT_EQ(lignes.size(), 5u);
     EXPECT_DOUBLE_EQ(*lignes[0].ecart_v, 4);
