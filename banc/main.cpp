@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 
@@ -35,6 +36,8 @@ const char* const aide =
     "  --journal              affiche chaque allumage et extinction des lasers, avec l'instant,\n"
     "                         et les retards du banc lui-même : des événements (octets, lasers,\n"
     "                         pas d'une carte) traités plus de 1 ms après leur instant\n"
+    "  --journal-ea0          comme --journal, et chaque lecture de EA0 d'une interface : l'instant et la\n"
+    "                         valeur rendue (0 à 255), la lumière que le banc a montrée au programme\n"
     "  --priorite-ordinaire   le banc garde la priorité ordinaire ; sinon il demande la classe\n"
     "                         temps réel (ou une part du processeur plus grande), comme le\n"
     "                         programme quand il chronomètre un signal : c'est le matériel qu'il\n"
@@ -214,6 +217,7 @@ int main(int argc, char** argv)
                             "usb-latence", "usb-hote", "panne-interface", "panne-debut", "panne-apres-octets", "panne-taux", "panne-delai"})
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
+    p.addOption(QCommandLineOption(QStringLiteral("journal-ea0")));
     p.addOption(QCommandLineOption(QStringLiteral("usb")));
     p.addOption(QCommandLineOption(QStringLiteral("priorite-ordinaire")));
     p.addOption(QCommandLineOption(QStringLiteral("version")));
@@ -311,7 +315,7 @@ int main(int argc, char** argv)
                    .arg(banc.carte(rang) ? QStringLiteral("Carte") : QStringLiteral("Interface"),
                         QLatin1String(noms[rang]))
                    .arg(banc.port(rang).numero())
-                   .arg(banc.port(rang).lien(), banc.port(rang).chemin_pseudo_terminal()));
+                   .arg(banc.port(rang).lien(), banc.port(rang).peripherique()));
     }
     if (usb) {
         for (int rang = 0; rang < 2; ++rang) {
@@ -345,7 +349,12 @@ int main(int argc, char** argv)
                               "du port la relance dans son chargeur (%1)\n")
                    .arg(QString::fromStdString(chargeur)));
     ecrire(QStringLiteral("Ctrl-C pour arrêter.\n"));
-    if (p.isSet(QStringLiteral("journal"))) {
+    if (p.isSet(QStringLiteral("journal")) || p.isSet(QStringLiteral("journal-ea0"))) {
+        // The instants below are the bench's clock; its origin on the computer's calendar lets a
+        // journal be set beside the programs' own.
+        const auto calendrier = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch());
+        ecrire(QStringLiteral("Horloge du banc : 0 s à %1 s du calendrier (depuis 1970)\n")
+                   .arg(calendrier.count() - banc.temps().maintenant_s(), 0, 'f', 6));
         for (int rang = 0; rang < 2; ++rang) {
             const QString nom = QLatin1String(noms[rang]);
             banc.extremite(rang).surChangementLaser([nom](const ChangementLaser& c) {
@@ -353,6 +362,10 @@ int main(int argc, char** argv)
                            .arg(c.instant_s, 12, 'f', 6)
                            .arg(nom, c.allume ? QStringLiteral("allumé") : QStringLiteral("éteint")));
             });
+            if (p.isSet(QStringLiteral("journal-ea0")) && !banc.carte(rang))
+                banc.interface(rang).surLectureEa0([nom](double instant_s, int brut) {
+                    ecrire(QStringLiteral("%1 s  EA0 de %2 : %3\n").arg(instant_s, 12, 'f', 6).arg(nom).arg(brut));
+                });
         }
         banc.temps().surRetard([](const OrdonnanceurReel::Retard& r) {
             ecrire(QStringLiteral("%1 s  retard du banc : %2 ms au pire, %3 événements en retard sur %4 ms\n")

@@ -12,7 +12,7 @@ ecran_et_banc() { # WIDTHxHEIGHT
     base=$((20000 + ($$ % 6000) * 2))
     portA=$base portB=$((base + 1))
     # shellcheck disable=SC2086
-    "$banc" --ports "$portA,$portB" --journal ${BANC_OPTIONS:-} \
+    "$banc" --ports "$portA,$portB" --journal-ea0 ${BANC_OPTIONS:-} \
         > >(while IFS= read -r ligne; do printf '%s %s\n' "$EPOCHREALTIME" "$ligne"; done >"$travail/banc.log") 2>&1 &
     pids+=($!)
     for _ in $(seq 50); do grep -q "Ctrl-C" "$travail/banc.log" 2>/dev/null && break; sleep 0.1; done
