@@ -40,10 +40,11 @@ QString chemin_du_port(int numero, const PortsPresents& presents)
 {
     if (numero < 1)
         return {};
+    const QString nom_banc = nom_lien_banc(numero);
+    if (presents.liens_banc.contains(nom_banc))
+        return presents.windows ? presents.prefixe_tubes_banc + nom_banc : presents.dossier_banc + u'/' + nom_banc;
     if (presents.windows)
         return QStringLiteral("COM%1").arg(numero);
-    if (presents.liens_banc.contains(nom_lien_banc(numero)))
-        return presents.dossier_banc + u'/' + nom_lien_banc(numero);
     const QStringList usb = adaptateurs_usb(presents.peripheriques);
     if (numero <= usb.size())
         return usb[numero - 1];

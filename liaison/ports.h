@@ -8,14 +8,15 @@ namespace optolink {
 // What a port number typed by the user can reach on this computer.
 struct PortsPresents {
     bool windows = false;
-    QString dossier_banc;     // where the simulated bench publishes its ports, one link "COM<n>" each
-    QStringList liens_banc;   // the live links found there ("COM1", "COM2")
+    QString dossier_banc;     // where the simulated bench publishes its ports, one entry "COM<n>" each
+    QStringList liens_banc;   // the live entries found there ("COM1", "COM2")
+    QString prefixe_tubes_banc; // Windows: the bench serves its port n on the named pipe <prefix>COM<n>
     QStringList peripheriques; // serial devices present, as paths ("/dev/ttyUSB0", "/dev/ttyACM0")
 };
 
 // The device a port number reaches, empty when none can:
-// - on Windows, n is COMn;
-// - elsewhere, a port published by the simulated bench under n comes first;
+// - a port published by the simulated bench under n comes first;
+// - on Windows, n is otherwise COMn;
 // - then the USB-serial adapters, in a fixed order (ttyUSB0, ttyUSB1, ..., then ttyACM0, ...):
 //   1 reaches the first one, 2 the second...;
 // - beyond them, n reaches the built-in serial port /dev/ttyS(n-1), as COMn would on Windows.

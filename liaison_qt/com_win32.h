@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 namespace optolink {
 
@@ -47,11 +48,13 @@ public:
 
 private:
     bool regler();
+    std::optional<unsigned long> octets_arrives() const;
     void fermer();
     void perdu();
 
     std::function<PortsPresents()> inventaire_;
     void* poignee_ = nullptr; // the open device, nullptr when closed
+    bool tube_ = false;       // the bench's named pipe rather than a serial port
     int numero_ = 0;
     QString reglages_ = QStringLiteral("9600,N,8,1");
     QString chemin_;

@@ -7,6 +7,9 @@ namespace optolink {
 // The folder where the simulated bench of this user publishes its ports.
 QString dossier_banc();
 
+// Windows: the named pipe on which the bench of this user serves port n.
+QString nom_tube_banc(int numero);
+
 // The bench's live ports and the serial devices present on this computer right now.
 PortsPresents ports_presents();
 

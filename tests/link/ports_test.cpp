@@ -15,10 +15,14 @@ PortsPresents linux_avec(QStringList liens_banc, QStringList peripheriques)
 }
 } // namespace
 
-TEST(CheminDuPort, SousWindowsNEstCOMn)
+// On Windows too the bench's ports come first, on its named pipes; every other number is COMn.
+TEST(CheminDuPort, SousWindowsLeBancPuisCOMn)
 {
     PortsPresents p;
     p.windows = true;
+    p.liens_banc = {"COM1", "COM2"};
+    p.prefixe_tubes_banc = QStringLiteral("\\\\.\\pipe\\optolink-eleve-");
+    EXPECT_EQ(chemin_du_port(1, p), "\\\\.\\pipe\\optolink-eleve-COM1");
     EXPECT_EQ(chemin_du_port(3, p), "COM3");
     EXPECT_EQ(chemin_du_port(0, p), "");
 }
