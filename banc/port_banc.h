@@ -19,7 +19,7 @@ namespace optolink::sim {
 // a baud rate.
 class PortBanc {
 public:
-    PortBanc(Extremite& interface, int numero, const QString& dossier);
+    PortBanc(Extremite& extremite, int numero, const QString& dossier);
     ~PortBanc();
     PortBanc(const PortBanc&) = delete;
     PortBanc& operator=(const PortBanc&) = delete;

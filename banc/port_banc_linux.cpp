@@ -18,12 +18,12 @@ struct PortBanc::Systeme {
     int surveillance = -1; // inotify, on the pseudo-terminal's slave side
     std::unique_ptr<QSocketNotifier> ouverture;
 
-    void lire(Extremite& interface);
-    void ouvertures(Extremite& interface);
+    void lire(Extremite& extremite);
+    void ouvertures(Extremite& extremite);
 };
 
-PortBanc::PortBanc(Extremite& interface, int numero, const QString& dossier)
-    : interface_(interface), numero_(numero), systeme_(std::make_unique<Systeme>())
+PortBanc::PortBanc(Extremite& extremite, int numero, const QString& dossier)
+    : interface_(extremite), numero_(numero), systeme_(std::make_unique<Systeme>())
 {
     Systeme& s = *systeme_;
     if (!s.pty.ouvert()) {
@@ -81,7 +81,7 @@ void PortBanc::retirer()
     s.pty.fermer();
 }
 
-void PortBanc::Systeme::ouvertures(Extremite& interface)
+void PortBanc::Systeme::ouvertures(Extremite& extremite)
 {
     alignas(inotify_event) char tampon[1024];
     bool ouvert = false;
@@ -96,16 +96,16 @@ void PortBanc::Systeme::ouvertures(Extremite& interface)
         }
     }
     if (ouvert)
-        interface.ouverture_du_port();
+        extremite.ouverture_du_port();
 }
 
-void PortBanc::Systeme::lire(Extremite& interface)
+void PortBanc::Systeme::lire(Extremite& extremite)
 {
     char tampon[4096];
     for (;;) {
         const auto n = ::read(pty.maitre(), tampon, sizeof tampon);
         if (n > 0) {
-            interface.envoyer(QByteArray(tampon, n));
+            extremite.envoyer(QByteArray(tampon, n));
             continue;
         }
         // EAGAIN: all read. Anything else would come back at every turn of the loop: stop listening.

@@ -63,15 +63,15 @@ struct PortBanc::Systeme {
     std::array<char, taille_tampon> recus{};
     QByteArray a_ecrire, en_ecriture;
 
-    void attendre_programme(Extremite& interface);
-    void connecte_maintenant(Extremite& interface);
-    void lire_suite(Extremite& interface);
+    void attendre_programme(Extremite& extremite);
+    void connecte_maintenant(Extremite& extremite);
+    void lire_suite(Extremite& extremite);
     void ecrire_suite();
-    void deconnecter(Extremite& interface);
+    void deconnecter(Extremite& extremite);
 };
 
-PortBanc::PortBanc(Extremite& interface, int numero, const QString& dossier)
-    : interface_(interface), numero_(numero), systeme_(std::make_unique<Systeme>())
+PortBanc::PortBanc(Extremite& extremite, int numero, const QString& dossier)
+    : interface_(extremite), numero_(numero), systeme_(std::make_unique<Systeme>())
 {
     Systeme& s = *systeme_;
     if (!preparer_dossier(dossier))
@@ -136,29 +136,29 @@ PortBanc::~PortBanc()
     retirer();
 }
 
-void PortBanc::Systeme::attendre_programme(Extremite& interface)
+void PortBanc::Systeme::attendre_programme(Extremite& extremite)
 {
     connecte = false;
     if (connexion.lancer(ConnectNamedPipe(tube, &connexion.recouvrement)))
         return; // the notice comes when a program opens the pipe
     if (GetLastError() == ERROR_PIPE_CONNECTED) // opened between the disconnection and this call
-        connecte_maintenant(interface);
+        connecte_maintenant(extremite);
 }
 
-void PortBanc::Systeme::connecte_maintenant(Extremite& interface)
+void PortBanc::Systeme::connecte_maintenant(Extremite& extremite)
 {
     if (connecte)
         return;
     connecte = true;
     a_ecrire.clear();
-    interface.ouverture_du_port();
-    lire_suite(interface);
+    extremite.ouverture_du_port();
+    lire_suite(extremite);
 }
 
-void PortBanc::Systeme::lire_suite(Extremite& interface)
+void PortBanc::Systeme::lire_suite(Extremite& extremite)
 {
     if (!lecture.lancer(ReadFile(tube, recus.data(), taille_tampon, nullptr, &lecture.recouvrement)))
-        deconnecter(interface);
+        deconnecter(extremite);
 }
 
 void PortBanc::Systeme::ecrire_suite()
@@ -172,7 +172,7 @@ void PortBanc::Systeme::ecrire_suite()
 }
 
 // The program closed its port (or vanished): the pipe waits for the next opening.
-void PortBanc::Systeme::deconnecter(Extremite& interface)
+void PortBanc::Systeme::deconnecter(Extremite& extremite)
 {
     if (!connecte)
         return;
@@ -182,7 +182,7 @@ void PortBanc::Systeme::deconnecter(Extremite& interface)
     en_ecriture.clear();
     a_ecrire.clear();
     DisconnectNamedPipe(tube);
-    attendre_programme(interface);
+    attendre_programme(extremite);
 }
 
 void PortBanc::retirer()
