@@ -53,7 +53,7 @@ public:
     // reads counts once, whole, when its end arrives. An interface that has left a request without
     // a reply for reponse_tardive_max_s or more reads as the dark, as a silent interface always has.
     LectureEa0 Minuterie_Timer();
-    static constexpr double reponse_tardive_max_s = 0.2;
+    static constexpr double reponse_tardive_max_s = 0.5;
 
     // Programs a recording of nbmesuresmax samples at the period chosen by modevitesse, and gives
     // that period (periodemesure); nothing for a mode other than 0, 1 or 2. Then starts it.
