@@ -129,8 +129,9 @@ bool ComWin32::setPortOpen(bool ouvert)
         return false;
     }
     poignee_ = h;
-    // A pipe has no line to set: its pacing is the bench's, as on a pseudo-terminal.
-    if (!tube_ && !regler()) {
+    // A pipe has no line to set: its pacing is the bench's, as on a pseudo-terminal. Its settings
+    // are read all the same, so that both refuse the same ones.
+    if (tube_ ? !lire_reglages_port(reglages_) : !regler()) {
         fermer();
         erreur_ = message_reglages_refuses(numero_, chemin_, reglages_);
         return false;

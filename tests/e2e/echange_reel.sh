@@ -9,7 +9,8 @@
 #
 # With POSTE_WINDOWS=A or B, that station is the Windows edition (PROGRAMME_WINDOWS, optolink.exe)
 # under Wine, its COM7 (A) or COM8 (B) led to the bench's port; it gives its received text through
-# the clipboard, as Wine shares no X selection. With DECODEURS="optolink-decode optolink-decode.exe"
+# the clipboard, as Wine shares no X selection. With POSTE_WINDOWS=AB and the bench of Windows
+# (OPTOLINK_BENCH ending in .exe), everything is the Windows edition under Wine. With DECODEURS="optolink-decode optolink-decode.exe"
 # too, a fast reception is saved by B's save box, and both decoders must read the file alike.
 #
 # usage: echange_reel.sh (morse|binaire|morse-rapide|binaire-rapide) OPTOLINK OPTOLINK_BENCH MESSAGE ATTENDU
@@ -27,6 +28,14 @@ finir() {
 }
 trap finir EXIT
 
+racine=$(cd "$(dirname "$0")/../.." && pwd)
+# All Windows, bench included, in a Wine prefix where no COM number is led anywhere: two such
+# exchanges run at once, and the tests that lead COM numbers (restarting their own Wine server)
+# leave it alone.
+if [ "$windows" = AB ]; then
+    export PREFIXE_WINE=wine-banc
+    source "$racine/tests/windows/wine_commun.sh"
+fi
 source "$(dirname "$0")/ecran_et_banc.sh"
 # Each program journals its ticks and the pulses it classified (poste/journal_reception.h), read
 # when an exchange fails.
@@ -34,8 +43,11 @@ export QT_LOGGING_RULES="optolink.reception.debug=true"
 ecran_et_banc 1700x700
 declare -A commande=([A]="$programme" [B]="$programme")
 declare -A port=([A]="$portA" [B]="$portB")
-if [ -n "$windows" ]; then
-    racine=$(cd "$(dirname "$0")/../.." && pwd)
+if [ "$windows" = AB ]; then
+    # The bench's pipes are found under their own numbers.
+    commande[A]="$racine/tools/windows/wine.sh $PROGRAMME_WINDOWS"
+    commande[B]=${commande[A]}
+elif [ -n "$windows" ]; then
     source "$racine/tests/windows/wine_commun.sh"
     declare -A com_windows=([A]=7 [B]=8)
     relier_com "${com_windows[$windows]}" "${TMPDIR:-/tmp}/optolink-$(id -u)/COM${port[$windows]}"
@@ -196,7 +208,7 @@ for _ in $(seq 60); do
     sleep 2
     xdotool mousemove $((850 + 300)) 450 click --repeat 3 --delay 80 1
     sleep 0.2
-    if [ "$windows" = B ]; then
+    if [[ $windows == *B ]]; then
         # Wine's windows take keys only with the X focus, which a click does not give without a
         # window manager.
         xdotool windowfocus --sync "$fenetreB" 2>/dev/null || xdotool windowfocus "$fenetreB"
@@ -240,7 +252,7 @@ if [ -n "${DECODEURS:-}" ]; then
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 50 optolink-essai-recu
     xdotool key --clearmodifiers Return
-    if [ "$windows" = B ]; then
+    if [[ $windows == *B ]]; then
         fichier="$WINEPREFIX/drive_c/users/$(id -un)/optolink-essai-recu"
     else
         fichier="$HOME/optolink-essai-recu"
@@ -255,6 +267,6 @@ if [ -n "${DECODEURS:-}" ]; then
         2>/dev/null | tr -d '\r' >"$travail/decodage-windows.json"
     cmp "$travail/decodage-linux.json" "$travail/decodage-windows.json"
     decode=$("$decodeur_linux" $options "$travail/recu.rrr" | sed 's/ *$//')
-    echo "enregistré par $( [ "$windows" = B ] && echo Windows || echo Linux ), décodé : [$decode]"
+    echo "enregistré par $( [[ $windows == *B ]] && echo Windows || echo Linux ), décodé : [$decode]"
     [ "$decode" = "$attendu" ]
 fi

@@ -82,8 +82,8 @@ TEST_F(LiaisonScriptee, ReponsesAccumulees)
 }
 
 // Nothing read: a reply merely late (a tick back to back with the one before, a bench or an adapter
-// held up) leaves the last reading; an interface silent for reponse_tardive_max_s reads 0 V, the
-// dark, from then on; the first reply back counts again.
+// held up) leaves the last reading; an interface silent for reponse_tardive_max_s, or a port closed,
+// reads 0 V, the dark, from then on; the first reply back counts again.
 TEST_F(LiaisonScriptee, LectureVide)
 {
     EXPECT_DOUBLE_EQ(tic(""), 0.0); // nothing asked before: nothing owed
@@ -96,6 +96,8 @@ TEST_F(LiaisonScriptee, LectureVide)
     EXPECT_DOUBLE_EQ(tic(""), 0.0);
     EXPECT_DOUBLE_EQ(tic(""), 0.0);
     EXPECT_NEAR(tic("51\r"), 4.0, 1e-12);
+    liaison.fermer_liaison(); // a port lost: no reply is on its way any more
+    EXPECT_DOUBLE_EQ(tic(""), 0.0);
 }
 
 // Found by fuzzing: a garbled reply whose number overflows a double is refused, the last

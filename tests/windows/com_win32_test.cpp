@@ -12,9 +12,10 @@
 
 using namespace optolink;
 
-// The Windows serial port under Wine, against the simulated bench running on Linux: the script
-// (com_win32.sh) maps two COM numbers to the bench's interfaces A and B through Wine's registry
-// and gives them here.
+// The Windows serial port under Wine, against the simulated bench: the bench of Linux, whose
+// interfaces A and B the script (com_win32.sh) maps to two COM numbers through Wine's registry, or
+// the bench of Windows, whose named pipes the port rule finds under their own numbers
+// (OPTOLINK_TUBES=1). The script gives the numbers here.
 namespace {
 
 constexpr double patience_s = 20;
@@ -71,7 +72,10 @@ struct ComWin32SurBanc : essai::ApplicationQt {
 TEST_F(ComWin32SurBanc, LecturesPeriodiquesEtLaserDeLAutrePoste)
 {
     ASSERT_TRUE(a.liaison.ouvrir_liaison(a.etat.numeroport)) << a.liaison.erreur().toStdString();
-    EXPECT_EQ(a.com.peripherique(), QStringLiteral("COM%1").arg(port_a));
+    if (qEnvironmentVariableIsSet("OPTOLINK_TUBES"))
+        EXPECT_TRUE(a.com.peripherique().startsWith(QStringLiteral("\\\\.\\pipe\\"))) << a.com.peripherique().toStdString();
+    else
+        EXPECT_EQ(a.com.peripherique(), QStringLiteral("COM%1").arg(port_a));
     a.minuterie.setEnabled(true);
     ASSERT_TRUE(attendre([&] { return lectures.size() >= 5 && a.etat.tensionlue == noir_v; }));
 

@@ -4,8 +4,9 @@
 # Needs: $racine (the project's folder).
 source "$racine/tools/windows/commun.sh"
 # A prefix of their own: leading a COM number elsewhere restarts Wine's server, which must not end
-# the Windows programs of other tests running meanwhile.
-export WINEPREFIX="$CACHE_OPTOLINK/wine-ports"
+# the Windows programs of other tests running meanwhile. The tests on the Windows bench alone lead
+# no COM number: they share another prefix (PREFIXE_WINE=wine-banc), two of them at a time.
+export WINEPREFIX="$CACHE_OPTOLINK/${PREFIXE_WINE:-wine-ports}"
 wine_optolink() { "$racine/tools/windows/wine.sh" "$@"; }
 
 # relier_com N CHEMIN...: COMn of the Windows programs is the device at CHEMIN (pairs of them). The
