@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The installer as a teacher runs it, silently (/S) under Wine: the files in Program Files, the
 # Start menu entries (the program and its demonstration), the entry among Windows' applications;
-# the installed program opens its first
-# box and the installed decoder reads an installed example; the uninstaller leaves nothing.
+# the installed program opens its first box and the installed decoder reads an installed example;
+# the uninstaller leaves nothing.
 # usage: installation.sh INSTALLATEUR.exe
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/../.." && pwd)
