@@ -231,19 +231,21 @@ retards=$(awk -v debut="$debut_envoi" '$1 >= debut && /retard du banc/' "$travai
 pire=0
 [ -n "$retards" ] && pire=$(printf '%s\n' "$retards" | sed -E 's/.*: ([0-9.]+) ms au pire.*/\1/' | sort -g | tail -1)
 echo "retards du banc pendant l'échange : $(printf '%s' "$retards" | grep -c . || true), jusqu'à $pire ms"
-# A failed exchange names the side that failed: the sender against its nominal periods, the bench
-# where its lateness falls on what the receiver times (a few milliseconds are the machine's, and
-# the decoders bear them: a tenth of a 50 ms dot), or the receiver against what it was shown.
+# What each side did, from the journals: the sender against its nominal periods, the bench where
+# its lateness falls on what the receiver times (a few milliseconds are the machine's, and the
+# decoders bear them: a tenth of a 50 ms dot), the receiver against what it was shown. A failed
+# exchange shows the whole of it and names the side that failed.
+dureebit=0.5
+case $codage in *-rapide) dureebit=1 ;; esac
+"$(dirname "$programme")/optolink-emission-nominale" "$codage" "$message" "$dureebit" >"$travail/nominales"
+source "$(dirname "$0")/verdict_echange.sh"
+verdict_echange "$travail/banc.log" "$travail/programmeB.log" "$debut_envoi" "$travail/nominales" 5 >"$travail/verdict"
 if [ "$lu" != "$attendu" ]; then
     echo "--- journal du banc"; cat "$travail/banc.log"
-    dureebit=0.5
-    case $codage in *-rapide) dureebit=1 ;; esac
-    "$(dirname "$programme")/optolink-emission-nominale" "$codage" "$message" "$dureebit" >"$travail/nominales"
-    source "$(dirname "$0")/verdict_echange.sh"
-    echo "--- l'échange"
-    verdict_echange "$travail/banc.log" "$travail/programmeB.log" "$debut_envoi" "$travail/nominales" 5
+    echo "--- l'échange"; cat "$travail/verdict"
     exit 1
 fi
+grep -E "^(émetteur|banc) :|^récepteur : [0-9]" "$travail/verdict"
 
 # The save box opens in the user's folder: name the file, Enter for Ok.
 if [ -n "${DECODEURS:-}" ]; then
