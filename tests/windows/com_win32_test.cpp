@@ -2,11 +2,13 @@
 #include "tests/application_qt.h"
 
 #include "liaison/messages_port.h"
+#include "liaison_qt/processus_fenetre.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -154,4 +156,15 @@ TEST_F(ComWin32SurBanc, BancArreteEnCoursDeRoute)
     EXPECT_FALSE(a.com.portOpen());
     EXPECT_EQ(a.etat.tensionlue, 0.0);
     a.liaison.eteindre_laser_rapide();
+}
+
+// What the program asks of Windows at start-up, read back where the system tells: the 1 ms timer
+// always; the refusal of power throttling where the system keeps it (Windows 10 1709 and later;
+// Wine may not), printed for the record.
+TEST(ProcessusFenetre, CeQueWindowsAccorde)
+{
+    const ProcessusFenetre accorde = preparer_processus_fenetre();
+    EXPECT_TRUE(accorde.fantome_refuse);
+    EXPECT_TRUE(accorde.resolution_1ms);
+    std::printf("bridage de la puissance refusé, relu du système : %s\n", accorde.bridage_refuse ? "oui" : "non (non relu)");
 }
