@@ -98,11 +98,13 @@ bool ComWin32::regler()
     dcb.fRtsControl = RTS_CONTROL_ENABLE;
     if (!SetCommState(poignee(poignee_), &dcb))
         return false;
-    // A read returns at once with what has arrived; a write that the driver cannot take within a
-    // second gives up rather than freeze the window.
+    // A read returns at once with what has arrived. A write waits at most for its characters to
+    // leave at the line's rate, twice over, and 50 ms more: the longest command (25 characters)
+    // then gives up within a tenth of a second, where every stall froze the window for a second.
     COMMTIMEOUTS delais{};
     delais.ReadIntervalTimeout = MAXDWORD;
-    delais.WriteTotalTimeoutConstant = 1000;
+    delais.WriteTotalTimeoutMultiplier = 2;
+    delais.WriteTotalTimeoutConstant = 50;
     return SetCommTimeouts(poignee(poignee_), &delais) != 0;
 }
 
@@ -147,8 +149,11 @@ void ComWin32::output(const QByteArray& octets)
 {
     if (!poignee_ || octets.isEmpty())
         return;
+    // A write that does not finish (its time limit passed, the adapter pulled) is a lost interface:
+    // what was not written would be missing from the commands, unseen.
     DWORD ecrits = 0;
-    if (!WriteFile(poignee(poignee_), octets.constData(), static_cast<DWORD>(octets.size()), &ecrits, nullptr))
+    if (!WriteFile(poignee(poignee_), octets.constData(), static_cast<DWORD>(octets.size()), &ecrits, nullptr)
+        || ecrits != static_cast<DWORD>(octets.size()))
         perdu();
 }
 
