@@ -35,6 +35,7 @@ public:
     bool ouverte() const { return com_.portOpen(); }
     QString erreur() const { return com_.erreur(); }
     QString peripherique() const { return com_.peripherique(); }
+    std::optional<QStringList> ports_a_repondre() const { return com_.ports_a_repondre(); }
 
     // Laser signals: terminated for the slow codings, bare bytes for the fast ones.
     void allumer_laser();

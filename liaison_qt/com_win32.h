@@ -2,6 +2,7 @@
 
 #include "liaison/com.h"
 #include "liaison/ports.h"
+#include "liaison_qt/ports_systeme.h"
 
 #include <QObject>
 #include <QTimer>
@@ -40,6 +41,10 @@ public:
     bool portOpen() const override { return poignee_ != nullptr; }
     QString erreur() const override { return erreur_; }
     QString peripherique() const override { return chemin_; }
+    std::optional<QStringList> ports_a_repondre() const override
+    {
+        return optolink::ports_a_repondre(inventaire_(), noms_des_peripheriques());
+    }
 
     void output(const QByteArray& octets) override;
     QByteArray input() override;

@@ -13,4 +13,7 @@ QString nom_tube_banc(int numero);
 // The bench's live ports and the serial devices present on this computer right now.
 PortsPresents ports_presents();
 
+// The names the system gives the serial devices present, by path ("/dev/ttyUSB0") or COM name.
+QHash<QString, QString> noms_des_peripheriques();
+
 } // namespace optolink

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSerialPortInfo>
 
 #include <unistd.h>
 
@@ -23,6 +24,16 @@ PortsPresents ports_presents()
                                            QDir::System | QDir::Files))
         presents.peripheriques.append(dev.filePath(nom));
     return presents;
+}
+
+// udev's names, as the desktop shows them ("FT232R USB UART").
+QHash<QString, QString> noms_des_peripheriques()
+{
+    QHash<QString, QString> noms;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
+        if (!port.description().isEmpty())
+            noms.insert(port.systemLocation(), port.description());
+    return noms;
 }
 
 } // namespace optolink
