@@ -7,24 +7,13 @@
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/../.." && pwd)
 lanceur=$1 x11=$2
-travail=$(mktemp -d)
-pids=()
-finir() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$travail"
-}
-trap finir EXIT
 export PREFIXE_WINE=wine-banc
 source "$racine/tests/windows/wine_commun.sh"
+preparer_travail
 echec() { echo "ÉCHEC : $*" >&2; xdotool search --onlyvisible --name "" getwindowname %@ >&2 2>/dev/null || true; exit 1; }
 restants() { pgrep -f 'optolink(-bench)?\.exe' || true; }
 
-exec 3>"$travail/affichage"
-Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$travail/affichage")"
+ecran_propre 1600x900
 [ -z "$(restants)" ] || echec "des processus de la démonstration tournent déjà : $(restants)"
 
 debut=$EPOCHREALTIME

@@ -7,15 +7,8 @@
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/../.." && pwd)
 installateur=$1
-travail=$(mktemp -d)
-pids=()
-finir() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$travail"
-}
-trap finir EXIT
 source "$racine/tests/windows/wine_commun.sh"
+preparer_travail
 echec() { echo "ÉCHEC : $*" >&2; exit 1; }
 
 dossier="$WINEPREFIX/drive_c/Program Files/optolink"
@@ -41,11 +34,7 @@ lu=$(cd "$dossier" && wine_optolink ./optolink-decode.exe --morse 'exemples\mors
 [ "$(printf '%s' "$lu" | sed 's/ *$//')" = sos ] || echec "l'exemple installé se lit « $lu »"
 
 # The installed program, on a screen of its own: its first box must come, with its plugins found.
-exec 3>"$travail/affichage"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$travail/affichage")"
+ecran_propre 1024x768
 (cd "$dossier" && wine_optolink ./optolink.exe) >"$travail/programme.log" 2>&1 &
 pids+=($!)
 timeout 60 xdotool search --sync --onlyvisible --name "Choix du type" >/dev/null \

@@ -21,3 +21,19 @@ relier_com() {
         shift 2
     done
 }
+
+# A fresh folder ($travail) and the processes a test starts in the background ($pids), cleaned up
+# when the test ends, however it ends.
+preparer_travail() {
+    travail=$(mktemp -d)
+    pids=()
+    trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$travail"' EXIT
+}
+# A screen of the test's own, of the given size (WIDTHxHEIGHT): DISPLAY is set to it.
+ecran_propre() {
+    exec 3>"$travail/affichage"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -1 "$travail/affichage")"
+}
