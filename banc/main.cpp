@@ -4,8 +4,9 @@
 #include "liaison_qt/ports_systeme.h"
 #include "liaison_qt/priorite_systeme.h"
 #include "optolink/version.h"
-#include "banc/arret_propre.h"
+#include "liaison_qt/arret_propre.h"
 #include "banc/banc_reel.h"
+#include "banc/commandes_banc.h"
 #include "banc/journal_banc.h"
 #ifdef OPTOLINK_BANC_CARTE
 #include "carte_simulee/interface_carte.h"
@@ -15,6 +16,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 
@@ -23,18 +25,21 @@ using namespace optolink::sim;
 
 namespace {
 
-const char* const aide =
+const char* const aide_format =
     "Usage : optolink-bench [options]\n"
     "\n"
     "Banc optique simulé : deux interfaces d'acquisition face à face. Le laser de l'interface A\n"
     "éclaire la photodiode de l'interface B, et celui de B éclaire celle de A. Chaque interface\n"
-    "est servie sur un pseudo-terminal et se choisit dans le programme par son numéro de port.\n"
+    "est servie sur un pseudo-terminal (Linux) ou un tube nommé (Windows) et se choisit dans le\n"
+    "programme par son numéro de port.\n"
     "\n"
     "Options :\n"
     "  --ports N,M            numéros de port des interfaces A et B (par défaut 1,2)\n"
     "  --journal              affiche chaque allumage et extinction des lasers, avec l'instant,\n"
     "                         et les retards du banc lui-même : des événements (octets, lasers,\n"
     "                         pas d'une carte) traités plus de 1 ms après leur instant\n"
+    "  --journal-ea0          comme --journal, et chaque lecture de EA0 d'une interface : l'instant et la\n"
+    "                         valeur rendue (0 à 255), la lumière que le banc a montrée au programme\n"
     "  --priorite-ordinaire   le banc garde la priorité ordinaire ; sinon il demande la classe\n"
     "                         temps réel (ou une part du processeur plus grande), comme le\n"
     "                         programme quand il chronomètre un signal : c'est le matériel qu'il\n"
@@ -51,20 +56,7 @@ const char* const aide =
     "  --periode-derive S     période de cette variation en secondes (0 : décalage fixe de V)\n"
     "  --graine N             graine du bruit et des pannes, pour les rejouer (par défaut 1)\n"
     "\n"
-    "Carte Arduino simulée, sur demande :\n"
-    "  --carte X              A, B ou AB : une carte Arduino Mega 2560 remplace l'interface A, B\n"
-    "                         ou les deux. Son micrologiciel (share/optolink/carte) tourne sur un\n"
-    "                         ATmega2560 simulé à 16 MHz ; la lumière, le journal et --usb (le port\n"
-    "                         USB de la carte) restent ceux du banc. Sans --chargeur, la carte\n"
-    "                         simulée est celle dont la remise à zéro automatique est neutralisée\n"
-    "                         (condensateur de 10 µF ou stty -hupcl, voir carte-arduino.md) :\n"
-    "                         l'ouverture du port ne la relance pas. Les pannes ne s'appliquent\n"
-    "                         qu'aux interfaces.\n"
-    "  --chargeur FICHIER     la carte telle qu'elle sort du magasin : le chargeur (fichier hex,\n"
-    "                         celui de la Mega 2560 est dans le paquet arduino-core-avr) démarre\n"
-    "                         à la mise sous tension et à chaque ouverture du port, et ne passe\n"
-    "                         la main au micrologiciel qu'après un silence sur la ligne\n"
-    "\n"
+    "%s"
     "Liaison USB (interface USB, ou adaptateur USB-série), sur demande :\n"
     "  --usb                  les octets de l'ordinateur atteignent l'interface au début d'une\n"
     "                         trame USB (toutes les 1 ms), après le délai de l'ordinateur ; ceux\n"
@@ -88,10 +80,38 @@ const char* const aide =
     "                         fois, de 0 à 1 (par défaut 1)\n"
     "  --panne-delai S        retard de chaque réponse, ou attente de la fin d'une réponse\n"
     "                         découpée, en secondes (par défaut 0.2)\n"
+    "  --commandes            lit des commandes sur l'entrée standard, une par ligne (« quitter »),\n"
+    "                         et s'arrête à la fin de l'entrée : pour le programme qui lance le banc\n"
     "  --version              affiche la version\n"
     "  -h, --help             affiche cette aide\n"
     "\n"
     "Ctrl-C arrête le banc et retire ses ports.\n";
+
+#ifdef OPTOLINK_BANC_CARTE
+const char* const aide_carte =
+    "Carte Arduino simulée, sur demande :\n"
+    "  --carte X              A, B ou AB : une carte Arduino Mega 2560 remplace l'interface A, B\n"
+    "                         ou les deux. Son micrologiciel (share/optolink/carte) tourne sur un\n"
+    "                         ATmega2560 simulé à 16 MHz ; la lumière, le journal et --usb (le port\n"
+    "                         USB de la carte) restent ceux du banc. Sans --chargeur, la carte\n"
+    "                         simulée est celle dont la remise à zéro automatique est neutralisée\n"
+    "                         (condensateur de 10 µF ou stty -hupcl, voir carte-arduino.md) :\n"
+    "                         l'ouverture du port ne la relance pas. Les pannes ne s'appliquent\n"
+    "                         qu'aux interfaces.\n"
+    "  --chargeur FICHIER     la carte telle qu'elle sort du magasin : le chargeur (fichier hex,\n"
+    "                         celui de la Mega 2560 est dans le paquet arduino-core-avr) démarre\n"
+    "                         à la mise sous tension et à chaque ouverture du port, et ne passe\n"
+    "                         la main au micrologiciel qu'après un silence sur la ligne\n"
+    "\n";
+#else
+const char* const aide_carte =
+    "Carte Arduino simulée : absente de ce banc. Elle fait tourner le micrologiciel sur un\n"
+    "ATmega2560 simulé par simavr, que ce système n'a pas (Debian ne le construit que pour\n"
+    "Linux) : le banc de Linux la simule (--carte).\n"
+    "\n";
+#endif
+
+QString aide() { return QString::asprintf(aide_format, aide_carte); }
 
 // Once the bench runs, what it writes goes through its journal's own thread.
 JournalBanc* journal = nullptr;
@@ -220,16 +240,18 @@ int main(int argc, char** argv)
                             "usb-latence", "usb-hote", "panne-interface", "panne-debut", "panne-apres-octets", "panne-taux", "panne-delai"})
         p.addOption(QCommandLineOption(QString::fromLatin1(nom), QString(), QStringLiteral("valeur")));
     p.addOption(QCommandLineOption(QStringLiteral("journal")));
+    p.addOption(QCommandLineOption(QStringLiteral("journal-ea0")));
     p.addOption(QCommandLineOption(QStringLiteral("usb")));
     p.addOption(QCommandLineOption(QStringLiteral("priorite-ordinaire")));
+    p.addOption(QCommandLineOption(QStringLiteral("commandes")));
     p.addOption(QCommandLineOption(QStringLiteral("version")));
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!p.parse(app.arguments())) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(p.errorText()), aide);
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(p.errorText()), qPrintable(aide()));
         return 2;
     }
     if (p.isSet(QStringLiteral("help"))) {
-        ecrire(QString::fromUtf8(aide));
+        ecrire(aide());
         return 0;
     }
     if (p.isSet(QStringLiteral("version"))) {
@@ -328,7 +350,7 @@ int main(int argc, char** argv)
                    .arg(banc.carte(rang) ? QStringLiteral("Carte") : QStringLiteral("Interface"),
                         QLatin1String(noms[rang]))
                    .arg(banc.port(rang).numero())
-                   .arg(banc.port(rang).lien(), banc.port(rang).chemin_pseudo_terminal()));
+                   .arg(banc.port(rang).lien(), banc.port(rang).peripherique()));
     }
     for (int rang = 0; rang < 2; ++rang) {
         if (const double d = banc.lumiere(rang).distance_m; d > 0)
@@ -370,7 +392,12 @@ int main(int argc, char** argv)
                               "du port la relance dans son chargeur (%1)\n")
                    .arg(QString::fromStdString(chargeur)));
     ecrire(QStringLiteral("Ctrl-C pour arrêter.\n"));
-    if (p.isSet(QStringLiteral("journal"))) {
+    if (p.isSet(QStringLiteral("journal")) || p.isSet(QStringLiteral("journal-ea0"))) {
+        // The instants below are the bench's clock; its origin on the computer's calendar lets a
+        // journal be set beside the programs' own.
+        const auto calendrier = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch());
+        ecrire(QStringLiteral("Horloge du banc : 0 s à %1 s du calendrier (depuis 1970)\n")
+                   .arg(calendrier.count() - banc.temps().maintenant_s(), 0, 'f', 6));
         for (int rang = 0; rang < 2; ++rang) {
             const QString nom = QLatin1String(noms[rang]);
             banc.extremite(rang).surChangementLaser([nom](const ChangementLaser& c) {
@@ -378,6 +405,10 @@ int main(int argc, char** argv)
                            .arg(c.instant_s, 12, 'f', 6)
                            .arg(nom, c.allume ? QStringLiteral("allumé") : QStringLiteral("éteint")));
             });
+            if (p.isSet(QStringLiteral("journal-ea0")) && !banc.carte(rang))
+                banc.interface(rang).surLectureEa0([nom](double instant_s, int brut) {
+                    ecrire(QStringLiteral("%1 s  EA0 de %2 : %3\n").arg(instant_s, 12, 'f', 6).arg(nom).arg(brut));
+                });
         }
         banc.temps().surRetard([](const OrdonnanceurReel::Retard& r) {
             ecrire(QStringLiteral("%1 s  retard du banc : %2 ms au pire, %3 événements en retard sur %4 ms\n")
@@ -387,6 +418,13 @@ int main(int argc, char** argv)
                        .arg((r.fin_s - r.debut_s) * 1000, 0, 'f', 1));
         });
     }
+    if (p.isSet(QStringLiteral("commandes")))
+        lire_commandes([](const QString& ligne) {
+            if (ligne == u"quitter")
+                QCoreApplication::quit();
+            else if (!ligne.isEmpty())
+                ecrire(QStringLiteral("Commande inconnue : %1\n").arg(ligne));
+        });
     const int code = app.exec();
     ecrire(QStringLiteral("Banc arrêté. Retard le plus grand du banc : %1 ms.\n").arg(banc.temps().pire_retard_s() * 1000, 0, 'f', 2));
     return code;

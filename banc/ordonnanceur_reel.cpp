@@ -2,42 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-
-#ifdef Q_OS_LINUX
-#include <sys/timerfd.h>
-#include <unistd.h>
-#endif
 
 namespace optolink::sim {
 
-OrdonnanceurReel::OrdonnanceurReel()
+OrdonnanceurReel::OrdonnanceurReel() : reveil_precis_([this] { echoir(); })
 {
     depart_.start();
     reveil_.setSingleShot(true);
     reveil_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&reveil_, &QTimer::timeout, [this] { echoir(); });
-#ifdef Q_OS_LINUX
-    minuteur_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (minuteur_ >= 0) {
-        reveil_fd_ = std::make_unique<QSocketNotifier>(minuteur_, QSocketNotifier::Read);
-        QObject::connect(reveil_fd_.get(), &QSocketNotifier::activated, [this] {
-            std::uint64_t expirations = 0;
-            [[maybe_unused]] const auto n = ::read(minuteur_, &expirations, sizeof expirations);
-            echoir();
-        });
-    }
-#endif
 }
 
-OrdonnanceurReel::~OrdonnanceurReel()
-{
-    reveil_fd_.reset();
-#ifdef Q_OS_LINUX
-    if (minuteur_ >= 0)
-        ::close(minuteur_);
-#endif
-}
+OrdonnanceurReel::~OrdonnanceurReel() = default;
 
 double OrdonnanceurReel::maintenant_s() const { return static_cast<double>(depart_.nsecsElapsed()) * 1e-9; }
 
@@ -54,17 +30,10 @@ void OrdonnanceurReel::armer()
     if (evenements_.empty())
         return;
     const double reste_s = std::max(0.0, evenements_.begin()->first - maintenant_s());
-#ifdef Q_OS_LINUX
-    if (minuteur_ >= 0) {
-        // A relative wait; zero would disarm the timer, so an event already due waits 1 ns.
-        const auto ns = std::max<long long>(1, std::llround(reste_s * 1e9));
-        itimerspec echeance{};
-        echeance.it_value.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
-        echeance.it_value.tv_nsec = static_cast<long>(ns % 1'000'000'000);
-        timerfd_settime(minuteur_, 0, &echeance, nullptr);
+    if (reveil_precis_.disponible()) {
+        reveil_precis_.armer(reste_s);
         return;
     }
-#endif
     reveil_.start(static_cast<int>(std::floor(reste_s * 1000.0)));
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "banc/reveil_precis.h"
 #include "sim/ordonnanceur.h"
 
 #include <QElapsedTimer>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <functional>
@@ -15,8 +15,9 @@ namespace optolink::sim {
 
 // The world's time for the bench program: real time, events run from the Qt event loop of the
 // thread that owns it. The line's characters are 1.04 ms apart, finer than a Qt timer's
-// millisecond: on Linux a timerfd wakes the loop at the exact instant, without spinning; elsewhere
-// a Qt timer sleeps until the last millisecond and the loop turns until the event is due.
+// millisecond: the system's precise wake-up (ReveilPrecis) wakes the loop at the exact instant,
+// without spinning; where it is refused, a Qt timer sleeps until the last millisecond and the loop
+// turns until the event is due.
 //
 // The bench is an instrument: an event the loop runs late happened late for the programs and for
 // the light (a byte, a laser, a board's step), and the loop says so. Events later than seuil_s in
@@ -51,8 +52,7 @@ private:
     void noter_retard(double du_s, double maintenant);
 
     QElapsedTimer depart_; // monotonic
-    int minuteur_ = -1;    // the timerfd, when there is one
-    std::unique_ptr<QSocketNotifier> reveil_fd_;
+    ReveilPrecis reveil_precis_;
     QTimer reveil_;
     std::multimap<double, std::function<void()>> evenements_; // same instant: in order of programming
     std::function<void(const Retard&)> retard_signale_;

@@ -1,23 +1,25 @@
 #pragma once
 
-#include "banc/pseudo_terminal.h"
 #include "sim/extremite.h"
 
-#include <QSocketNotifier>
 #include <QString>
 
 #include <memory>
 
 namespace optolink::sim {
 
-// One end of the bench (a simulated interface or board) served on a pseudo-terminal and published as
-// port number n: the link <dossier>/COM<n> points to the pseudo-terminal for as long as this object
-// lives, or until the interface vanishes by a fault: the port is then withdrawn as an unplugged
-// device is. Each time the program opens the port, the end is told, as a real port raises its DTR
-// line at the opening.
+// One end of the bench (a simulated interface or board) served where the program's port rule finds
+// port number n, for as long as this object lives, or until the interface vanishes by a fault: the
+// port is then withdrawn as an unplugged device is.
+// - Linux: a pseudo-terminal, published as the link <dossier>/COM<n>.
+// - Windows: a named pipe of one instance (a COM port is never shared), published as the file
+//   <dossier>/COM<n> that holds its name.
+// Each time the program opens the port, the end is told, as a real port raises its DTR line at the
+// opening. The line's pacing is the simulated interface's: neither a pseudo-terminal nor a pipe has
+// a baud rate.
 class PortBanc {
 public:
-    PortBanc(Extremite& interface, int numero, const QString& dossier);
+    PortBanc(Extremite& extremite, int numero, const QString& dossier);
     ~PortBanc();
     PortBanc(const PortBanc&) = delete;
     PortBanc& operator=(const PortBanc&) = delete;
@@ -25,23 +27,23 @@ public:
     // Empty when the port is served; otherwise why not, in French.
     QString erreur() const { return erreur_; }
     int numero() const { return numero_; }
+    // What the program looks for in the bench's folder.
     QString lien() const { return lien_; }
-    QString chemin_pseudo_terminal() const { return pty_.chemin_esclave(); }
+    // What the program opens: "/dev/pts/N", or the pipe's name.
+    QString peripherique() const { return peripherique_; }
 
 private:
-    bool publier(const QString& dossier);
-    void lire();
-    void ouvertures();
+    struct Systeme;
+    // The bench's folder made, and no live port n there; false with erreur_ set otherwise.
+    bool preparer_dossier(const QString& dossier);
     void retirer();
 
     Extremite& interface_;
     int numero_;
-    PseudoTerminal pty_;
     QString lien_;
+    QString peripherique_;
     QString erreur_;
-    std::unique_ptr<QSocketNotifier> lecture_;
-    int surveillance_ = -1; // inotify, on the pseudo-terminal's slave side
-    std::unique_ptr<QSocketNotifier> ouverture_;
+    std::unique_ptr<Systeme> systeme_;
 };
 
 } // namespace optolink::sim

@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace optolink {
@@ -35,6 +37,11 @@ public:
     // reads the port only at its timer's ticks turns it off: each reply is read at the next tick,
     // and its characters, a millisecond apart, need not each wake a computer that is waiting.
     virtual void reveil_a_l_arrivee(bool oui) { static_cast<void>(oui); }
+
+    // The ports present on this computer, as the user would answer them: one line each, the number,
+    // the device and the name the system gives it (ports_a_repondre); nothing where the port is not
+    // the system's (a simulated one).
+    virtual std::optional<QStringList> ports_a_repondre() const { return std::nullopt; }
 
     // Called once when the port is lost while open (interface unplugged, bench stopped).
     void surPerte(std::function<void(const QString&)> action) { perte_ = std::move(action); }

@@ -81,6 +81,8 @@ void Liaison::eteindre_laser_rapide() { ecrire_signal(octet_eteint); }
 
 QString Liaison::lire()
 {
+    // Whatever reads here takes the replies for itself: no piece of one is left for the tick.
+    debut_de_reponse_.clear();
     com_.reveil_a_l_arrivee(true);
     return lire_arrivees();
 }
@@ -93,8 +95,10 @@ QString Liaison::lire_arrivees()
     if (!recus.isEmpty()) {
         reponse_due_depuis_s_.reset();
         silence_signale_ = false;
-        if (recus.contains('\r'))
+        if (recus.contains('\r')) {
             reponse_ea0_attendue_ = false;
+            ea0_sans_reponse_depuis_s_.reset();
+        }
     }
     return QString::fromLatin1(recus);
 }
@@ -125,6 +129,7 @@ void Liaison::verifier_silence(double maintenant_s)
 LectureEa0 Liaison::Minuterie_Timer()
 {
     const double maintenant = horloge_.maintenant_s();
+    const std::optional<double> attendue_depuis = ea0_sans_reponse_depuis_s_;
     ecrire_a("WEA 0" + retour, maintenant);
     noter_demande(maintenant);
     // The read just after the request takes the reply to the one before: the reply to this one
@@ -134,14 +139,47 @@ LectureEa0 Liaison::Minuterie_Timer()
         com_.reveil_a_l_arrivee(false);
         reponse_ea0_attendue_ = true;
         derniere_demande_ea0_s_ = maintenant;
+        if (!ea0_sans_reponse_depuis_s_)
+            ea0_sans_reponse_depuis_s_ = maintenant;
     }
+    const QString lue = reponse_reassemblee(lu.reponse);
+    const bool reponse_en_route = com_.portOpen() && !reponse_entiere(lue) && attendue_depuis && maintenant - *attendue_depuis < reponse_tardive_max_s;
     // Noise on the line can make a number too long for a double: its voltage would be infinite,
     // light or dark for good. Such a reply is refused and the last reading stands.
-    const double tension = volts(nombre_en_tete(lu.reponse));
-    if (std::isfinite(tension))
+    const double tension = volts(nombre_en_tete(lue));
+    if (std::isfinite(tension) && !reponse_en_route)
         lu.tension_v = tension;
     verifier_silence(maintenant);
     return lu;
+}
+
+namespace {
+// What a reply still on its way can be: digits so far, no more than a reply holds.
+bool debut_de_reponse_possible(const QString& texte)
+{
+    constexpr qsizetype longueur_max = 8;
+    return texte.size() <= longueur_max && std::all_of(texte.begin(), texte.end(), [](QChar c) { return c.isDigit(); });
+}
+} // namespace
+
+// The piece of a reply left by the read before comes first; only digits are kept as a piece, noise
+// goes as it came.
+QString Liaison::reponse_reassemblee(const QString& recus)
+{
+    reponses_terminees_ = reponses_terminees_ || recus.contains(u'\r');
+    if (!reponses_terminees_)
+        return recus;
+    const QString lue = debut_de_reponse_ + recus;
+    const QString reste = lue.sliced(lue.lastIndexOf(u'\r') + 1).trimmed();
+    debut_de_reponse_ = debut_de_reponse_possible(reste) ? reste : QString();
+    return lue;
+}
+
+bool Liaison::reponse_entiere(const QString& lue) const
+{
+    if (!reponses_terminees_)
+        return !lue.isEmpty();
+    return lue.contains(u'\r') || !debut_de_reponse_possible(lue.trimmed());
 }
 
 QByteArray commande_enregistrement(int nbmesuresmax, Echantillonnage modevitesse)

@@ -35,6 +35,7 @@ public:
     bool ouverte() const { return com_.portOpen(); }
     QString erreur() const { return com_.erreur(); }
     QString peripherique() const { return com_.peripherique(); }
+    std::optional<QStringList> ports_a_repondre() const { return com_.ports_a_repondre(); }
 
     // Laser signals: terminated for the slow codings, bare bytes for the fast ones.
     void allumer_laser();
@@ -44,7 +45,16 @@ public:
 
     // One tick of the periodic EA0 reading: request, read what has arrived. The reply is read at
     // the next tick, so its arrival wakes nobody until a routine reads again (lire()).
+    // A read that brings no whole reply while the reply is merely late is no reading: the last
+    // voltage stands, as when the timer does not tick. On a busy computer the replies come late and
+    // in pieces (the system hands a serial port's bytes on from a worker thread that waits for a
+    // processor too; two of the program's ticks can come back to back): an empty read, or the "5"
+    // of a "51" cut in two, made a dark instant in the middle of a light pulse. So once the
+    // interface has shown that it ends its replies with a carriage return, a reply cut between two
+    // reads counts once, whole, when its end arrives. An interface that has left a request without
+    // a reply for reponse_tardive_max_s or more reads as the dark, as a silent interface always has.
     LectureEa0 Minuterie_Timer();
+    static constexpr double reponse_tardive_max_s = 0.5;
 
     // Programs a recording of nbmesuresmax samples at the period chosen by modevitesse, and gives
     // that period (periodemesure); nothing for a mode other than 0, 1 or 2. Then starts it.
@@ -81,6 +91,8 @@ private:
     void ecrire_signal(const QByteArray& signal);
     void ecrire_a(const QByteArray& octets, double maintenant);
     QString lire_arrivees();
+    QString reponse_reassemblee(const QString& recus);
+    bool reponse_entiere(const QString& lue) const;
 
     Com& com_;
     Horloge& horloge_;
@@ -89,6 +101,9 @@ private:
     double dernier_ecrit_a_s_ = 0;
     std::optional<double> reponse_due_depuis_s_;
     bool reponse_ea0_attendue_ = false;
+    std::optional<double> ea0_sans_reponse_depuis_s_; // the oldest "WEA 0" not answered yet
+    bool reponses_terminees_ = false; // a carriage return has ended a reply read by a tick
+    QString debut_de_reponse_;        // what came of a reply after the last carriage return read
     double derniere_demande_ea0_s_ = -jamais_s;
     bool silence_signale_ = false;
     std::function<void()> silence_;

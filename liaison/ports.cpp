@@ -40,14 +40,48 @@ QString chemin_du_port(int numero, const PortsPresents& presents)
 {
     if (numero < 1)
         return {};
+    const QString nom_banc = nom_lien_banc(numero);
+    if (presents.liens_banc.contains(nom_banc))
+        return presents.windows ? presents.prefixe_tubes_banc + nom_banc : presents.dossier_banc + u'/' + nom_banc;
     if (presents.windows)
         return QStringLiteral("COM%1").arg(numero);
-    if (presents.liens_banc.contains(nom_lien_banc(numero)))
-        return presents.dossier_banc + u'/' + nom_lien_banc(numero);
     const QStringList usb = adaptateurs_usb(presents.peripheriques);
     if (numero <= usb.size())
         return usb[numero - 1];
     return QStringLiteral("/dev/ttyS%1").arg(numero - 1);
+}
+
+namespace {
+// A COM name's number ("COM12" gives 12), 0 for anything else.
+int numero_com(const QString& nom) { return nom.startsWith(QLatin1String("COM")) ? nom.sliced(3).toInt() : 0; }
+} // namespace
+
+QStringList ports_a_repondre(const PortsPresents& presents, const QHash<QString, QString>& noms)
+{
+    QList<std::pair<int, QString>> lignes; // (number, what it reaches)
+    for (const QString& lien : presents.liens_banc)
+        if (const int n = numero_com(lien); n > 0)
+            lignes.append({n, QStringLiteral("banc simulé")});
+    // A device that the bench hides behind its number is reached by none.
+    auto nomme = [&noms](const QString& peripherique) {
+        const QString nom = noms.value(peripherique);
+        return nom.isEmpty() ? peripherique : peripherique + QStringLiteral(" — ") + nom;
+    };
+    if (presents.windows) {
+        for (const QString& com : presents.peripheriques)
+            if (const int n = numero_com(com); n > 0 && chemin_du_port(n, presents) == com)
+                lignes.append({n, nomme(com)});
+    } else {
+        const QStringList usb = adaptateurs_usb(presents.peripheriques);
+        for (int n = 1; n <= usb.size(); ++n)
+            if (chemin_du_port(n, presents) == usb[n - 1])
+                lignes.append({n, nomme(usb[n - 1])});
+    }
+    std::sort(lignes.begin(), lignes.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    QStringList texte;
+    for (const auto& [n, quoi] : lignes)
+        texte.append(QStringLiteral("  %1 : %2").arg(n).arg(quoi));
+    return texte;
 }
 
 } // namespace optolink

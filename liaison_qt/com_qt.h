@@ -2,6 +2,7 @@
 
 #include "liaison/com.h"
 #include "liaison/ports.h"
+#include "liaison_qt/ports_systeme.h"
 
 #include <QSerialPort>
 
@@ -31,6 +32,10 @@ public:
     bool portOpen() const override { return en_service_; }
     QString erreur() const override { return erreur_; }
     QString peripherique() const override { return chemin_; }
+    std::optional<QStringList> ports_a_repondre() const override
+    {
+        return optolink::ports_a_repondre(inventaire_(), noms_des_peripheriques());
+    }
 
     void output(const QByteArray& octets) override;
     QByteArray input() override;

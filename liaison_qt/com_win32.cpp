@@ -41,6 +41,7 @@ QString raison_echec_ouverture_windows(unsigned long code)
         return raison_peripherique_absent();
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
+    case ERROR_PIPE_BUSY:
         return raison_port_occupe();
     default:
         return raison_erreur_systeme(texte_erreur(code));
@@ -48,7 +49,8 @@ QString raison_echec_ouverture_windows(unsigned long code)
 }
 
 namespace {
-
+// The simulated bench serves its ports on named pipes, whose full name the port rule gives.
+bool est_un_tube(const QString& chemin) { return chemin.startsWith(QLatin1String("\\\\.\\pipe\\")); }
 } // namespace
 
 ComWin32::ComWin32(std::function<PortsPresents()> inventaire) : inventaire_(std::move(inventaire))
@@ -96,11 +98,13 @@ bool ComWin32::regler()
     dcb.fRtsControl = RTS_CONTROL_ENABLE;
     if (!SetCommState(poignee(poignee_), &dcb))
         return false;
-    // A read returns at once with what has arrived; a write that the driver cannot take within a
-    // second gives up rather than freeze the window.
+    // A read returns at once with what has arrived. A write waits at most for its characters to
+    // leave at the line's rate, twice over, and 50 ms more: the longest command (25 characters)
+    // then gives up within a tenth of a second, where every stall froze the window for a second.
     COMMTIMEOUTS delais{};
     delais.ReadIntervalTimeout = MAXDWORD;
-    delais.WriteTotalTimeoutConstant = 1000;
+    delais.WriteTotalTimeoutMultiplier = 2;
+    delais.WriteTotalTimeoutConstant = 50;
     return SetCommTimeouts(poignee(poignee_), &delais) != 0;
 }
 
@@ -118,7 +122,8 @@ bool ComWin32::setPortOpen(bool ouvert)
         return false;
     }
     // The device name reaches COM10 and beyond too, which the bare name does not.
-    const QString appareil = QStringLiteral("\\\\.\\") + chemin_;
+    tube_ = est_un_tube(chemin_);
+    const QString appareil = tube_ ? chemin_ : QStringLiteral("\\\\.\\") + chemin_;
     HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(appareil.utf16()), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
@@ -126,12 +131,15 @@ bool ComWin32::setPortOpen(bool ouvert)
         return false;
     }
     poignee_ = h;
-    if (!regler()) {
+    // A pipe has no line to set: its pacing is the bench's, as on a pseudo-terminal. Its settings
+    // are read all the same, so that both refuse the same ones.
+    if (tube_ ? !lire_reglages_port(reglages_) : !regler()) {
         fermer();
         erreur_ = message_reglages_refuses(numero_, chemin_, reglages_);
         return false;
     }
-    PurgeComm(h, PURGE_RXCLEAR | PURGE_TXCLEAR);
+    if (!tube_)
+        PurgeComm(h, PURGE_RXCLEAR | PURGE_TXCLEAR);
     reveil_.start();
     erreur_.clear();
     return true;
@@ -141,8 +149,11 @@ void ComWin32::output(const QByteArray& octets)
 {
     if (!poignee_ || octets.isEmpty())
         return;
+    // A write that does not finish (its time limit passed, the adapter pulled) is a lost interface:
+    // what was not written would be missing from the commands, unseen.
     DWORD ecrits = 0;
-    if (!WriteFile(poignee(poignee_), octets.constData(), static_cast<DWORD>(octets.size()), &ecrits, nullptr))
+    if (!WriteFile(poignee(poignee_), octets.constData(), static_cast<DWORD>(octets.size()), &ecrits, nullptr)
+        || ecrits != static_cast<DWORD>(octets.size()))
         perdu();
 }
 
@@ -151,13 +162,12 @@ QByteArray ComWin32::input()
 {
     if (!poignee_)
         return {};
-    DWORD erreurs = 0;
-    COMSTAT etat{};
-    if (!ClearCommError(poignee(poignee_), &erreurs, &etat)) {
+    const std::optional<DWORD> arrives = octets_arrives();
+    if (!arrives) {
         perdu();
         return {};
     }
-    const DWORD voulus = longueur_entree_ == 1 ? std::min<DWORD>(etat.cbInQue, 1) : etat.cbInQue;
+    const DWORD voulus = longueur_entree_ == 1 ? std::min<DWORD>(*arrives, 1) : *arrives;
     if (voulus == 0)
         return {};
     QByteArray lus(static_cast<qsizetype>(voulus), Qt::Uninitialized);
@@ -168,6 +178,22 @@ QByteArray ComWin32::input()
     }
     lus.truncate(static_cast<qsizetype>(recus));
     return lus;
+}
+
+// What the driver holds, or the pipe; nothing when the device or the bench is gone.
+std::optional<unsigned long> ComWin32::octets_arrives() const
+{
+    if (tube_) {
+        DWORD dans_le_tube = 0;
+        if (!PeekNamedPipe(poignee(poignee_), nullptr, 0, nullptr, &dans_le_tube, nullptr))
+            return std::nullopt;
+        return dans_le_tube;
+    }
+    DWORD erreurs = 0;
+    COMSTAT etat{};
+    if (!ClearCommError(poignee(poignee_), &erreurs, &etat))
+        return std::nullopt;
+    return etat.cbInQue;
 }
 
 // The device is gone: later reads and writes do nothing, and the loss is told once, when control

@@ -2,11 +2,13 @@
 
 #include "liaison/com.h"
 #include "liaison/ports.h"
+#include "liaison_qt/ports_systeme.h"
 
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 namespace optolink {
 
@@ -39,6 +41,10 @@ public:
     bool portOpen() const override { return poignee_ != nullptr; }
     QString erreur() const override { return erreur_; }
     QString peripherique() const override { return chemin_; }
+    std::optional<QStringList> ports_a_repondre() const override
+    {
+        return optolink::ports_a_repondre(inventaire_(), noms_des_peripheriques());
+    }
 
     void output(const QByteArray& octets) override;
     QByteArray input() override;
@@ -47,11 +53,13 @@ public:
 
 private:
     bool regler();
+    std::optional<unsigned long> octets_arrives() const;
     void fermer();
     void perdu();
 
     std::function<PortsPresents()> inventaire_;
     void* poignee_ = nullptr; // the open device, nullptr when closed
+    bool tube_ = false;       // the bench's named pipe rather than a serial port
     int numero_ = 0;
     QString reglages_ = QStringLiteral("9600,N,8,1");
     QString chemin_;

@@ -7,7 +7,13 @@ namespace optolink {
 // The folder where the simulated bench of this user publishes its ports.
 QString dossier_banc();
 
+// Windows: the named pipe on which the bench of this user serves port n.
+QString nom_tube_banc(int numero);
+
 // The bench's live ports and the serial devices present on this computer right now.
 PortsPresents ports_presents();
+
+// The names the system gives the serial devices present, by path ("/dev/ttyUSB0") or COM name.
+QHash<QString, QString> noms_des_peripheriques();
 
 } // namespace optolink

@@ -17,6 +17,7 @@
 #include "liaison_qt/com_systeme.h"
 #include "liaison_qt/horloge_qt.h"
 #include "liaison_qt/minuterie_qt.h"
+#include "liaison_qt/processus_fenetre.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -31,6 +32,7 @@ using namespace optolink;
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    preparer_processus_fenetre();
     application.setQuitOnLastWindowClosed(false); // the program ends only through Poste::terminer
     // The desktop shows the windows under the menu entry's name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.optolink.optolink"));

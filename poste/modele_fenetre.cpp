@@ -1,5 +1,7 @@
 #include "poste/modele_fenetre.h"
 
+#include "poste/journal_reception.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -57,6 +59,7 @@ void ModeleFenetre::attente_commencee()
 void ModeleFenetre::impulsion(double debut_s, double fin_s, const QString& sorte)
 {
     signaux_.noter_impulsion(debut_s, fin_s, sorte);
+    journaliser_impulsion(debut_s, fin_s, sorte);
 }
 
 // Yellow input side, Texte1 locked, Texte2 emptied, the coding's send button and Btonefface off.

@@ -3,6 +3,7 @@
 #include "poste/conception.h"
 #include "poste/etat.h"
 #include "poste/fenetre.h"
+#include "poste/journal_reception.h"
 #include "poste/modele_fenetre.h"
 #include "poste/plateforme.h"
 #include "poste/signaux.h"
@@ -31,7 +32,9 @@ struct Poste {
         etat.reponseorphy = lu.reponse;
         if (lu.tension_v)
             etat.tensionlue = *lu.tension_v;
-        signaux.noter_tension(plateforme.horloge.maintenant_s(), etat.tensionlue);
+        const double maintenant = plateforme.horloge.maintenant_s();
+        signaux.noter_tension(maintenant, etat.tensionlue);
+        journaliser_tic(maintenant, lu.reponse, etat.tensionlue);
     }
     Poste& operator=(const Poste&) = delete;
 

@@ -13,6 +13,7 @@ public:
     QByteArray reponse_ea; // answer to "WEA 0", empty for a silent interface
     QByteArray ecrits;
     int ouvertures = 0;
+    std::optional<QStringList> ports; // the ports present, as the system's port lists them
 
     void setCommPort(int numero) override { numero_ = numero; }
     int commPort() const override { return numero_; }
@@ -31,6 +32,7 @@ public:
     bool portOpen() const override { return ouvert_; }
     QString erreur() const override { return erreur_; }
     QString peripherique() const override { return "/dev/ttyS" + QString::number(numero_ - 1); }
+    std::optional<QStringList> ports_a_repondre() const override { return ports; }
     void output(const QByteArray& octets) override
     {
         ecrits += octets;

@@ -1,5 +1,7 @@
 #include "programme/demarrage.h"
 
+#include "programme/ports_presents_texte.h"
+
 #include "programme/presentation_codage.h"
 #include "programme/texte_tension.h"
 #include "liaison/interface.h"
@@ -99,16 +101,18 @@ bool confirmer_branchement(Boites& boites, std::int16_t numeroport)
     return r == Reponse::OK;
 }
 
-// The port could not be opened: says which device and why; OK to give another port number.
+// The port could not be opened: says which device and why, and which numbers the ports present
+// answer to; OK to give another port number.
 bool proposer_autre_port(Boites& boites, Liaison& liaison, std::int16_t numeroport)
 {
     const QString peripherique = liaison.peripherique();
     const QString raison = liaison.erreur();
     const Reponse r = boites.message("Ouverture du port COM impossible",
-        lignes({"Le port COM" + texte_nombre(numeroport) + " n'a pas pu être ouvert"
-                    + (peripherique.isEmpty() ? QString() : " (" + peripherique + ")") + " :",
-            raison.isEmpty() ? QString("cause inconnue") : raison, "",
-            "Cliquer OK pour entrer un autre n° de port, Annuler pour quitter le programme"}),
+        lignes(QStringList{"Le port COM" + texte_nombre(numeroport) + " n'a pas pu être ouvert"
+                               + (peripherique.isEmpty() ? QString() : " (" + peripherique + ")") + " :",
+                   raison.isEmpty() ? QString("cause inconnue") : raison, ""}
+               + lignes_ports_presents(liaison)
+               + QStringList{"Cliquer OK pour entrer un autre n° de port, Annuler pour quitter le programme"}),
         true);
     return r == Reponse::OK;
 }

@@ -110,7 +110,10 @@ void InterfaceSimulee::executer(const QByteArray& commande)
     if (nom == "EA") {
         // Only EA0 is wired; the other inputs read nothing.
         const bool ea0 = arguments.trimmed().toInt() == 0;
-        repondre(QByteArray::number(ea0 ? brut_ea(tension_ea0_v_()) : 0) + '\r');
+        const int brut = ea0 ? brut_ea(tension_ea0_v_()) : 0;
+        if (ea0 && lecture_ea0_)
+            lecture_ea0_(temps_.maintenant_s(), brut);
+        repondre(QByteArray::number(brut) + '\r');
     } else if (nom == "PE") {
         programmer(arguments);
     } else if (nom == "GOR") {

@@ -63,6 +63,8 @@ public:
     double tension_ea0_v() const { return tension_ea0_v_(); }
     // Every change of the laser's level.
     void surChangementLaser(std::function<void(const ChangementLaser&)> action) { changement_ = std::move(action); }
+    // Every EA0 request answered: the instant it took effect and the raw reading sent back.
+    void surLectureEa0(std::function<void(double instant_s, int brut)> action) { lecture_ea0_ = std::move(action); }
 
     // What happened so far, for the tests and the bench's log, kept until forgotten: a long run
     // forgets it from time to time, or it grows with every request.
@@ -98,6 +100,7 @@ private:
     DecoupeurCommandes decoupeur_;
     std::function<void(char)> reponse_;
     std::function<void(const ChangementLaser&)> changement_;
+    std::function<void(double, int)> lecture_ea0_;
 
     bool laser_ = false;
     double gigue_laser_s_ = 0;

@@ -2,7 +2,8 @@
 ; `cmake --install` fills (tools/windows/construire.sh):
 ;   makensis -DVERSION=2.1 -DDOSSIER=<folder> -DFICHIERS_INSTALLES=<list.nsh> -DICONE=<icon.ico>
 ;            -DSORTIE=<installer.exe> optolink.nsi
-; For all users, in Program Files; the Start menu entry « Communication par laser », a desktop
+; For all users, in Program Files; the Start menu entries « Communication par laser » and its
+; demonstration without hardware (the simulated bench and two program windows), a desktop
 ; shortcut if asked, an uninstaller listed among Windows' applications. It leaves *.rrr files to
 ; whatever opens them now (Regressi, on a teacher's computer).
 ; A 64-bit installer for a 64-bit program: it runs wherever the program does.
@@ -11,6 +12,7 @@ SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 
 !define NOM "Communication par laser"
+!define NOM_DEMONSTRATION "Communication par laser — démonstration sans matériel"
 !define CLE_DESINSTALLATION "Software\Microsoft\Windows\CurrentVersion\Uninstall\optolink"
 
 Name "${NOM}"
@@ -59,6 +61,7 @@ Section "${NOM} (programme et exemples)" SecProgramme
   WriteUninstaller "$INSTDIR\desinstaller.exe"
   WriteRegStr HKLM "Software\optolink" "Dossier" "$INSTDIR"
   CreateShortcut "$SMPROGRAMS\${NOM}.lnk" "$INSTDIR\optolink.exe"
+  CreateShortcut "$SMPROGRAMS\${NOM_DEMONSTRATION}.lnk" "$INSTDIR\optolink-demonstration.exe"
   WriteRegStr HKLM "${CLE_DESINSTALLATION}" "DisplayName" "${NOM}"
   WriteRegStr HKLM "${CLE_DESINSTALLATION}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${CLE_DESINSTALLATION}" "Publisher" "Équipe optolink"
@@ -75,13 +78,14 @@ Section /o "Raccourci sur le bureau" SecBureau
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-  !insertmacro MUI_DESCRIPTION_TEXT ${SecProgramme} "Le programme, le décodeur optolink-decode, les enregistrements d'exemple et le micrologiciel de la carte Arduino."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecProgramme} "Le programme, sa démonstration sans matériel (banc simulé), le décodeur optolink-decode, les enregistrements d'exemple et le micrologiciel de la carte Arduino."
   !insertmacro MUI_DESCRIPTION_TEXT ${SecBureau} "Une icône sur le bureau de chaque utilisateur pour lancer le programme."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 ; Everything the installer wrote, and nothing else: a file the user saved in the folder stays.
 Section "Uninstall"
   Delete "$SMPROGRAMS\${NOM}.lnk"
+  Delete "$SMPROGRAMS\${NOM_DEMONSTRATION}.lnk"
   Delete "$DESKTOP\${NOM}.lnk"
   !include "${FICHIERS_INSTALLES}"
   Delete "$INSTDIR\desinstaller.exe"

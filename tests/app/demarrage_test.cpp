@@ -396,6 +396,31 @@ TEST_F(Factice, UnPortOccupeEstSignaleAvecLePeripheriqueEtRedemande)
     EXPECT_EQ(s.com.ouvertures, 1);
 }
 
+// The system's port lists what is there to answer; none present, it says so.
+TEST_F(Factice, UnPortQuiNOuvrePasEstSuiviDesPortsPresents)
+{
+    const QString fin = "Cliquer OK pour entrer un autre n° de port, Annuler pour quitter le programme";
+    for (const auto& [ports, liste] :
+         {std::pair{QStringList{"  1 : /dev/ttyUSB0 — FT232R USB UART", "  2 : /dev/ttyACM0 — Arduino Mega 2560"},
+                    QString("Ports présents sur cet ordinateur (n° à répondre : port) :\n  1 : /dev/ttyUSB0 — FT232R USB "
+                            "UART\n  2 : /dev/ttyACM0 — Arduino Mega 2560\n\n")},
+          std::pair{QStringList{}, QString("Aucun port USB-série ni banc simulé n'est présent sur cet ordinateur : "
+                                           "vérifier que l'interface est branchée (et son pilote installé).\n\n")}}) {
+        s.boites.vues.clear();
+        s.com.ouverture_possible = false;
+        s.com.ports = ports;
+        s.boites.saisies = {"7", "1"};
+        s.boites.reponses[titre_question_test] = {Reponse::Annuler};
+        s.boites.pendant = [&](const BoiteVue& v) {
+            if (v.titre == titre_port_impossible)
+                s.com.ouverture_possible = true;
+        };
+        ASSERT_TRUE(demarrer());
+        EXPECT_TRUE(s.boites.trouver(titre_port_impossible)->texte.endsWith("programme\n\n" + liste + fin))
+            << s.boites.trouver(titre_port_impossible)->texte.toStdString();
+    }
+}
+
 TEST_F(Factice, AnnulerApresUnEchecDuPortTermineLeProgramme)
 {
     s.com.ouverture_possible = false;

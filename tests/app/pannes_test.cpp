@@ -154,3 +154,15 @@ INSTANTIATE_TEST_SUITE_P(, Pannes,
         QString nom = QString::fromLatin1(std::get<0>(cas.param).nom) + u'_' + sim::nom_panne(std::get<1>(cas.param));
         return nom.remove(u'-').toStdString();
     });
+
+// Replies that come late and in pieces, as a busy computer hands them on (the rest of half the
+// replies 40 ms late): the receiver keeps the light it saw until a whole reply comes, and the
+// message arrives exact. Each piece read as a reading of its own made darks in the start marker:
+// the reception never started, the end marker was taken for it, and the message came empty.
+TEST(ReponsesCoupees, LeMessageArriveExact)
+{
+    DeuxPostes postes;
+    postes.banc.interface(1).provoquer(Panne{.sorte = SortePanne::decoupage, .taux = 0.5, .delai_s = 0.04, .graine = 7});
+    ASSERT_TRUE(postes.echanger(morse_lent(), "sos", 0.5, 50).complet);
+    EXPECT_EQ(postes.posteB.etat.message, "  sos");
+}

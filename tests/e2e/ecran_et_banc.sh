@@ -11,9 +11,12 @@ ecran_et_banc() { # WIDTHxHEIGHT
     export DISPLAY=":$(head -1 "$travail/affichage")"
     base=$((20000 + ($$ % 6000) * 2))
     portA=$base portB=$((base + 1))
+    # The bench of Windows (optolink-bench.exe) runs under Wine; its lines end in CR LF.
+    local commande=("$banc")
+    case $banc in *.exe) commande=("$(dirname "${BASH_SOURCE[0]}")/../../tools/windows/wine.sh" "$banc") ;; esac
     # shellcheck disable=SC2086
-    "$banc" --ports "$portA,$portB" --journal ${BANC_OPTIONS:-} \
-        > >(while IFS= read -r ligne; do printf '%s %s\n' "$EPOCHREALTIME" "$ligne"; done >"$travail/banc.log") 2>&1 &
+    "${commande[@]}" --ports "$portA,$portB" --journal-ea0 ${BANC_OPTIONS:-} \
+        > >(while IFS= read -r ligne; do printf '%s %s\n' "$EPOCHREALTIME" "${ligne%$'\r'}"; done >"$travail/banc.log") 2>&1 &
     pids+=($!)
-    for _ in $(seq 50); do grep -q "Ctrl-C" "$travail/banc.log" 2>/dev/null && break; sleep 0.1; done
+    for _ in $(seq 300); do grep -q "Ctrl-C" "$travail/banc.log" 2>/dev/null && break; sleep 0.1; done
 }

@@ -26,9 +26,11 @@ struct LiaisonScriptee : ::testing::Test {
         ASSERT_TRUE(liaison.ouvrir_liaison(3));
         com.ecrits.clear();
     }
-    // One tick with this text waiting on the port, as the station keeps its reading.
+    // One tick with this text waiting on the port, as the station keeps its reading; ticks come
+    // a timer interval apart.
     double tic(const QByteArray& reponse)
     {
+        horloge.t += 0.03;
         com.a_lire += reponse;
         const LectureEa0 lu = liaison.Minuterie_Timer();
         reponseorphy = lu.reponse;
@@ -59,7 +61,6 @@ TEST_F(LiaisonScriptee, ValeursDesReponses)
     EXPECT_DOUBLE_EQ(tic("0"), 0.0);
     EXPECT_NEAR(tic("128"), 10.0392, 1e-4);
     EXPECT_DOUBLE_EQ(tic("128"), 128 * 20.0 / 255);
-    EXPECT_DOUBLE_EQ(tic(""), 0.0);
     EXPECT_NEAR(tic("12\r"), 0.9412, 1e-4);
     EXPECT_NEAR(tic("12\r\n"), 0.9412, 1e-4);
     EXPECT_NEAR(tic("  12abc"), 0.9412, 1e-4);
@@ -78,6 +79,24 @@ TEST_F(LiaisonScriptee, ChaqueTicDemandeEA0PuisLitSansAttendre)
 TEST_F(LiaisonScriptee, ReponsesAccumulees)
 {
     EXPECT_NEAR(tic("12\r\n51\r\n51\r\n"), 0.9412, 1e-4);
+}
+
+// Nothing read: a reply merely late (a tick back to back with the one before, a bench or an adapter
+// held up) leaves the last reading; an interface silent for reponse_tardive_max_s, or a port closed,
+// reads 0 V, the dark, from then on; the first reply back counts again.
+TEST_F(LiaisonScriptee, LectureVide)
+{
+    EXPECT_DOUBLE_EQ(tic(""), 0.0); // nothing asked before: nothing owed
+    EXPECT_NEAR(tic("51\r"), 4.0, 1e-12);
+    horloge.t -= 0.0299; // two ticks 0.1 ms apart
+    EXPECT_NEAR(tic(""), 4.0, 1e-12);
+    EXPECT_NEAR(tic("51\r"), 4.0, 1e-12);
+    for (double attente_s = 0.03; attente_s < Liaison::reponse_tardive_max_s - 1e-9; attente_s += 0.03)
+        EXPECT_NEAR(tic(""), 4.0, 1e-12) << attente_s;
+    EXPECT_DOUBLE_EQ(tic(""), 0.0);
+    EXPECT_DOUBLE_EQ(tic(""), 0.0);
+    EXPECT_NEAR(tic("51\r"), 4.0, 1e-12);
+    liaison.fermer_liaison(); // a port lost: no reply is on its way any more
     EXPECT_DOUBLE_EQ(tic(""), 0.0);
 }
 
@@ -94,11 +113,20 @@ TEST_F(LiaisonScriptee, NombreTropLongRefuse)
     EXPECT_DOUBLE_EQ(tic("12"), 12 * 20.0 / 255);
 }
 
-// A reply caught half-way: the first read gives what has come, the next one the rest.
+// A reply caught half-way: the first read gives what has come, the next one the rest; once the
+// interface has been seen to end its replies with a carriage return, the reply counts whole when
+// its end comes, and a piece of a reply alone is a reply still on its way.
 TEST_F(LiaisonScriptee, ReponseCoupeeEntreDeuxLectures)
 {
     EXPECT_DOUBLE_EQ(tic("1"), 20.0 / 255);
     EXPECT_NEAR(tic("28\r\n"), 28 * 20.0 / 255, 1e-12);
+    EXPECT_NEAR(tic("51\r5"), 4.0, 1e-12);
+    EXPECT_NEAR(tic("1\r2\r"), 4.0, 1e-12);
+    EXPECT_NEAR(tic("5"), 4.0, 1e-12);
+    EXPECT_NEAR(tic("1"), 4.0, 1e-12);
+    EXPECT_NEAR(tic("\r"), 4.0, 1e-12);
+    EXPECT_NEAR(tic("2\r"), 2 * 20.0 / 255, 1e-12);
+    EXPECT_EQ(reponseorphy, "2\r");
 }
 
 TEST_F(LiaisonScriptee, CommandesDEnregistrement)

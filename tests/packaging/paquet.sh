@@ -74,7 +74,7 @@ commande=$(sed -n 's/^Exec=//p' "$entree")
 [ "$(command -v "$commande")" = /usr/bin/optolink ] || echec "Exec=$commande ne lance pas /usr/bin/optolink"
 appstreamcli validate --no-net /usr/share/metainfo/fr.optolink.optolink.metainfo.xml || echec "appstreamcli validate"
 
-for page in optolink optolink-bench optolink-decode; do
+for page in optolink optolink-bench optolink-decode optolink-demonstration; do
     [ "$(man -w $page)" = "/usr/share/man/man1/$page.1" ] || echec "man ne trouve pas la page $page"
     avertissements=$(man --warnings -l "/usr/share/man/man1/$page.1" 2>&1 >/dev/null)
     [ -z "$avertissements" ] || echec "page $page : $avertissements"
@@ -88,6 +88,32 @@ xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
     trouve=$?
     kill $programme
     exit $trouve' _ "$(command -v "$commande")" || echec "la première boîte du démarrage n'est pas apparue"
+
+# The demonstration from its menu entry: the bench and two program windows come with the launcher's
+# window; the launcher stopped as the session's end stops it, nothing it started is left.
+demonstration=/usr/share/applications/fr.optolink.optolink-demonstration.desktop
+desktop-file-validate "$demonstration" || echec "desktop-file-validate $demonstration"
+commande=$(sed -n 's/^Exec=//p' "$demonstration")
+[ "$(command -v "$commande")" = /usr/bin/optolink-demonstration ] || echec "Exec=$commande ne lance pas la démonstration"
+TMPDIR="$travail" xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -c '
+    "$1" & lanceur=$!
+    timeout 60 xdotool search --sync --onlyvisible --name "démonstration sans matériel" >/dev/null || exit 1
+    for _ in $(seq 300); do
+        [ "$(xdotool search --onlyvisible --name "Choix du type de code" 2>/dev/null | wc -l)" -ge 2 ] && break
+        sleep 0.1
+    done
+    [ "$(xdotool search --onlyvisible --name "Choix du type de code" | wc -l)" -ge 2 ] || exit 2
+    enfants=$(pgrep -P $lanceur)
+    [ "$(printf "%s\n" $enfants | wc -l)" -eq 3 ] || exit 3
+    kill -HUP $lanceur
+    wait $lanceur
+    for _ in $(seq 50); do
+        restants=0
+        for p in $enfants; do [ -e /proc/$p ] && restants=1; done
+        [ $restants -eq 0 ] && exit 0
+        sleep 0.1
+    done
+    exit 4' _ "$(command -v "$commande")" || echec "la démonstration n'a pas démarré ou s'est mal arrêtée (code $?)"
 
 dpkg -r optolink >/dev/null
 installe=""

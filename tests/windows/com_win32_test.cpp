@@ -2,19 +2,22 @@
 #include "tests/application_qt.h"
 
 #include "liaison/messages_port.h"
+#include "liaison_qt/processus_fenetre.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
 using namespace optolink;
 
-// The Windows serial port under Wine, against the simulated bench running on Linux: the script
-// (com_win32.sh) maps two COM numbers to the bench's interfaces A and B through Wine's registry
-// and gives them here.
+// The Windows serial port under Wine, against the simulated bench: the bench of Linux, whose
+// interfaces A and B the script (com_win32.sh) maps to two COM numbers through Wine's registry, or
+// the bench of Windows, whose named pipes the port rule finds under their own numbers
+// (OPTOLINK_TUBES=1). The script gives the numbers here.
 namespace {
 
 constexpr double patience_s = 20;
@@ -71,7 +74,10 @@ struct ComWin32SurBanc : essai::ApplicationQt {
 TEST_F(ComWin32SurBanc, LecturesPeriodiquesEtLaserDeLAutrePoste)
 {
     ASSERT_TRUE(a.liaison.ouvrir_liaison(a.etat.numeroport)) << a.liaison.erreur().toStdString();
-    EXPECT_EQ(a.com.peripherique(), QStringLiteral("COM%1").arg(port_a));
+    if (qEnvironmentVariableIsSet("OPTOLINK_TUBES"))
+        EXPECT_TRUE(a.com.peripherique().startsWith(QStringLiteral("\\\\.\\pipe\\"))) << a.com.peripherique().toStdString();
+    else
+        EXPECT_EQ(a.com.peripherique(), QStringLiteral("COM%1").arg(port_a));
     a.minuterie.setEnabled(true);
     ASSERT_TRUE(attendre([&] { return lectures.size() >= 5 && a.etat.tensionlue == noir_v; }));
 
@@ -122,7 +128,9 @@ TEST_F(ComWin32SurBanc, EchecsDOuverture)
     com.setCommPort(port_b);
     com.setSettings(QStringLiteral("9600,X,8,1"));
     EXPECT_FALSE(com.setPortOpen(true));
-    EXPECT_EQ(com.erreur(), QStringLiteral("Impossible de régler le port COM%1 sur \"9600,X,8,1\".").arg(port_b));
+    // The bench's pipe is named beside the number ("COM20001 (\\.\pipe\...)").
+    EXPECT_TRUE(com.erreur().startsWith(QStringLiteral("Impossible de régler le port COM%1").arg(port_b))) << com.erreur().toStdString();
+    EXPECT_TRUE(com.erreur().endsWith(QStringLiteral(" sur \"9600,X,8,1\"."))) << com.erreur().toStdString();
 }
 
 // What the system's refusals become. A port held by another program is refused as "access denied"
@@ -150,4 +158,15 @@ TEST_F(ComWin32SurBanc, BancArreteEnCoursDeRoute)
     EXPECT_FALSE(a.com.portOpen());
     EXPECT_EQ(a.etat.tensionlue, 0.0);
     a.liaison.eteindre_laser_rapide();
+}
+
+// What the program asks of Windows at start-up, read back where the system tells: the 1 ms timer
+// always; the refusal of power throttling where the system keeps it (Windows 10 1709 and later;
+// Wine may not), printed for the record.
+TEST(ProcessusFenetre, CeQueWindowsAccorde)
+{
+    const ProcessusFenetre accorde = preparer_processus_fenetre();
+    EXPECT_TRUE(accorde.fantome_refuse);
+    EXPECT_TRUE(accorde.resolution_1ms);
+    std::printf("bridage de la puissance refusé, relu du système : %s\n", accorde.bridage_refuse ? "oui" : "non (non relu)");
 }

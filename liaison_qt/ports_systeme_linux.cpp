@@ -2,28 +2,17 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSerialPortInfo>
 
-#ifndef Q_OS_WIN
 #include <unistd.h>
-#endif
 
 namespace optolink {
 
-QString dossier_banc()
-{
-#ifdef Q_OS_WIN
-    return {};
-#else
-    return QDir::tempPath() + QStringLiteral("/optolink-%1").arg(getuid());
-#endif
-}
+QString dossier_banc() { return QDir::tempPath() + QStringLiteral("/optolink-%1").arg(getuid()); }
 
 PortsPresents ports_presents()
 {
     PortsPresents presents;
-#ifdef Q_OS_WIN
-    presents.windows = true;
-#else
     presents.dossier_banc = dossier_banc();
     const QDir banc(presents.dossier_banc);
     // A link left behind by a bench that died points nowhere: it does not count.
@@ -34,8 +23,17 @@ PortsPresents ports_presents()
     for (const QString& nom : dev.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"), QStringLiteral("cu.usb*")},
                                            QDir::System | QDir::Files))
         presents.peripheriques.append(dev.filePath(nom));
-#endif
     return presents;
+}
+
+// udev's names, as the desktop shows them ("FT232R USB UART").
+QHash<QString, QString> noms_des_peripheriques()
+{
+    QHash<QString, QString> noms;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
+        if (!port.description().isEmpty())
+            noms.insert(port.systemLocation(), port.description());
+    return noms;
 }
 
 } // namespace optolink

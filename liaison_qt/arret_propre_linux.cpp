@@ -1,4 +1,4 @@
-#include "banc/arret_propre.h"
+#include "liaison_qt/arret_propre.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -7,7 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace optolink::sim {
+namespace optolink {
 
 namespace {
 int paire[2] = {-1, -1};
@@ -36,6 +36,7 @@ void quitter_sur_signal()
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 
-} // namespace optolink::sim
+} // namespace optolink

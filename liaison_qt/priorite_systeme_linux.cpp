@@ -1,6 +1,5 @@
 #include "liaison_qt/priorite_systeme.h"
 
-#ifdef __linux__
 #include <pthread.h>
 #include <sched.h>
 #include <sys/prctl.h>
@@ -8,14 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#elif defined(_WIN32)
-#include <windows.h>
-#include <timeapi.h>
-#endif
 
 namespace optolink {
-
-#ifdef __linux__
 
 namespace {
 // On Linux, setpriority on a thread id sets that thread's nice value alone.
@@ -52,38 +45,5 @@ void PrioriteSysteme::retablir()
     if (relachement_ns_ > 0)
         ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(relachement_ns_), 0, 0, 0);
 }
-
-#elif defined(_WIN32)
-
-void PrioriteSysteme::elever()
-{
-    if (elevee_)
-        return;
-    elevee_ = true;
-    resolution_fine_ = timeBeginPeriod(1) == TIMERR_NOERROR;
-    classe_ = GetPriorityClass(GetCurrentProcess());
-    priorite_fil_ = GetThreadPriority(GetCurrentThread());
-    SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
-    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
-}
-
-void PrioriteSysteme::retablir()
-{
-    if (!elevee_)
-        return;
-    elevee_ = false;
-    SetThreadPriority(GetCurrentThread(), priorite_fil_);
-    if (classe_ != 0)
-        SetPriorityClass(GetCurrentProcess(), classe_);
-    if (resolution_fine_)
-        timeEndPeriod(1);
-}
-
-#else
-
-void PrioriteSysteme::elever() {}
-void PrioriteSysteme::retablir() {}
-
-#endif
 
 } // namespace optolink

@@ -1,19 +1,12 @@
 #include "liaison_qt/sommeil.h"
 
-#ifdef _WIN32
 #include <windows.h>
-#else
-#include <chrono>
-#include <thread>
-#endif
-
-namespace optolink {
-
-#ifdef _WIN32
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
 #endif
+
+namespace optolink {
 
 Sommeil::Sommeil()
 {
@@ -39,14 +32,5 @@ void Sommeil::dormir(double duree_s)
     }
     Sleep(static_cast<DWORD>(duree_s * 1000));
 }
-
-#else
-
-Sommeil::Sommeil() = default;
-Sommeil::~Sommeil() = default;
-
-void Sommeil::dormir(double duree_s) { std::this_thread::sleep_for(std::chrono::duration<double>(duree_s)); }
-
-#endif
 
 } // namespace optolink

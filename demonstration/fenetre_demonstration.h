@@ -1,0 +1,24 @@
+#pragma once
+
+#include "demonstration/lanceur.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace optolink::demonstration {
+
+// The small window of the demonstration: what to answer in each program window, what the bench
+// stands for, where the example recordings are; closing it ends the demonstration.
+class FenetreDemonstration : public QWidget {
+public:
+    FenetreDemonstration(Lanceur& lanceur, const std::array<int, 2>& ports, const QString& exemples);
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+
+private:
+    Lanceur& lanceur_;
+    QLabel* etat_;
+};
+
+} // namespace optolink::demonstration
