@@ -8,6 +8,7 @@
 #include "banc/banc_reel.h"
 #include "banc/commandes_banc.h"
 #include "banc/journal_banc.h"
+#include "sim/commande_lumiere.h"
 #ifdef OPTOLINK_BANC_CARTE
 #include "carte_simulee/interface_carte.h"
 #endif
@@ -80,8 +81,11 @@ const char* const aide_format =
     "                         fois, de 0 à 1 (par défaut 1)\n"
     "  --panne-delai S        retard de chaque réponse, ou attente de la fin d'une réponse\n"
     "                         découpée, en secondes (par défaut 0.2)\n"
-    "  --commandes            lit des commandes sur l'entrée standard, une par ligne (« quitter »),\n"
-    "                         et s'arrête à la fin de l'entrée : pour le programme qui lance le banc\n"
+    "  --commandes            lit des commandes sur l'entrée standard, une par ligne, et s'arrête\n"
+    "                         à la fin de l'entrée : pour le programme qui lance le banc.\n"
+    "                         « lumiere B distance=1.5 ambiante=0.3 bruit=0.05 » règle la lumière\n"
+    "                         d'une photodiode (les clés omises gardent leur valeur), « quitter »\n"
+    "                         arrête le banc\n"
     "  --version              affiche la version\n"
     "  -h, --help             affiche cette aide\n"
     "\n"
@@ -419,11 +423,30 @@ int main(int argc, char** argv)
         });
     }
     if (p.isSet(QStringLiteral("commandes")))
-        lire_commandes([](const QString& ligne) {
-            if (ligne == u"quitter")
+        lire_commandes([&banc](const QString& ligne) {
+            if (ligne == u"quitter") {
                 QCoreApplication::quit();
-            else if (!ligne.isEmpty())
+                return;
+            }
+            if (ligne.isEmpty())
+                return;
+            if (!ligne.startsWith(QLatin1String("lumiere"))) {
                 ecrire(QStringLiteral("Commande inconnue : %1\n").arg(ligne));
+                return;
+            }
+            const auto lue = lire_commande_lumiere(ligne, {banc.lumiere(0), banc.lumiere(1)});
+            if (const auto* raison = std::get_if<QString>(&lue)) {
+                ecrire(QStringLiteral("Commande refusée : %1\n").arg(*raison));
+                return;
+            }
+            const auto& commande = std::get<CommandeLumiere>(lue);
+            banc.regler_lumiere(commande.rang, commande.reglages);
+            ecrire(QStringLiteral("  Photodiode de %1 à %2 m du laser d'en face (%3 dB), lumière ambiante %4 V, bruit %5 V\n")
+                       .arg(QLatin1String(commande.rang == 0 ? "A" : "B"))
+                       .arg(commande.reglages.distance_m)
+                       .arg(attenuation_db(commande.reglages.distance_m), 0, 'f', 2)
+                       .arg(commande.reglages.derive_v)
+                       .arg(commande.reglages.bruit_v));
         });
     const int code = app.exec();
     ecrire(QStringLiteral("Banc arrêté. Retard le plus grand du banc : %1 ms.\n").arg(banc.temps().pire_retard_s() * 1000, 0, 'f', 2));

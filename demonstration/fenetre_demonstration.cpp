@@ -3,6 +3,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -46,6 +50,7 @@ FenetreDemonstration::FenetreDemonstration(Lanceur& lanceur, const std::array<in
         mise_en_page->addWidget(texte(QStringLiteral("Enregistrements d'exemple à décoder (fichiers *.rrr) :<br><tt>%1</tt>")
                                           .arg(QDir::toNativeSeparators(exemples).toHtmlEscaped()),
                                       this));
+    mise_en_page->addWidget(reglages_lumiere(ports));
     etat_ = texte(QStringLiteral("Démarrage du banc simulé…"), this);
     mise_en_page->addWidget(etat_);
     auto* arreter = new QPushButton(QStringLiteral("Arrêter la démonstration"), this);
@@ -60,6 +65,47 @@ FenetreDemonstration::FenetreDemonstration(Lanceur& lanceur, const std::array<in
     });
     connect(&lanceur_, &Lanceur::fini, qApp, &QCoreApplication::quit);
     setMinimumWidth(460);
+}
+
+// The light that reaches each photodiode, for the attenuation and error-rate experiments: its
+// distance from the facing laser (the bench's model: a widening spot on a small photodiode), the
+// room's ambient light and the noise of the reading. Each change reaches the bench at once.
+QGroupBox* FenetreDemonstration::reglages_lumiere(const std::array<int, 2>& ports)
+{
+    auto* groupe = new QGroupBox(QStringLiteral("Lumière reçue (banc simulé)"), this);
+    auto* grille = new QGridLayout(groupe);
+    const QStringList colonnes{QStringLiteral("Distance au laser (m)"), QStringLiteral("Lumière ambiante (V)"),
+                               QStringLiteral("Bruit (V)")};
+    for (int c = 0; c < colonnes.size(); ++c)
+        grille->addWidget(new QLabel(colonnes[c], groupe), 0, c + 1);
+    struct Reglage {
+        double max, pas;
+        int decimales;
+    };
+    const Reglage reglages[] = {{20, 0.5, 1}, {3, 0.1, 2}, {1, 0.05, 2}};
+    for (int rang = 0; rang < 2; ++rang) {
+        grille->addWidget(new QLabel(QStringLiteral("Photodiode du port %1").arg(ports[static_cast<std::size_t>(rang)]), groupe),
+                          rang + 1, 0);
+        std::array<QDoubleSpinBox*, 3> boites{};
+        for (int c = 0; c < 3; ++c) {
+            auto* boite = new QDoubleSpinBox(groupe);
+            boite->setRange(0, reglages[c].max);
+            boite->setSingleStep(reglages[c].pas);
+            boite->setDecimals(reglages[c].decimales);
+            boite->setLocale(QLocale(QLocale::French, QLocale::France));
+            grille->addWidget(boite, rang + 1, c + 1);
+            boites[static_cast<std::size_t>(c)] = boite;
+        }
+        for (QDoubleSpinBox* boite : boites)
+            connect(boite, &QDoubleSpinBox::valueChanged, this, [this, rang, boites] {
+                lanceur_.commander_banc(QStringLiteral("lumiere %1 distance=%2 ambiante=%3 bruit=%4")
+                                            .arg(QLatin1String(rang == 0 ? "A" : "B"))
+                                            .arg(boites[0]->value())
+                                            .arg(boites[1]->value())
+                                            .arg(boites[2]->value()));
+            });
+    }
+    return groupe;
 }
 
 // Closing the window stops the bench and the program windows; the launcher ends once they have.
