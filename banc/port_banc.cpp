@@ -102,6 +102,9 @@ void PortBanc::lire()
     for (;;) {
         const auto n = ::read(pty_.maitre(), tampon, sizeof tampon);
         if (n > 0) {
+            // The bytes go at the rate the program's port had when it wrote them, near enough.
+            if (const int bauds = pty_.vitesse_bauds(); bauds > 0)
+                interface_.regler_vitesse(bauds);
             interface_.envoyer(QByteArray(tampon, n));
             continue;
         }

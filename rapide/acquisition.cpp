@@ -21,10 +21,10 @@ constexpr int echantillons_par_avancement = 200;
 
 // Samples received, and the time the rest takes at the line's rate with the characters a sample
 // has taken so far.
-void montrer_telechargement(const Etat& etat, Evenements& evenements, qsizetype caracteres)
+void montrer_telechargement(const Liaison& liaison, const Etat& etat, Evenements& evenements, qsizetype caracteres)
 {
     const double par_echantillon = etat.nbmesures > 0 ? static_cast<double>(caracteres) / etat.nbmesures : 3;
-    const double reste_s = std::max(0, etat.nbmesuresmax - etat.nbmesures) * par_echantillon * duree_caractere_s;
+    const double reste_s = std::max(0, etat.nbmesuresmax - etat.nbmesures) * par_echantillon * liaison.duree_caractere();
     evenements.telechargement(etat.nbmesures, etat.nbmesuresmax, reste_s);
 }
 
@@ -72,7 +72,7 @@ EnCours lancer(const Parties& p)
     p.liaison.lancer_enregistrement();
     const double debut = p.plateforme.horloge.maintenant_s();
     return {debut, etat.nbmesuresmax * etat.periodemesure,
-            limite_telechargement_s(etat.nbmesuresmax, etat.periodemesure), debut, 0, 0, {}};
+            limite_telechargement_s(etat.nbmesuresmax, etat.periodemesure, p.liaison.vitesse_bauds()), debut, 0, 0, {}};
 }
 
 // The character in reponseorphy joins the value under way; a sample it ends is stored.
@@ -87,7 +87,7 @@ void ranger(const Parties& p, EnCours& d)
         if (lu == DecoupeurMesures::Octet::mesure && etat.nbmesures < Etat::taille_tabmesures)
             etat.tabmesures[etat.nbmesures++] = d.decoupeur.mesure();
         if (etat.nbmesures % echantillons_par_avancement == 0)
-            montrer_telechargement(etat, p.evenements, d.caracteres);
+            montrer_telechargement(p.liaison, etat, p.evenements, d.caracteres);
     }
     etat.chainemesure = d.decoupeur.en_cours();
 }
@@ -142,7 +142,7 @@ Telechargement acquisition_rapide(Liaison& liaison, const Plateforme& plateforme
 {
     const Parties p{liaison, plateforme, etat, evenements};
     EnCours d = lancer(p);
-    montrer_telechargement(etat, evenements, d.caracteres);
+    montrer_telechargement(liaison, etat, evenements, d.caracteres);
     std::optional<FinTelechargement> fin;
     while (!fin)
         fin = lire_un_caractere(p, d);
