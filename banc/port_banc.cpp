@@ -92,8 +92,18 @@ void PortBanc::ouvertures()
             p += sizeof(inotify_event) + evenement->len;
         }
     }
-    if (ouvert)
-        interface_.ouverture_du_port();
+    if (!ouvert)
+        return;
+    // The program sets its port's rate as it opens it, before this is told: a board it restarts
+    // greets at that rate, not at the one the last program left.
+    suivre_vitesse();
+    interface_.ouverture_du_port();
+}
+
+void PortBanc::suivre_vitesse()
+{
+    if (const int bauds = pty_.vitesse_bauds(); bauds > 0)
+        interface_.regler_vitesse(bauds);
 }
 
 void PortBanc::lire()
@@ -103,8 +113,7 @@ void PortBanc::lire()
         const auto n = ::read(pty_.maitre(), tampon, sizeof tampon);
         if (n > 0) {
             // The bytes go at the rate the program's port had when it wrote them, near enough.
-            if (const int bauds = pty_.vitesse_bauds(); bauds > 0)
-                interface_.regler_vitesse(bauds);
+            suivre_vitesse();
             interface_.envoyer(QByteArray(tampon, n));
             continue;
         }

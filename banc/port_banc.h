@@ -31,6 +31,8 @@ public:
 private:
     bool publier(const QString& dossier);
     void lire();
+    // The end's line follows the rate the program set on its side of the pseudo-terminal.
+    void suivre_vitesse();
     void ouvertures();
     void retirer();
 

@@ -27,6 +27,9 @@ QStringList lignes_bilan(const Bilan& b)
             .arg(nombre_fr(b.debit_caracteres_s, 2), nombre_fr(b.debit_bits_s, 1)),
         QStringLiteral("Le même message à cette vitesse, en théorie :"),
     };
+    if (b.bauds_ligne > 0)
+        lignes.insert(4, QStringLiteral("Enregistrement et téléchargement par la ligne série à %1 bauds : %2")
+                             .arg(nombre_fr(b.bauds_ligne, 0), duree(b.telechargement_s)));
     for (std::size_t i = 0; i < codages.size(); ++i) {
         const EmissionPrevue& e = b.theorique[i];
         lignes << QStringLiteral("   %1 : %2 · unité %3 · %4 bauds · %5 caractère/s")

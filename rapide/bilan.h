@@ -25,6 +25,9 @@ struct Bilan {
     double debit_bits_s = 0;       // 8 bits (a character's code) per character
     // The same message in each coding at the recording's speed (nominal lengths).
     std::array<EmissionPrevue, 4> theorique;
+    // The download of a live reception: the line's rate, and its time from "WGOR"; 0 for a file.
+    int bauds_ligne = 0;
+    double telechargement_s = 0;
 };
 
 // Samples in the unit the decoder of the trace learnt (a bit, a Morse dot); 0 when it learnt none.
