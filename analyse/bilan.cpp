@@ -63,6 +63,8 @@ std::optional<Bilan> bilan(const Trace& trace, const QString& envoye)
     b.debit_bauds = 1 / b.unite_s;
     b.debit_caracteres_s = b.caracteres / b.duree_s;
     b.debit_bits_s = 8 * b.debit_caracteres_s;
+    b.bauds_ligne = trace.bauds;
+    b.telechargement_s = trace.telechargement_s;
     QString message;
     for (auto c = premier; c != dernier.base(); ++c)
         message += c->texte;

@@ -30,6 +30,9 @@ struct Bilan {
     std::array<EmissionPrevue, 4> theorique;
     std::optional<Niveaux> niveaux;
     std::optional<Erreurs> erreurs; // when the message sent is known
+    // The download of a live reception: the line's rate, and its time from "WGOR"; 0 for a file.
+    int bauds_ligne = 0;
+    double telechargement_s = 0;
 };
 
 // "PARIS " is 50 units of Morse: a word per minute is a unit of 1.2 s.

@@ -101,11 +101,14 @@ const char* const aide_carte =
     "                         simulée est celle dont la remise à zéro automatique est neutralisée\n"
     "                         (condensateur de 10 µF ou stty -hupcl, voir carte-arduino.md) :\n"
     "                         l'ouverture du port ne la relance pas. Les pannes ne s'appliquent\n"
-    "                         qu'aux interfaces.\n"
+    "                         qu'aux interfaces. La ligne de la carte va à la vitesse que le\n"
+    "                         programme donne à son port et que le micrologiciel règle : 9600\n"
+    "                         bauds, puis 500 000 quand une carte qui a salué le programme y passe.\n"
     "  --chargeur FICHIER     la carte telle qu'elle sort du magasin : le chargeur (fichier hex,\n"
     "                         celui de la Mega 2560 est dans le paquet arduino-core-avr) démarre\n"
     "                         à la mise sous tension et à chaque ouverture du port, et ne passe\n"
-    "                         la main au micrologiciel qu'après un silence sur la ligne\n"
+    "                         la main au micrologiciel qu'après un silence sur la ligne ; la carte\n"
+    "                         salue alors le programme et passe à 500 000 bauds\n"
     "\n";
 #else
 const char* const aide_carte =

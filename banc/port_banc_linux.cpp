@@ -20,6 +20,8 @@ struct PortBanc::Systeme {
 
     void lire(Extremite& extremite);
     void ouvertures(Extremite& extremite);
+    // The end's line follows the rate the program set on its side of the pseudo-terminal.
+    void suivre_vitesse(Extremite& extremite);
 };
 
 PortBanc::PortBanc(Extremite& extremite, int numero, const QString& dossier)
@@ -95,8 +97,18 @@ void PortBanc::Systeme::ouvertures(Extremite& extremite)
             p += sizeof(inotify_event) + evenement->len;
         }
     }
-    if (ouvert)
-        extremite.ouverture_du_port();
+    if (!ouvert)
+        return;
+    // The program sets its port's rate as it opens it, before this is told: a board it restarts
+    // greets at that rate, not at the one the last program left.
+    suivre_vitesse(extremite);
+    extremite.ouverture_du_port();
+}
+
+void PortBanc::Systeme::suivre_vitesse(Extremite& extremite)
+{
+    if (const int bauds = pty.vitesse_bauds(); bauds > 0)
+        extremite.regler_vitesse(bauds);
 }
 
 void PortBanc::Systeme::lire(Extremite& extremite)
@@ -105,6 +117,8 @@ void PortBanc::Systeme::lire(Extremite& extremite)
     for (;;) {
         const auto n = ::read(pty.maitre(), tampon, sizeof tampon);
         if (n > 0) {
+            // The bytes go at the rate the program's port had when it wrote them, near enough.
+            suivre_vitesse(extremite);
             extremite.envoyer(QByteArray(tampon, n));
             continue;
         }

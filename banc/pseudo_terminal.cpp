@@ -39,6 +39,25 @@ PseudoTerminal::PseudoTerminal()
 
 PseudoTerminal::~PseudoTerminal() { fermer(); }
 
+int PseudoTerminal::vitesse_bauds() const
+{
+    static const struct {
+        speed_t code;
+        int bauds;
+    } vitesses[] = {{B1200, 1200},     {B2400, 2400},     {B4800, 4800},     {B9600, 9600},
+                    {B19200, 19200},   {B38400, 38400},   {B57600, 57600},   {B115200, 115200},
+                    {B230400, 230400}, {B460800, 460800}, {B500000, 500000}, {B921600, 921600},
+                    {B1000000, 1000000}};
+    termios t{};
+    if (esclave_ < 0 || tcgetattr(esclave_, &t) != 0)
+        return 0;
+    const speed_t code = cfgetospeed(&t);
+    for (const auto& v : vitesses)
+        if (v.code == code)
+            return v.bauds;
+    return 0;
+}
+
 void PseudoTerminal::fermer()
 {
     if (esclave_ >= 0)

@@ -20,6 +20,8 @@ public:
     QString erreur() const { return erreur_; }
     int maitre() const { return maitre_; }
     QString chemin_esclave() const { return chemin_; } // "/dev/pts/N"
+    // The rate the program set on its side, as its serial port would run; 0 when unknown.
+    int vitesse_bauds() const;
 
 private:
     int maitre_ = -1;

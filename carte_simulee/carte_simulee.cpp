@@ -166,10 +166,21 @@ std::uint64_t CarteSimulee::cycles_par_octet() const
 
 void CarteSimulee::corriger_cadence_uart() { uart_->cycles_per_byte = cycles_par_octet(); }
 
+int CarteSimulee::vitesse_puce_bauds() const
+{
+    return static_cast<int>(std::lround(frequence_hz * 10 / static_cast<double>(cycles_par_octet())));
+}
+
+// A UART frames a byte whose rate is within a few per cent of its own.
+bool CarteSimulee::meme_vitesse() const
+{
+    return std::abs(vitesse_puce_bauds() - bauds_ordinateur_) < 0.03 * bauds_ordinateur_;
+}
+
 void CarteSimulee::envoyer(std::string_view octets)
 {
     for (const char c : octets) {
-        libre_descendante_s_ = std::max(maintenant_s(), libre_descendante_s_) + duree_caractere_s;
+        libre_descendante_s_ = std::max(maintenant_s(), libre_descendante_s_) + duree_caractere_a_s(bauds_ordinateur_);
         entrants_.emplace_back(libre_descendante_s_, c);
         if (entrants_.size() == 1)
             livrer_entrants();
@@ -190,7 +201,13 @@ void CarteSimulee::livrer_entrants()
         programmer(std::max(remise, avr_->cycle + 16), [this] { livrer_entrants(); });
         return;
     }
-    avr_raise_irq(entree_uart_, static_cast<std::uint8_t>(entrants_.front().second));
+    // The receiver holds one byte at a time here: its framing-error flag is that byte's. simavr 1.6
+    // keeps the flag its input is given in its queue without showing it in the register, so the
+    // register is set too.
+    const std::uint32_t octet = static_cast<std::uint8_t>(entrants_.front().second);
+    const bool trame = meme_vitesse();
+    avr_raise_irq(entree_uart_, trame ? octet : octet | UART_INPUT_FE);
+    avr_regbit_setto(avr_.get(), uart_->fe, !trame);
     entrants_.pop_front();
     livrer_entrants();
 }
@@ -198,9 +215,12 @@ void CarteSimulee::livrer_entrants()
 void CarteSimulee::sur_octet_sortant(avr_irq_t*, std::uint32_t valeur, void* moi)
 {
     auto* carte = static_cast<CarteSimulee*>(moi);
+    carte->corriger_cadence_uart();
     const std::uint64_t debut = std::max<std::uint64_t>(carte->avr_->cycle, carte->libre_montante_);
     const std::uint64_t fin = debut + carte->cycles_par_octet();
     carte->libre_montante_ = fin;
+    if (!carte->meme_vitesse())
+        return;
     const char octet = static_cast<char>(valeur);
     if (carte->depart_)
         carte->depart_(carte->instant_s(fin), octet);

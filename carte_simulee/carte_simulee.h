@@ -18,7 +18,10 @@ struct avr_uart_t;
 namespace optolink::sim {
 
 // An Arduino Mega 2560 running the board's firmware: the real ELF executed cycle by cycle by
-// simavr on a simulated ATmega2560 at 16 MHz, at the end of its 9600-baud line to the computer.
+// simavr on a simulated ATmega2560 at 16 MHz, at the end of its serial line to the computer. Each
+// end of the line has its rate: the chip's is the one its firmware sets, the computer's is given.
+// While they differ, a byte from the computer reaches the chip as a framing error, and one from the
+// chip is lost: a fast byte is too short for a slow receiver to see it begin.
 //
 // Time is the chip's own, counted in cycles from its power-up: the chip runs only when it is
 // advanced, in virtual time as fast as the computer goes, or in real time when the caller
@@ -27,7 +30,7 @@ namespace optolink::sim {
 class CarteSimulee {
 public:
     static constexpr double frequence_hz = 16e6;
-    // What the computer's UART takes for one character: 10 bits at 9600 baud.
+    // What the computer's UART takes for one character at the interface's rate: 10 bits at 9600 baud.
     static constexpr double duree_caractere_s = optolink::duree_caractere_s;
 
     // tension_a0_v gives the voltage on A0 at an instant of the chip's time (0 to 5 V). The chip has
@@ -55,6 +58,11 @@ public:
     // The computer writes now: each byte follows those still on the line and reaches the chip's
     // receiver when its last bit has arrived.
     void envoyer(std::string_view octets);
+    // The computer's end of the line moves to that rate, from now on (9600 baud at first).
+    void regler_vitesse_ordinateur(int bauds) { bauds_ordinateur_ = bauds; }
+    int vitesse_ordinateur_bauds() const { return bauds_ordinateur_; }
+    // The rate the firmware has set, to the nearest baud.
+    int vitesse_puce_bauds() const;
     // When the bytes written so far will all have reached the chip.
     double envois_arrives_a_s() const { return libre_descendante_s_; }
 
@@ -80,6 +88,7 @@ private:
     double instant_s(std::uint64_t cycle) const { return static_cast<double>(cycle) / frequence_hz; }
     std::uint64_t cycle_de(double instant_s) const;
     std::uint64_t cycles_par_octet() const;
+    bool meme_vitesse() const;
     void corriger_cadence_uart();
     void programmer(std::uint64_t cycle, std::function<void()> action);
     void armer();
@@ -102,6 +111,7 @@ private:
     std::uint32_t debut_chargeur_ = 0; // where the boot section starts; 0 without a loader
     double lance_a_s_ = 0;
     std::uint64_t cycles_eveille_ = 0;
+    int bauds_ordinateur_ = vitesse_interface_bauds;
     double libre_descendante_s_ = 0;
     std::deque<std::pair<double, char>> entrants_; // on the line to the chip, with the instant each arrives
     std::uint64_t libre_montante_ = 0; // the chip's line to the computer is busy until this cycle

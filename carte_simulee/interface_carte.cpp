@@ -52,6 +52,15 @@ void InterfaceCarte::ouverture_du_port()
     carte_.remettre_a_zero();
 }
 
+// The bytes already written keep the rate they were written at.
+void InterfaceCarte::regler_vitesse(int bauds)
+{
+    if (bauds == carte_.vitesse_ordinateur_bauds())
+        return;
+    avancer_jusqua(temps_.maintenant_s());
+    carte_.regler_vitesse_ordinateur(bauds);
+}
+
 void InterfaceCarte::regler_usb(const ReglagesUsb& reglages)
 {
     usb_ = std::make_unique<AdaptateurUsb>(

@@ -41,6 +41,7 @@ public:
     void envoyer(const QByteArray& octets) override;
     void surReponse(std::function<void(char)> action) override { reponse_ = std::move(action); }
     void ouverture_du_port() override;
+    void regler_vitesse(int bauds) override;
     void regler_usb(const ReglagesUsb& reglages) override;
     bool laser_allume_a(double instant_s) override;
     void surChangementLaser(std::function<void(const ChangementLaser&)> action) override { changement_ = std::move(action); }

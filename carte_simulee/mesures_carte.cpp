@@ -35,6 +35,17 @@ std::string programme(int nombre, int periode_us)
     return "WPE 1  " + std::to_string(nombre) + " " + std::to_string(periode_us) + " 1 0\r";
 }
 
+// The chip's greeting gone, both ends of the line at that rate, as the program sets them.
+void regler(CarteSimulee& carte, int bauds)
+{
+    carte.avancer_jusqua(0.02);
+    if (bauds == optolink::vitesse_interface_bauds)
+        return;
+    carte.envoyer("WVITESSE " + std::to_string(bauds) + "\r");
+    carte.avancer_jusqua(carte.envois_arrives_a_s() + 0.001);
+    carte.regler_vitesse_ordinateur(bauds);
+}
+
 // The program's timer tick: a request every 30 ms, from the chip's start.
 void interroger(CarteSimulee& carte, double& prochaine_s)
 {
@@ -45,21 +56,24 @@ void interroger(CarteSimulee& carte, double& prochaine_s)
 }
 
 // The chip advanced to the clock every millisecond for duree_s: share of a core, latest wake-up.
-void temps_reel(const char* titre, bool enregistrer, double duree_s)
+void temps_reel(const char* titre, bool enregistrer, double duree_s, int bauds)
 {
     CarteSimulee carte(OPTOLINK_CARTE_ELF, tension_v);
+    regler(carte, bauds);
     double prochaine_s = 0;
     const auto depart = std::chrono::steady_clock::now();
     const double cpu_depart = cpu_s();
+    const double origine_s = carte.maintenant_s();
+    const std::uint64_t cycles_depart = carte.cycles(), eveille_depart = carte.cycles_eveille();
     double retard_max_s = 0;
     bool lance = false;
     for (int pas = 1; pas * 0.001 <= duree_s; ++pas) {
         const auto echeance = depart + std::chrono::microseconds(pas * 1000);
         while (std::chrono::steady_clock::now() < echeance)
             std::this_thread::sleep_until(echeance);
-        const double maintenant_s = std::chrono::duration<double>(std::chrono::steady_clock::now() - depart).count();
-        retard_max_s = std::max(retard_max_s, maintenant_s - pas * 0.001);
-        if (enregistrer && !lance && maintenant_s > 0.1) {
+        const double maintenant_s = origine_s + std::chrono::duration<double>(std::chrono::steady_clock::now() - depart).count();
+        retard_max_s = std::max(retard_max_s, maintenant_s - origine_s - pas * 0.001);
+        if (enregistrer && !lance && maintenant_s > origine_s + 0.1) {
             carte.envoyer(programme(6400, 500) + "WGOR\r");
             lance = true;
         } else if (!enregistrer) {
@@ -68,26 +82,30 @@ void temps_reel(const char* titre, bool enregistrer, double duree_s)
         carte.avancer_jusqua(maintenant_s);
     }
     const double mur_s = std::chrono::duration<double>(std::chrono::steady_clock::now() - depart).count();
-    std::printf("  %-34s CPU %5.2f %% d'un cœur, réveil le plus tardif %6.3f ms, puce éveillée %5.2f %% du temps\n", titre,
-                100 * (cpu_s() - cpu_depart) / mur_s, retard_max_s * 1e3,
-                100.0 * static_cast<double>(carte.cycles_eveille()) / static_cast<double>(carte.cycles()));
+    std::printf("  %6d bauds, %-34s CPU %5.2f %% d'un cœur, réveil le plus tardif %6.3f ms, puce éveillée %5.2f %% du temps\n",
+                bauds, titre, 100 * (cpu_s() - cpu_depart) / mur_s, retard_max_s * 1e3,
+                100.0 * static_cast<double>(carte.cycles_eveille() - eveille_depart)
+                    / static_cast<double>(carte.cycles() - cycles_depart));
 }
 
 // As fast as the computer goes: simulated seconds per second of processor.
-void vitesse(const char* titre, bool enregistrer)
+void vitesse(const char* titre, bool enregistrer, int bauds)
 {
     CarteSimulee carte(OPTOLINK_CARTE_ELF, tension_v);
-    double prochaine_s = 0;
+    regler(carte, bauds);
+    const double origine_s = carte.maintenant_s();
+    double prochaine_s = origine_s;
     if (enregistrer)
         carte.envoyer(programme(12800, 500) + "WGOR\r");
     const double cpu_depart = cpu_s();
-    while (carte.maintenant_s() < 30) {
+    while (carte.maintenant_s() < origine_s + 30) {
         if (!enregistrer)
             interroger(carte, prochaine_s);
         carte.avancer_jusqua(carte.maintenant_s() + 0.001);
     }
     const double cpu = cpu_s() - cpu_depart;
-    std::printf("  %-34s %6.0f fois le temps réel (30 s simulées en %.3f s de processeur)\n", titre, 30 / cpu, cpu);
+    std::printf("  %6d bauds, %-34s %6.0f fois le temps réel (30 s simulées en %.3f s de processeur)\n", bauds, titre,
+                30 / cpu, cpu);
 }
 
 struct Ecarts {
@@ -103,9 +121,10 @@ struct Ecarts {
 };
 
 // One recording: the instants of its conversions against the period, its download against the line.
-void enregistrement(int nombre, int periode_us, bool trafic)
+void enregistrement(int nombre, int periode_us, bool trafic, int bauds)
 {
     CarteSimulee carte(OPTOLINK_CARTE_ELF, tension_v);
+    regler(carte, bauds);
     std::vector<double> conversions;
     carte.surConversion([&](double instant_s, double) { conversions.push_back(instant_s); });
     std::size_t octets = 0;
@@ -134,14 +153,15 @@ void enregistrement(int nombre, int periode_us, bool trafic)
             intervalles.noter((conversions[k] - conversions[k - 1] - periode_s) * 1e6);
         instants.noter((conversions[k] - conversions[0] - static_cast<double>(k) * periode_s) * 1e6);
     }
-    const double ligne_s = static_cast<double>(octets) * CarteSimulee::duree_caractere_s;
-    std::printf("  %5d à %4d µs%s : %5zu conversions, 1re %5.1f µs après la fin de WGOR ; intervalle - période "
-                "%+6.3f..%+6.3f µs ; dérive des instants %+6.3f..%+6.3f µs ; %6zu octets, téléchargement %6.2f s, "
-                "ligne %6.2f s (%5.1f %%)\n",
-                nombre, periode_us, trafic ? " + octets laser" : "               ", conversions.size(),
+    // The line's own time: its bytes at its rate, or the recording when that is longer.
+    const double ligne_s = std::max(static_cast<double>(octets) * optolink::duree_caractere_a_s(bauds), nombre * periode_s);
+    std::printf("  %6d bauds, %5d à %4d µs%s : %5zu conversions, 1re %5.1f µs après la fin de WGOR ; intervalle - "
+                "période %+6.3f..%+6.3f µs ; dérive des instants %+6.3f..%+6.3f µs ; %6zu octets, téléchargement %6.2f s, "
+                "temps propre de la ligne %6.2f s (%5.1f %%), dernier octet %6.3f ms après la dernière conversion\n",
+                bauds, nombre, periode_us, trafic ? " + octets laser" : "               ", conversions.size(),
                 (conversions.empty() ? 0 : conversions[0] - depart_s) * 1e6, intervalles.min_us, intervalles.max_us,
                 instants.min_us, instants.max_us, octets, dernier_s - depart_s, ligne_s,
-                100 * (dernier_s - depart_s) / ligne_s);
+                100 * (dernier_s - depart_s) / ligne_s, (dernier_s - (conversions.empty() ? 0 : conversions.back())) * 1e3);
 }
 
 // The board's start with the loader of a board from the shop (stk500v2, from Debian's
@@ -168,19 +188,26 @@ void demarrage(const std::string& chargeur, bool requetes)
 int main(int argc, char** argv)
 {
     std::printf("Carte simulée (ATmega2560 à 16 MHz, micrologiciel %s)\n\n", OPTOLINK_CARTE_ELF);
+    // The interface's line, then the board's own rate once it has greeted.
+    constexpr int vitesses[] = {optolink::vitesse_interface_bauds, optolink::vitesse_carte_bauds};
     std::printf("Vitesse de la simulation, sans horloge :\n");
-    vitesse("au repos, une lecture EA0 / 30 ms", false);
-    vitesse("enregistrement 12800 à 500 µs", true);
-    std::printf("\nAu rythme de l'horloge (la puce avancée à l'heure chaque milliseconde) :\n");
-    for (int essai = 0; essai < 3; ++essai) {
-        temps_reel("au repos, une lecture EA0 / 30 ms", false, 5);
-        temps_reel("enregistrement 6400 à 500 µs", true, 5);
+    for (const int bauds : vitesses) {
+        vitesse("au repos, une lecture EA0 / 30 ms", false, bauds);
+        vitesse("enregistrement 12800 à 500 µs", true, bauds);
     }
+    std::printf("\nAu rythme de l'horloge (la puce avancée à l'heure chaque milliseconde) :\n");
+    for (int essai = 0; essai < 3; ++essai)
+        for (const int bauds : vitesses) {
+            temps_reel("au repos, une lecture EA0 / 30 ms", false, 5, bauds);
+            temps_reel("enregistrement 6400 à 500 µs", true, 5, bauds);
+        }
     std::printf("\nEnregistrements (instants des conversions lus au compteur de cycles) :\n");
-    for (const int nombre : {6400, 12800})
-        for (const int periode_us : {1300, 800, 500})
-            enregistrement(nombre, periode_us, false);
-    enregistrement(6400, 500, true);
+    for (const int bauds : vitesses) {
+        for (const int nombre : {6400, 12800})
+            for (const int periode_us : {1300, 800, 500})
+                enregistrement(nombre, periode_us, false, bauds);
+        enregistrement(6400, 500, true, bauds);
+    }
 
     // The loader is read from the file given, or from Debian's arduino-core-avr where it is installed.
     const std::string chargeur = argc > 1 ? argv[1] : OPTOLINK_CHARGEUR_MEGA;

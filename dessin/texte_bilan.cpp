@@ -96,6 +96,9 @@ QStringList lignes_bilan(const Bilan& b, bool theorique)
         QStringLiteral("Débit utile : %1 caractère/s · %2 bit/s (8 bits par caractère)")
             .arg(nombre_fr(b.debit_caracteres_s, 2), nombre_fr(b.debit_bits_s, 1)),
     };
+    if (b.bauds_ligne > 0)
+        lignes << QStringLiteral("Enregistrement et téléchargement par la ligne série à %1 bauds : %2")
+                      .arg(nombre_fr(b.bauds_ligne, 0), duree(b.telechargement_s));
     if (b.niveaux)
         lignes << lignes_niveaux(*b.niveaux);
     if (b.erreurs)

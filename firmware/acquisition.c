@@ -50,7 +50,7 @@ void acquisition_demander_ea0(void)
 void acquisition_programmer(uint32_t nombre, uint32_t periode_us)
 {
     programme p;
-    if (!programme_preparer(nombre, periode_us, &p))
+    if (!programme_preparer(nombre, periode_us, envoi_us_par_echantillon(), &p))
         return;
     programme_ = p;
     programme_pret_ = 1;

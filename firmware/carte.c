@@ -1,6 +1,7 @@
 /* An Arduino Mega 2560 as the data-acquisition interface of the light link: the program drives it
  * through the board's USB port as it drives the interface, laser on SB0 and photodiode on EA0.
- * Everything happens in interrupts; in between, the chip sleeps. */
+ * Everything happens in interrupts, but for a change of the line's rate; in between, the chip
+ * sleeps. */
 
 #include "acquisition.h"
 #include "broches.h"
@@ -37,17 +38,23 @@ static void executer(const action* a)
     case ACTION_LANCEMENT:
         acquisition_lancer();
         break;
+    case ACTION_VITESSE:
+        envoi_demander_vitesse(a->nombre);
+        break;
     }
 }
 
 /* Each byte acts the moment it is received. A byte with a framing error (a glitch, a break on the
- * line, the end of a reset) is no byte the program wrote: a break would read as the laser's 0. */
+ * line, the end of a reset, a byte sent at 9600 baud to the faster rate) is no byte the program
+ * wrote: a break would read as the laser's 0. */
 ISR(USART0_RX_vect)
 {
     const uint8_t erreur = UCSR0A & _BV(FE0);
     const uint8_t octet = UDR0;
-    if (erreur)
+    if (erreur) {
+        envoi_erreur_de_trame();
         return;
+    }
     const action a = decoupeur_octet(&decoupeur_, octet);
     executer(&a);
 }
@@ -69,6 +76,19 @@ int main(void)
     acquisition_initialiser();
     set_sleep_mode(SLEEP_MODE_IDLE);
     sei();
-    for (;;)
-        sleep_mode();
+    envoi_accueil();
+    /* A change of rate waits, out of interrupts, for the line to be idle. The chip goes to sleep
+     * only when none is asked for: the instruction after sei runs before any interrupt, so one
+     * asking for it in between wakes the chip at once. */
+    for (;;) {
+        cli();
+        if (!envoi_vitesse_attendue()) {
+            sleep_enable();
+            sei();
+            sleep_cpu();
+            sleep_disable();
+        }
+        sei();
+        envoi_vitesse_due();
+    }
 }

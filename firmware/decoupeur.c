@@ -50,6 +50,11 @@ static action executer(const decoupeur* d)
     }
     if (nom_est(d, "GOR"))
         return de_type(ACTION_LANCEMENT);
+    if (nom_est(d, "VITESSE") && mot_valide(d, 0)) {
+        action a = de_type(ACTION_VITESSE);
+        a.nombre = d->mots[0];
+        return a;
+    }
     /* FORMAT, ASC and BAUDS set up what this chip always does; anything else is ignored. */
     return aucune();
 }

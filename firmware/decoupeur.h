@@ -26,13 +26,14 @@ enum action_type {
     ACTION_LASER_ETEINT,
     ACTION_DEMANDE_EA, /* "WEA n": the reading of input n is asked for */
     ACTION_PROGRAMME,  /* "WPE 1 <nombre> <periode_us> ...": a recording to prepare */
-    ACTION_LANCEMENT   /* "WGOR": the recording prepared is to start */
+    ACTION_LANCEMENT,  /* "WGOR": the recording prepared is to start */
+    ACTION_VITESSE     /* "WVITESSE <bauds>": the line is to move to that rate */
 };
 
 typedef struct {
     uint8_t type;      /* enum action_type */
     uint8_t entree;    /* ACTION_DEMANDE_EA */
-    uint32_t nombre;   /* ACTION_PROGRAMME */
+    uint32_t nombre;   /* ACTION_PROGRAMME; the rate of ACTION_VITESSE */
     uint32_t periode_us;
 } action;
 

@@ -18,6 +18,13 @@ public:
     virtual void setCommPort(int numero) = 0;
     virtual int commPort() const = 0;
     virtual void setSettings(const QString& reglages) = 0; // "9600,N,8,1"
+    // Moves the open port to another rate, the rest of its settings kept: false when the device
+    // refuses it. A port that has no rate of its own (a pipe) takes any and changes nothing.
+    virtual bool regler_vitesse(int bauds)
+    {
+        static_cast<void>(bauds);
+        return false;
+    }
 
     // Opens or closes the port. Opening returns false on failure; erreur() then tells why, in French.
     virtual bool setPortOpen(bool ouvert) = 0;

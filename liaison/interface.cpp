@@ -30,11 +30,12 @@ double limite_annoncee_s(int nbmesuresmax, double periode_s)
     return nbmesuresmax * periode_s + 8 + (nbmesuresmax == 12800 ? 6 : 0);
 }
 
-double limite_telechargement_s(int nbmesuresmax, double periode_s)
+double limite_telechargement_s(int nbmesuresmax, double periode_s, int bauds)
 {
     const double enregistrement = nbmesuresmax * periode_s;
-    const double ligne = nbmesuresmax * caracteres_par_echantillon_max * duree_caractere_s;
-    return std::max(limite_annoncee_s(nbmesuresmax, periode_s), std::max(enregistrement, ligne) + marge_ligne_s);
+    const double ligne = nbmesuresmax * caracteres_par_echantillon_max * duree_caractere_a_s(bauds);
+    const double ligne_s = std::max(enregistrement, ligne) + marge_ligne_s;
+    return bauds == vitesse_interface_bauds ? std::max(limite_annoncee_s(nbmesuresmax, periode_s), ligne_s) : ligne_s;
 }
 
 } // namespace optolink

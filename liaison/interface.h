@@ -9,8 +9,19 @@ namespace optolink {
 // line, the scale of its analogue input, its recording speeds and how long a download may last.
 
 // The line: 9600 baud, no parity, 8 data bits, 1 stop bit; a character occupies it for 10 bits.
+inline constexpr int vitesse_interface_bauds = 9600;
 inline constexpr const char* reglages_ligne = "9600,N,8,1";
-inline constexpr double duree_caractere_s = 10.0 / 9600.0;
+inline constexpr double duree_caractere_a_s(int bauds) { return 10.0 / bauds; }
+inline constexpr double duree_caractere_s = duree_caractere_a_s(vitesse_interface_bauds);
+
+// An Arduino board in the interface's place says who it is when it starts, at 9600 baud, with this
+// line ended by a carriage return; it then takes the command below, which moves its end of the
+// line to the board's own rate. Both the board's USB chip (an ATmega16U2, clocked at 16 MHz like
+// the board's) and the CH340 of its clones make 500 000 baud exactly; the board's own 16 MHz
+// divides it exactly too.
+inline constexpr const char* accueil_carte = "OPTOLINK CARTE 1";
+inline constexpr int vitesse_carte_bauds = 500000;
+inline constexpr const char* commande_vitesse = "WVITESSE";
 
 // An Arduino board in the interface's place restarts when its port opens (its DTR line resets it)
 // into its loader, which hands the chip to the firmware after 0.83 s without a byte on the line and
@@ -51,6 +62,8 @@ inline constexpr int caracteres_par_echantillon_max = 4;
 double limite_annoncee_s(int nbmesuresmax, double periode_s);
 // The longest a download can last: the recording, or nbmesuresmax samples of four characters on the
 // line, whichever is longer, with a margin; never shorter than the announced limit.
-double limite_telechargement_s(int nbmesuresmax, double periode_s);
+// Past the interface's 9600 baud, the announced limit no longer holds: the recording, or its
+// characters at the line's rate, with the margin.
+double limite_telechargement_s(int nbmesuresmax, double periode_s, int bauds = vitesse_interface_bauds);
 
 } // namespace optolink

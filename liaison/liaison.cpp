@@ -29,7 +29,16 @@ bool Liaison::ouvrir_port(int numeroport)
 {
     com_.setCommPort(numeroport);
     com_.setSettings(QString::fromLatin1(reglages_ligne));
+    bauds_ = vitesse_interface_bauds;
     return com_.setPortOpen(true);
+}
+
+bool Liaison::regler_vitesse(int bauds)
+{
+    if (!com_.portOpen() || !com_.regler_vitesse(bauds))
+        return false;
+    bauds_ = bauds;
+    return true;
 }
 
 void Liaison::initialiser()
@@ -53,7 +62,7 @@ void Liaison::ecrire_a(const QByteArray& octets, double maintenant)
     if (!com_.portOpen())
         return;
     com_.output(octets);
-    ligne_occupee_jusqua_s_ = std::max(ligne_occupee_jusqua_s_, maintenant) + octets.size() * duree_caractere_s;
+    ligne_occupee_jusqua_s_ = std::max(ligne_occupee_jusqua_s_, maintenant) + octets.size() * duree_caractere();
     dernier_ecrit_ = octets;
     dernier_ecrit_a_s_ = maintenant;
 }

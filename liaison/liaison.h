@@ -32,6 +32,11 @@ public:
     bool ouvrir_port(int numeroport);
     void initialiser();
     void fermer_liaison();
+    // The line's rate, the interface's 9600 baud from each opening, and a character's time at it.
+    int vitesse_bauds() const { return bauds_; }
+    double duree_caractere() const { return duree_caractere_a_s(bauds_); }
+    // Moves the open port to that rate; false, the rate unchanged, when the port refuses it.
+    bool regler_vitesse(int bauds);
     bool ouverte() const { return com_.portOpen(); }
     QString erreur() const { return com_.erreur(); }
     QString peripherique() const { return com_.peripherique(); }
@@ -96,6 +101,7 @@ private:
 
     Com& com_;
     Horloge& horloge_;
+    int bauds_ = vitesse_interface_bauds;
     double ligne_occupee_jusqua_s_ = 0;
     QByteArray dernier_ecrit_;
     double dernier_ecrit_a_s_ = 0;

@@ -69,6 +69,9 @@ bool ComQt::appliquer_reglages()
            && port_.setFlowControl(QSerialPort::NoFlowControl);
 }
 
+// The system changes the rate at once: what is still on its way out may go at the new one.
+bool ComQt::regler_vitesse(int bauds) { return portOpen() && port_.setBaudRate(bauds); }
+
 bool ComQt::setPortOpen(bool ouvert)
 {
     if (!ouvert) {

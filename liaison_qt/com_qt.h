@@ -27,6 +27,7 @@ public:
     void setCommPort(int numero) override { numero_ = numero; }
     int commPort() const override { return numero_; }
     void setSettings(const QString& reglages) override { reglages_ = reglages; }
+    bool regler_vitesse(int bauds) override;
 
     bool setPortOpen(bool ouvert) override;
     bool portOpen() const override { return en_service_; }

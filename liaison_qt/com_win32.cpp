@@ -108,6 +108,20 @@ bool ComWin32::regler()
     return SetCommTimeouts(poignee(poignee_), &delais) != 0;
 }
 
+// A pipe has no line of its own, hence no DCB: it carries the bytes at any rate, and a change of
+// rate changes nothing there.
+bool ComWin32::regler_vitesse(int bauds)
+{
+    if (!poignee_)
+        return false;
+    DCB dcb{};
+    dcb.DCBlength = sizeof(dcb);
+    if (!GetCommState(poignee(poignee_), &dcb))
+        return GetFileType(poignee(poignee_)) == FILE_TYPE_PIPE;
+    dcb.BaudRate = static_cast<DWORD>(bauds);
+    return SetCommState(poignee(poignee_), &dcb) != 0;
+}
+
 bool ComWin32::setPortOpen(bool ouvert)
 {
     if (!ouvert) {

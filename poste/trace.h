@@ -22,6 +22,10 @@ struct Trace {
     QString message; // as Texte2 shows it
     QString texte1;  // as Texte1 shows it at the end
     QString origine; // the file it was read from; empty for the last reception
+    // The last reception's download: the line's rate and the time from "WGOR" to its end; none
+    // for a file.
+    int bauds = 0;
+    double telechargement_s = 0;
 };
 
 } // namespace optolink

@@ -6,6 +6,8 @@
 #include "liaison_qt/horloge_qt.h"
 #include "liaison_qt/minuterie_qt.h"
 #include "postes_virtuels/boites_muettes.h"
+#include "liaison/interface.h"
+#include "liaison/vitesse_carte.h"
 
 namespace optolink::mesures {
 
@@ -20,12 +22,20 @@ struct StationReelle {
     Poste poste{horloge, boucle, minuterie, com, boites};
 
     // The link opened on the port, the timer reading every 30 ms, the threshold measured in the
-    // dark as start-up does; false when the port does not open.
-    bool demarrer(int numeroport, Codage typecodage)
+    // dark as start-up does; false when the port does not open. With accueil, the silence after the
+    // opening is kept, and a board that greets in it is moved to its rate, as start-up does.
+    bool demarrer(int numeroport, Codage typecodage, bool accueil = false)
     {
         poste.etat.numeroport = static_cast<std::int16_t>(numeroport);
-        if (!poste.liaison.ouvrir_liaison(poste.etat.numeroport))
+        if (!poste.liaison.ouvrir_port(poste.etat.numeroport))
             return false;
+        if (accueil) {
+            const double fin = horloge.maintenant_s() + silence_ouverture_s;
+            while (horloge.maintenant_s() < fin)
+                boucle.ceder(fin);
+            accelerer_si_carte(poste.liaison, horloge, boucle, poste.liaison.lire());
+        }
+        poste.liaison.initialiser();
         minuterie.setInterval(30);
         minuterie.setEnabled(true);
         const double debut = horloge.maintenant_s();

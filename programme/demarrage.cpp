@@ -6,6 +6,7 @@
 #include "programme/texte_tension.h"
 #include "liaison/interface.h"
 #include "liaison/nombres.h"
+#include "liaison/vitesse_carte.h"
 
 #include <QStringList>
 
@@ -118,7 +119,8 @@ bool proposer_autre_port(Boites& boites, Liaison& liaison, std::int16_t numeropo
 }
 
 // Port question, wiring confirmation and opening of the link, until the port opens or the
-// user gives up. A board restarted by the opening is left to its loader until the firmware runs.
+// user gives up. A board restarted by the opening is left to its loader until the firmware runs,
+// whose greeting, read at the end of the silence, has the line moved to the board's rate.
 bool ouvrir_port(const Plateforme& plateforme, Liaison& liaison, Etat& etat)
 {
     for (;;) {
@@ -130,6 +132,7 @@ bool ouvrir_port(const Plateforme& plateforme, Liaison& liaison, Etat& etat)
             return false;
         if (liaison.ouvrir_port(etat.numeroport)) {
             patienter(plateforme, silence_ouverture_s);
+            accelerer_si_carte(liaison, plateforme.horloge, plateforme.boucle, liaison.lire());
             liaison.initialiser();
             return true;
         }

@@ -19,15 +19,6 @@ constexpr double silence_vidage_s = 0.1;
 // The progress of a download is brought up to date every so many samples, about twice a second.
 constexpr int echantillons_par_avancement = 200;
 
-// Samples received, and the time the rest takes at the line's rate with the characters a sample
-// has taken so far.
-void montrer_telechargement(const Etat& etat, Evenements& evenements, qsizetype caracteres)
-{
-    const double par_echantillon = etat.nbmesures > 0 ? static_cast<double>(caracteres) / etat.nbmesures : 3;
-    const double reste_s = std::max(0, etat.nbmesuresmax - etat.nbmesures) * par_echantillon * duree_caractere_s;
-    evenements.telechargement(etat.nbmesures, etat.nbmesuresmax, reste_s);
-}
-
 // Reads and drops what arrives until the line has been quiet for a while, within fin_s.
 void vider_ligne(Liaison& liaison, const Plateforme& plateforme, double fin_s)
 {
@@ -61,6 +52,17 @@ struct Parties {
     Evenements& evenements;
 };
 
+// Samples received, and the time the rest takes: at the line's rate with the characters a sample
+// has taken so far, or, on a line faster than the samples, until the recording ends.
+void montrer_telechargement(const Parties& p, const EnCours& d)
+{
+    const Etat& etat = p.etat;
+    const double par_echantillon = etat.nbmesures > 0 ? static_cast<double>(d.caracteres) / etat.nbmesures : 3;
+    const double ligne_s = std::max(0, etat.nbmesuresmax - etat.nbmesures) * par_echantillon * p.liaison.duree_caractere();
+    const double enregistrement_s = d.debut + d.enregistrement - d.dernier; // from the last character read
+    p.evenements.telechargement(etat.nbmesures, etat.nbmesuresmax, std::max(ligne_s, enregistrement_s));
+}
+
 // Programs and starts the recording at the period of modevitesse, one character per read.
 EnCours lancer(const Parties& p)
 {
@@ -72,7 +74,7 @@ EnCours lancer(const Parties& p)
     p.liaison.lancer_enregistrement();
     const double debut = p.plateforme.horloge.maintenant_s();
     return {debut, etat.nbmesuresmax * etat.periodemesure,
-            limite_telechargement_s(etat.nbmesuresmax, etat.periodemesure), debut, 0, 0, {}};
+            limite_telechargement_s(etat.nbmesuresmax, etat.periodemesure, p.liaison.vitesse_bauds()), debut, 0, 0, {}};
 }
 
 // The character in reponseorphy joins the value under way; a sample it ends is stored.
@@ -87,7 +89,7 @@ void ranger(const Parties& p, EnCours& d)
         if (lu == DecoupeurMesures::Octet::mesure && etat.nbmesures < Etat::taille_tabmesures)
             etat.tabmesures[etat.nbmesures++] = d.decoupeur.mesure();
         if (etat.nbmesures % echantillons_par_avancement == 0)
-            montrer_telechargement(etat, p.evenements, d.caracteres);
+            montrer_telechargement(p, d);
     }
     etat.chainemesure = d.decoupeur.en_cours();
 }
@@ -142,7 +144,7 @@ Telechargement acquisition_rapide(Liaison& liaison, const Plateforme& plateforme
 {
     const Parties p{liaison, plateforme, etat, evenements};
     EnCours d = lancer(p);
-    montrer_telechargement(etat, evenements, d.caracteres);
+    montrer_telechargement(p, d);
     std::optional<FinTelechargement> fin;
     while (!fin)
         fin = lire_un_caractere(p, d);

@@ -13,7 +13,7 @@ void recevoir_binaire_rapide(Liaison& liaison, const Plateforme& plateforme, Eta
     preparer_reception_rapide(liaison, plateforme, etat, evenements, Codage::binaire_rapide);
     etat.chainebits.clear();
     etat.textebits.clear();
-    acquisition_rapide(liaison, plateforme, etat, evenements);
+    const Telechargement telechargement = acquisition_rapide(liaison, plateforme, etat, evenements);
 
     Lecture lecture;
     const ReceptionBinaire recu =
@@ -22,8 +22,8 @@ void recevoir_binaire_rapide(Liaison& liaison, const Plateforme& plateforme, Eta
     etat.chainebits = recu.chainebits;
     etat.textebits = recu.textebits;
     etat.message = recu.message;
-    finir_reception_rapide(etat, evenements, Codage::binaire_rapide, std::move(lecture), recu.chainebits,
-                           recu.texte1);
+    finir_reception_rapide(etat, evenements, Codage::binaire_rapide, {liaison.vitesse_bauds(), telechargement.duree_s},
+                           std::move(lecture), recu.chainebits, recu.texte1);
 }
 
 } // namespace

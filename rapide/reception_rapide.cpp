@@ -29,13 +29,13 @@ void preparer_reception_rapide(Liaison& liaison, const Plateforme& plateforme, E
     evenements.reception_commencee(code);
 }
 
-void finir_reception_rapide(const Etat& etat, Evenements& evenements, Codage code, Lecture lecture,
-                            const QString& code_recu, const QString& texte1)
+void finir_reception_rapide(const Etat& etat, Evenements& evenements, Codage code, LigneTelechargement ligne,
+                            Lecture lecture, const QString& code_recu, const QString& texte1)
 {
     const bool morse = code == Codage::morse_rapide;
     evenements.enregistrement_recu({morse ? CodageRapide::morse : CodageRapide::binaire, etat.periodemesure,
                                     niveaux_table(etat.tabmesures, etat.nbmesuresmax), std::move(lecture), code_recu,
-                                    etat.message, texte1, {}});
+                                    etat.message, texte1, {}, ligne.bauds, ligne.duree_s});
     evenements.message_recu(code, etat.message, texte1);
     if (morse ? etat.enregistremorse : etat.enregistrebin)
         evenements.enregistrement_a_proposer(code);

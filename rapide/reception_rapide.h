@@ -25,9 +25,15 @@ void attendre_reception_rapide(Liaison& liaison, const Plateforme& plateforme, E
 void preparer_reception_rapide(Liaison& liaison, const Plateforme& plateforme, Etat& etat, Evenements& evenements,
                                Codage code);
 
+// The line a download came through: its rate, and the time from "WGOR" to the download's end.
+struct LigneTelechargement {
+    int bauds;
+    double duree_s;
+};
+
 // How a fast reception ends, etat.message decoded: the recording with its reading for the signal
 // window, the message, then the offer to save the recording when the coding's menu asks for it.
-void finir_reception_rapide(const Etat& etat, Evenements& evenements, Codage code, Lecture lecture,
-                            const QString& code_recu, const QString& texte1);
+void finir_reception_rapide(const Etat& etat, Evenements& evenements, Codage code, LigneTelechargement ligne,
+                            Lecture lecture, const QString& code_recu, const QString& texte1);
 
 } // namespace optolink

@@ -48,6 +48,14 @@ bool ComSimule::setPortOpen(bool ouvert)
     return true;
 }
 
+bool ComSimule::regler_vitesse(int bauds)
+{
+    if (!ouvert_)
+        return false;
+    reglages_ = QString::number(bauds) + reglages_.mid(reglages_.indexOf(u','));
+    return true;
+}
+
 void ComSimule::output(const QByteArray& octets)
 {
     if (ouvert_)

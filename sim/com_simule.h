@@ -21,6 +21,8 @@ public:
     int commPort() const override { return numero_; }
     void setSettings(const QString& reglages) override { reglages_ = reglages; }
     QString settings() const { return reglages_; }
+    // The rate is the interface's concern: the port takes any.
+    bool regler_vitesse(int bauds) override;
 
     bool setPortOpen(bool ouvert) override;
     bool portOpen() const override { return ouvert_; }

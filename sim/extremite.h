@@ -23,6 +23,9 @@ public:
     virtual void surDisparition(std::function<void()>) {}
     // The computer opens the port: a board whose auto-reset is on starts again, in its loader.
     virtual void ouverture_du_port() {}
+    // The computer's end of the line moves to that rate. A simulated interface keeps its 9600 baud
+    // and pays no heed: the program changes the rate only for a board that has greeted it.
+    virtual void regler_vitesse(int bauds) { static_cast<void>(bauds); }
     // From now on the computer reaches the end through a USB link.
     virtual void regler_usb(const ReglagesUsb& reglages) = 0;
 

@@ -3,9 +3,10 @@
 # end-to-end test runs them, repeated: prints how many arrive exactly, for each coding, and the
 # bench's own worst lateness during each exchange.
 #
-# usage: tools/echanges_reels.sh [-n FOIS] [--charge] [--usb] [--carte A|B|AB] [--chargeur FICHIER]
+# usage: tools/echanges_reels.sh [-n FOIS] [--x3] [--charge] [--usb] [--carte A|B|AB] [--chargeur FICHIER]
 #                               [--priorite-ordinaire] [--programme DOSSIER] [--journaux DOSSIER] [CODAGE…]
 #   -n FOIS            exchanges per coding (10 by default)
+#   --x3               the fast codings at speed x 3 (x 1 by default)
 #   --charge           two processes keep both cores busy at normal priority meanwhile
 #   --usb              the bench models USB links (optolink-bench --usb)
 #   --carte X          simulated boards in place of the interfaces A, B or both (optolink-bench --carte)
@@ -22,6 +23,7 @@ export BANC_OPTIONS=""
 while [ $# -gt 0 ]; do
     case $1 in
     -n) fois=$2; shift ;;
+    --x3) export VITESSE_RAPIDE=3 ;;
     --charge) charge=1 ;;
     --usb) BANC_OPTIONS="$BANC_OPTIONS --usb" ;;
     --carte) BANC_OPTIONS="$BANC_OPTIONS --carte $2"; shift ;;

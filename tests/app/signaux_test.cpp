@@ -101,4 +101,11 @@ TEST(Signaux, LeDernierEnregistrementRapideEstGardeAvecSaLecture)
     EXPECT_TRUE(trace->code.startsWith("... --- ..."));
     EXPECT_EQ(trace->lecture.caracteres.front().texte, "s");
     EXPECT_EQ(receptions.nombre, 1);
+    // The report tells the line the download came through: at 9600 baud, samples of two or three
+    // characters.
+    const auto b = bilan(*trace);
+    ASSERT_TRUE(b.has_value());
+    EXPECT_EQ(b->bauds_ligne, 9600);
+    EXPECT_GT(b->telechargement_s, 6400 * 2 * 10 / 9600.0);
+    EXPECT_LT(b->telechargement_s, 6400 * 3 * 10 / 9600.0 + 0.1);
 }

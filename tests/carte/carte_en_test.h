@@ -14,14 +14,28 @@ struct CarteEnTest {
     std::function<double(double instant_s)> tension_v = [](double) { return 0.16; };
     optolink::sim::CarteSimulee carte{OPTOLINK_CARTE_ELF, [this](double instant_s) { return tension_v(instant_s); }};
     std::string recu;
+    std::string accueil; // what the chip said before the test began
+    double dernier_octet_s = 0;
     std::vector<std::pair<double, bool>> laser;
     std::function<void()> a_chaque_tic; // what the computer writes at each of its timer's ticks
 
     CarteEnTest()
     {
-        carte.surOctet([this](double, char octet) { recu += octet; });
+        carte.surOctet([this](double instant_s, char octet) {
+            recu += octet;
+            dernier_octet_s = instant_s;
+        });
         carte.surLaser([this](double instant_s, bool allume) { laser.emplace_back(instant_s, allume); });
-        carte.avancer_jusqua(0.001); // the firmware has set its port up
+        carte.avancer_jusqua(0.02); // the firmware has set its port up and greeted
+        accueil = std::exchange(recu, {});
+    }
+
+    // Both ends of the line at the board's rate, as the program moves them after the greeting.
+    void accelerer()
+    {
+        ecrire("WVITESSE 500000\r");
+        carte.avancer_jusqua(carte.maintenant_s() + 0.001);
+        carte.regler_vitesse_ordinateur(500000);
     }
 
     // Writes, then runs the chip until the last byte has reached it; returns that instant.

@@ -11,7 +11,7 @@ using namespace std::literals;
 
 namespace {
 
-// "L1"/"L0" for the laser, "EA<n>", "PE<count>/<period>", "GOR" for the commands.
+// "L1"/"L0" for the laser, "EA<n>", "PE<count>/<period>", "GOR", "V<bauds>" for the commands.
 std::string texte(const action& a)
 {
     switch (a.type) {
@@ -25,6 +25,8 @@ std::string texte(const action& a)
         return "PE" + std::to_string(a.nombre) + "/" + std::to_string(a.periode_us);
     case ACTION_LANCEMENT:
         return "GOR";
+    case ACTION_VITESSE:
+        return "V" + std::to_string(a.nombre);
     default:
         return "";
     }
@@ -55,7 +57,8 @@ struct Cas {
 };
 
 // Everything the program writes: the set-up and its laser-off, the slow and fast laser signals,
-// the reading request, the six recording programmes, the start.
+// the reading request, the six recording programmes, the start, the board's rate and the byte that
+// brings a board back to 9600 baud, nothing to a board already there.
 const Cas ecrits_du_programme[] = {
     {"WFORMAT 1WASCWBAUDS 0 \r"sv, "L0L0L0"},
     {"\0\r"sv, "L1"},
@@ -70,6 +73,8 @@ const Cas ecrits_du_programme[] = {
     {"WPE 1  12800 800 1 0\r"sv, "L0L0L0L0L0L0PE12800/800"},
     {"WPE 1  12800 500 1 0\r"sv, "L0L0L0L0L0L0PE12800/500"},
     {"WGOR\r"sv, "GOR"},
+    {"WVITESSE 500000\r"sv, "L0V500000"},
+    {"\xff"sv, ""},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 using namespace std::literals;
@@ -25,30 +26,52 @@ struct Enregistrement {
     int nombre;
     int periode_us;
     int bits;
+    int bauds = 9600;
 };
 
 } // namespace
 
 // The program's six recordings: each level put before the chip half a period either side of a
-// sampling instant comes back in its place, at the resolution the length and the period allow.
+// sampling instant comes back in its place, at the resolution the length, the period and the line's
+// rate allow. At 500 000 baud the line keeps up with every period: all at 6 bits, and the last value
+// reaches the computer within a few characters of its sample.
 TEST(CarteSimulee, EnregistrementEchantillonParEchantillon)
 {
     const Enregistrement enregistrements[] = {
-        {6400, 1300, 6}, {6400, 800, 6}, {6400, 500, 6}, {12800, 1300, 6}, {12800, 800, 6}, {12800, 500, 5},
+        {6400, 1300, 6},         {6400, 800, 6},         {6400, 500, 6},         {12800, 1300, 6},
+        {12800, 800, 6},         {12800, 500, 5},        {6400, 1300, 6, 500000}, {6400, 500, 6, 500000},
+        {12800, 800, 6, 500000}, {12800, 500, 6, 500000}, {12800, 200, 6, 500000},
     };
     for (const Enregistrement& e : enregistrements) {
         CarteEnTest b;
+        if (e.bauds != 9600)
+            b.accelerer();
+        double derniere_conversion_s = 0;
+        b.carte.surConversion([&](double t, double) { derniere_conversion_s = t; });
         const double periode_s = e.periode_us * 1e-6;
         b.ecrire("WPE 1  " + std::to_string(e.nombre) + " " + std::to_string(e.periode_us) + " 1 0\r");
-        double depart_s = 1e9;
-        b.tension_v = [&](double t) { return tension_de(niveau(std::lround(std::max(0.0, t - depart_s) / periode_s))); };
+        // The instants are counted from the first sample's, the command's way through the chip apart.
+        std::optional<double> depart_s;
+        bool lance = false;
+        b.tension_v = [&](double t) {
+            if (lance && !depart_s)
+                depart_s = t;
+            return tension_de(niveau(depart_s ? std::lround((t - *depart_s) / periode_s) : 0));
+        };
         b.carte.envoyer("WGOR\r");
-        depart_s = b.carte.envois_arrives_a_s();
-        const std::vector<int> valeurs = b.telecharger(e.nombre, depart_s + e.nombre * 0.0032 + 1);
+        lance = true;
+        const double fin_s = b.carte.envois_arrives_a_s() + e.nombre * 0.0032 + 1;
+        const std::vector<int> valeurs = b.telecharger(e.nombre, fin_s);
+        ASSERT_TRUE(depart_s);
+        EXPECT_LT(*depart_s - (fin_s - e.nombre * 0.0032 - 1), 0.0005) << e.nombre << " à " << e.periode_us << " µs";
         ASSERT_EQ(std::ssize(valeurs), e.nombre) << e.nombre << " à " << e.periode_us << " µs";
         for (int k = 0; k < e.nombre; ++k)
             ASSERT_EQ(valeurs[k], rendu(niveau(k), e.bits)) << e.nombre << " à " << e.periode_us << " µs, échantillon " << k;
         EXPECT_EQ(b.recu, "");
+        // The conversion's 104 µs, then at most "63," behind the value before.
+        if (e.bauds != 9600) {
+            EXPECT_LT(b.dernier_octet_s - derniere_conversion_s, 150e-6 + 6 * 10.0 / e.bauds) << e.nombre << " à " << e.periode_us;
+        }
     }
 }
 
@@ -154,4 +177,31 @@ TEST(CarteSimulee, NouvelEnregistrementSurUneFileVide)
     const std::string reste = b.recu.substr(0, b.recu.size() - nouveaux.size());
     EXPECT_LE(reste.size(), 4u) << reste;
     EXPECT_TRUE(reste.empty() || reste.back() == ',' || reste.back() == '\r') << reste;
+}
+
+// The greeting at start-up; the board's rate taken on the command, answered at once; an unknown rate
+// refused; a byte the faster rate cannot frame brings the line back to 9600 baud, where EA0 answers.
+TEST(CarteSimulee, AccueilVitesseEtRetourA9600)
+{
+    CarteEnTest b;
+    EXPECT_EQ(b.accueil, "OPTOLINK CARTE 1\r");
+    b.ecrire("WVITESSE 115200\r");
+    b.carte.avancer_jusqua(b.carte.maintenant_s() + 0.001);
+    EXPECT_EQ(b.carte.vitesse_puce_bauds(), 9615);
+
+    b.accelerer();
+    EXPECT_EQ(b.carte.vitesse_puce_bauds(), 500000);
+    const double demande_s = b.ecrire("WEA 0\r");
+    b.carte.avancer_jusqua(demande_s + 0.001);
+    EXPECT_EQ(b.recu, "2\r");
+    // The conversion, 104 µs to 13 of the converter's cycles, then two characters of 20 µs.
+    EXPECT_LT(b.dernier_octet_s - demande_s, 300e-6);
+
+    // Written at 9600 baud: the chip cannot frame it at its rate, and answers nothing at 9600.
+    b.recu.clear();
+    b.carte.regler_vitesse_ordinateur(9600);
+    b.carte.avancer_jusqua(b.ecrire("\xff") + 0.001);
+    EXPECT_EQ(b.carte.vitesse_puce_bauds(), 9615);
+    b.carte.avancer_jusqua(b.ecrire("WEA 0\r") + 0.01);
+    EXPECT_EQ(b.recu, "2\r");
 }

@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace optolink::sim;
@@ -80,8 +81,8 @@ TEST(InterfaceCarte, LaserVuParLaPhotodiodeDEnFace)
 
 // A board from the shop, its loader in the boot section (Debian's arduino-core-avr): powered up
 // long before, restarted by the opening of its port at 10 s. A program that keeps silent for
-// silence_ouverture_s then writes its set-up and asks for EA0 every 30 ms is answered from its
-// first request; one that writes at once keeps the board in its loader as long as it asks.
+// silence_ouverture_s, reading the greeting meanwhile, then writes its set-up and asks for EA0 every
+// 30 ms is answered from its first request; one that writes at once keeps the board in its loader as long as it asks.
 TEST(InterfaceCarte, CarteDuMagasinApresLOuvertureDuPort)
 {
     const std::string chargeur = OPTOLINK_CHARGEUR_MEGA;
@@ -96,7 +97,11 @@ TEST(InterfaceCarte, CarteDuMagasinApresLOuvertureDuPort)
         horloge.attendre_jusqua(10);
         ASSERT_GT(carte.carte().micrologiciel_lance_a_s(), 0) << "le chargeur a passé la main à la mise sous tension";
         carte.ouverture_du_port();
+        recu.clear();
         horloge.attendre_jusqua(10 + silence_s);
+        // The firmware's greeting has come within the silence, ready for the program to read.
+        const std::string accueil = std::exchange(recu, {});
+        EXPECT_EQ(accueil, silence_s > 0 ? "OPTOLINK CARTE 1\r" : "");
         carte.envoyer("WFORMAT 1WASCWBAUDS 0 \r");
         for (int tic = 1; tic <= 100; ++tic) {
             horloge.attendre_jusqua(10 + silence_s + tic * 0.03);

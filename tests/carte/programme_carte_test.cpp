@@ -46,7 +46,7 @@ TEST(ProgrammeCarte, ResolutionEtMinuterie)
     };
     for (const Cas& c : cas) {
         programme p{};
-        const int accepte = programme_preparer(c.nombre, c.periode_us, &p);
+        const int accepte = programme_preparer(c.nombre, c.periode_us, US_PAR_ECHANTILLON_9600, &p);
         EXPECT_EQ(accepte, c.bits != 0) << c.nombre << " à " << c.periode_us << " µs";
         if (!accepte)
             continue;
@@ -60,10 +60,13 @@ TEST(ProgrammeCarte, ResolutionEtMinuterie)
 // The samples that can wait: all but those the line has surely carried before the last is taken.
 TEST(ProgrammeCarte, EchantillonsEnAttente)
 {
-    EXPECT_EQ(echantillons_en_attente_max(12800, 500), 12800u - 12799u * 500 / US_PAR_ECHANTILLON + 1 + RETARD_AU_DEPART);
-    EXPECT_EQ(echantillons_en_attente_max(12800, US_PAR_ECHANTILLON), 4u);
-    EXPECT_EQ(echantillons_en_attente_max(12800, 4000000), 4u);
-    EXPECT_EQ(echantillons_en_attente_max(1, 200), 4u);
+    constexpr auto lent = US_PAR_ECHANTILLON_9600;
+    EXPECT_EQ(echantillons_en_attente_max(12800, 500, lent), 12800u - 12799u * 500 / lent + 1 + RETARD_AU_DEPART);
+    EXPECT_EQ(echantillons_en_attente_max(12800, lent, lent), 4u);
+    EXPECT_EQ(echantillons_en_attente_max(12800, 4000000, lent), 4u);
+    EXPECT_EQ(echantillons_en_attente_max(1, 200, lent), 4u);
+    // At 500 000 baud the line carries a sample faster than the chip takes the next one.
+    EXPECT_EQ(echantillons_en_attente_max(12800, 200, US_PAR_ECHANTILLON_RAPIDE), 4u);
 }
 
 // Readings answered while samples are taken: each takes one sample's time from the line, and the
@@ -71,18 +74,25 @@ TEST(ProgrammeCarte, EchantillonsEnAttente)
 // program's timer, every 30 ms of 10.24 s, asks 341 times.
 TEST(ProgrammeCarte, ReponsesPendantUnEnregistrement)
 {
+    constexpr std::uint16_t lent = US_PAR_ECHANTILLON_9600;
+    constexpr std::uint16_t rapide = US_PAR_ECHANTILLON_RAPIDE;
     const struct {
-        std::uint32_t nombre, periode_us, reponses;
+        std::uint32_t nombre, periode_us;
+        std::uint16_t us_par_echantillon;
+        std::uint32_t reponses;
     } cas[] = {
-        {12800, 800, 29},
-        {12800, 500, 712},
-        {6400, 500, 4177},
-        {12800, 1300, 2076},
-        {100, 4000000, 9553},
+        {12800, 800, lent, 29},
+        {12800, 500, lent, 712},
+        {6400, 500, lent, 4177},
+        {12800, 1300, lent, 2076},
+        {100, 4000000, lent, 9553},
+        // 500 000 baud: the whole ring but the four samples on their way, 7168 × 8 / 6 − 4.
+        {12800, 500, rapide, 9553},
+        {12800, 200, rapide, 9553},
     };
     for (const auto& c : cas) {
         programme p{};
-        ASSERT_TRUE(programme_preparer(c.nombre, c.periode_us, &p));
+        ASSERT_TRUE(programme_preparer(c.nombre, c.periode_us, c.us_par_echantillon, &p));
         EXPECT_EQ(p.reponses, c.reponses) << c.nombre << " à " << c.periode_us << " µs";
     }
 }

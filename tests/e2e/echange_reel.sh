@@ -4,8 +4,9 @@
 # the send button's access key. The text that appears in the receiving window is read back the
 # way a user copies it: a triple click in the box, then the X selection.
 #
-# The slow codings run at speed x 2; the fast ones at x 1, chosen from the "Type de codage" menu,
-# and their received text is compared without the blanks that the silence after the message adds.
+# The slow codings run at speed x 2; the fast ones at x 1 (x 3 with VITESSE_RAPIDE=3), chosen from the
+# "Type de codage" menu, and their received text is compared without the blanks that the silence after
+# the message adds.
 #
 # With POSTE_WINDOWS=A or B, that station is the Windows edition (PROGRAMME_WINDOWS, optolink.exe)
 # under Wine, its COM7 (A) or COM8 (B) led to the bench's port; it gives its received text through
@@ -106,12 +107,13 @@ demarrer() { # station x-position
     echo "$id"
 }
 
-# Speed x 2 from the "vitesse d'émission" menu: the tenth entry.
-vitesse_x2() {
+# An entry of the "vitesse d'émission" menu, so many entries down from its first: x 2 is the tenth,
+# x 3 the eleventh.
+vitesse() {
     xdotool windowfocus --sync "$1"
     xdotool key --clearmodifiers alt+v
     sleep 0.3
-    for _ in $(seq 9); do xdotool key Down; sleep 0.05; done
+    for _ in $(seq "$2"); do xdotool key Down; sleep 0.05; done
     xdotool key Return
     sleep 0.3
 }
@@ -135,8 +137,11 @@ principale=$fenetreB
 fenetreA=$(demarrer A 0)
 for f in "$fenetreA" "$fenetreB"; do
     case $codage in
-    *-rapide) codage_rapide "$f" ;;
-    *) vitesse_x2 "$f" ;;
+    *-rapide)
+        codage_rapide "$f"
+        if [ "${VITESSE_RAPIDE:-1}" = 3 ]; then vitesse "$f" 10; fi
+        ;;
+    *) vitesse "$f" 9 ;;
     esac
 done
 
@@ -236,7 +241,7 @@ echo "retards du banc pendant l'échange : $(printf '%s' "$retards" | grep -c . 
 # decoders bear them: a tenth of a 50 ms dot), the receiver against what it was shown. A failed
 # exchange shows the whole of it and names the side that failed.
 dureebit=0.5
-case $codage in *-rapide) dureebit=1 ;; esac
+case $codage in *-rapide) dureebit=$(awk -v v="${VITESSE_RAPIDE:-1}" 'BEGIN { print 1 / v }') ;; esac
 "$(dirname "$programme")/optolink-emission-nominale" "$codage" "$message" "$dureebit" >"$travail/nominales"
 source "$(dirname "$0")/verdict_echange.sh"
 verdict_echange "$travail/banc.log" "$travail/programmeB.log" "$debut_envoi" "$travail/nominales" 5 >"$travail/verdict"

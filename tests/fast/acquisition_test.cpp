@@ -74,6 +74,8 @@ TEST(Acquisition, LaLimiteSuitLeDebitDeLaLigne)
     EXPECT_NEAR(limite_telechargement_s(e.nbmesuresmax, e.periodemesure), 6400 * 4 / 960.0 + 2, 1e-9);
     e.periodemesure = 0.1; // a recording longer than its line time keeps the announced limit
     EXPECT_NEAR(limite_telechargement_s(e.nbmesuresmax, e.periodemesure), 640 + 8, 1e-9);
+    // At a board's 500 000 baud the line keeps up: the recording and 2 s, the announced 8 s gone.
+    EXPECT_NEAR(limite_telechargement_s(6400, 0.0013, 500000), 6400 * 0.0013 + 2, 1e-9);
 }
 
 TEST(Acquisition, LeCompteAtteintArreteLeTelechargement)

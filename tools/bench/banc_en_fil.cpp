@@ -4,7 +4,9 @@
 
 namespace optolink::mesures {
 
-BancEnFil::BancEnFil(std::array<int, 2> numeros, const QString& dossier) : contexte_(new QObject)
+BancEnFil::BancEnFil(std::array<int, 2> numeros, const QString& dossier,
+                     const std::array<sim::BancReel::FabriqueCarte, 2>& cartes)
+    : contexte_(new QObject)
 {
     contexte_->moveToThread(&fil_);
     fil_.start();
@@ -12,7 +14,7 @@ BancEnFil::BancEnFil(std::array<int, 2> numeros, const QString& dossier) : conte
         contexte_,
         [&] {
             priorite_.elever();
-            banc_ = std::make_unique<sim::BancReel>(sim::ReglagesLumiere{}, numeros, dossier);
+            banc_ = std::make_unique<sim::BancReel>(sim::ReglagesLumiere{}, numeros, dossier, cartes);
             erreur_ = banc_->erreur();
         },
         Qt::BlockingQueuedConnection);

@@ -15,7 +15,8 @@ namespace optolink::mesures {
 // the program under measure keeps its thread, and the bench's work is not counted in it.
 class BancEnFil {
 public:
-    BancEnFil(std::array<int, 2> numeros, const QString& dossier);
+    BancEnFil(std::array<int, 2> numeros, const QString& dossier,
+              const std::array<sim::BancReel::FabriqueCarte, 2>& cartes = {});
     ~BancEnFil();
     BancEnFil(const BancEnFil&) = delete;
     BancEnFil& operator=(const BancEnFil&) = delete;

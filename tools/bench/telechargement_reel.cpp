@@ -8,6 +8,7 @@
 
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -21,10 +22,14 @@ struct Point {
     int nbmesures;
 };
 
+// A board keeps no journal of its commands: -1.
 int enregistrements_lances(BancEnFil& banc)
 {
-    int n = 0;
-    banc.dans_le_fil([&](sim::BancReel& b) { n = static_cast<int>(b.interface(1).commandes_recues().count("WGOR")); });
+    int n = -1;
+    banc.dans_le_fil([&](sim::BancReel& b) {
+        if (!b.carte(1))
+            n = static_cast<int>(b.interface(1).commandes_recues().count("WGOR"));
+    });
     return n;
 }
 
@@ -40,10 +45,10 @@ struct Reglage {
 };
 
 // One reception of a dark or of a lit recording, the sender's laser driven through the bench.
-void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
+void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire, bool accueil)
 {
     StationReelle b;
-    if (!b.demarrer(numero_b, Codage::morse_rapide)) {
+    if (!b.demarrer(numero_b, Codage::morse_rapide, accueil)) {
         std::printf("  %s\n", qPrintable(b.poste.liaison.erreur()));
         return;
     }
@@ -69,6 +74,11 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
         // Two seconds more of waiting, as the program does: a sample left on the line would show.
         QTimer::singleShot(2000, [&] { etat.typecodage.reset(); });
     });
+    // A reception that never starts ends the wait after a minute: "aucune réception".
+    QTimer abandon;
+    abandon.setSingleShot(true);
+    QObject::connect(&abandon, &QTimer::timeout, [&] { etat.typecodage.reset(); });
+    abandon.start(60000);
     QTimer::singleShot(300, [&] { laser(banc, true); });
     QTimer::singleShot(1300, [&] { laser(banc, false); });
     if (eclaire)
@@ -95,29 +105,36 @@ void mesurer(BancEnFil& banc, int numero_b, const Reglage& r, bool eclaire)
     qsizetype caracteres = 0;
     for (int i = 0; i < etat.nbmesures; ++i)
         caracteres += QString::number(niveau(etat.tabmesures[i])).size() + 1;
-    const double ligne = caracteres * duree_caractere_s;
-    std::printf("  %5d × %4.0f µs %-8s ligne %5.2f s  dernier échantillon %5.2f s  réception %5.2f s (%4.3f × la ligne)"
-                "  rangés %5d  (à la limite de %5.2f s : %5d, %4d restés sur la ligne)  CPU %4.1f %%  enregistrements %d\n",
-                r.nbmesuresmax, r.periode_s * 1e6, eclaire ? "éclairé" : "sombre", ligne, dernier_echantillon - debut,
-                duree, duree / ligne, etat.nbmesures, limite, a_la_limite, etat.nbmesures - a_la_limite,
-                100 * (cpu_fin - cpu_debut) / (points.back().t - debut), enregistrements);
+    const double ligne = caracteres * b.poste.liaison.duree_caractere();
+    // The line's own time: the recording, or its characters at the line's rate, whichever is longer.
+    const double enregistrement = r.nbmesuresmax * r.periode_s;
+    const double propre = std::max(enregistrement, ligne);
+    std::printf("  %6d bauds %5d × %4.0f µs %-8s ligne %5.2f s  dernier échantillon %5.2f s  réception %5.2f s (%5.3f × son"
+                " temps propre)  message %6.3f s après la dernière mesure prise  rangés %5d  (à la limite de %5.2f s :"
+                " %5d, %4d restés sur la ligne)  CPU %4.1f %%  enregistrements %d\n",
+                b.poste.liaison.vitesse_bauds(), r.nbmesuresmax, r.periode_s * 1e6, eclaire ? "éclairé" : "sombre", ligne,
+                dernier_echantillon - debut, duree, duree / propre, duree - enregistrement, etat.nbmesures, limite,
+                a_la_limite, etat.nbmesures - a_la_limite, 100 * (cpu_fin - cpu_debut) / (points.back().t - debut),
+                enregistrements);
     std::fflush(stdout);
 }
 
 } // namespace
 
-void mesurer_telechargements(BancEnFil& banc, int numero_b)
+void mesurer_telechargements(BancEnFil& banc, int numero_b, bool accueil)
 {
-    std::printf("== Téléchargement d'un enregistrement rapide par la ligne à 9600 bauds\n"
+    std::printf("== Téléchargement d'un enregistrement rapide par la ligne%s\n"
                 "   (ligne : temps des échantillons rangés sur la ligne ; dernier échantillon : du début de la réception\n"
                 "   à son arrivée ; réception : du début de la réception à la boîte d'enregistrement ; à la limite : ce que l'arrêt à nbmesuresmax ×\n"
                 "   periodemesure + 8 s (+ 6 s) aurait gardé ; CPU : fil du programme récepteur pendant le téléchargement ;\n"
-                "   enregistrements : lancés par le récepteur, 1 quand aucun reste de la ligne n'en déclenche un second)\n");
+                "   enregistrements : lancés par le récepteur, 1 quand aucun reste de la ligne n'en déclenche un second ;\n"
+                "   temps propre : l'enregistrement, ou ses caractères à la vitesse de la ligne s'ils sont plus longs)\n",
+                accueil ? ", la carte saluée puis accélérée" : " à 9600 bauds");
     using enum Echantillonnage;
     for (const Reglage r : {Reglage{6400, us1300, 0.0013}, {6400, us800, 0.0008}, {6400, us500, 0.0005},
                             {12800, us1300, 0.0013}, {12800, us800, 0.0008}, {12800, us500, 0.0005}})
         for (bool eclaire : {false, true})
-            mesurer(banc, numero_b, r, eclaire);
+            mesurer(banc, numero_b, r, eclaire, accueil);
 }
 
 } // namespace optolink::mesures
