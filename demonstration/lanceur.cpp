@@ -18,6 +18,8 @@ Lanceur::Lanceur(Programmes programmes, QObject* parent) : QObject(parent), prog
     banc_.setProcessChannelMode(QProcess::MergedChannels);
     lier_au_lanceur(banc_, true);
     connect(&banc_, &QProcess::readyReadStandardOutput, this, [this] { lire_banc(); });
+    placement_.setInterval(300);
+    connect(&placement_, &QTimer::timeout, this, [this] { placer_fenetres(pids_programmes()); });
     connect(&banc_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart)
             emit erreur(QStringLiteral("Le banc simulé n'a pas pu démarrer (%1).").arg(programmes_.banc));
@@ -83,6 +85,7 @@ void Lanceur::demarrer_programmes()
         f->start(programmes_.programme, {});
         emit programme_demarre(rang);
     }
+    placement_.start();
 }
 
 bool Lanceur::en_marche() const
@@ -117,6 +120,7 @@ void Lanceur::arreter()
     if (arret_demande_)
         return;
     arret_demande_ = true;
+    placement_.stop();
     for (auto& f : fenetres_)
         if (f && f->state() != QProcess::NotRunning)
             f->terminate();

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -58,7 +59,13 @@ private:
     bool arret_demande_ = false;
     bool pret_ = false;
     bool fini_annonce_ = false;
+    QTimer placement_;
 };
+
+// Puts each new window of the two programs in its half of the screen, the first program's on the
+// left: which window answers 1 and which 2 is then plain. Where the system lets a program place
+// another's windows (Windows); elsewhere the window manager places them.
+void placer_fenetres(const std::array<qint64, 2>& pids);
 
 // Ties a process the launcher starts to the launcher's life (a child that outlives a launcher
 // killed outright is ended by the system), and starts a console program without a console window.

@@ -6,6 +6,9 @@
 
 namespace optolink::demonstration {
 
+// The window manager places every window on a Linux desktop; Wayland lets no program place another's.
+void placer_fenetres(const std::array<qint64, 2>&) {}
+
 // The child is sent SIGTERM when the launcher ends, even by SIGKILL. A launcher already gone when
 // the child comes to this point has left it to init: it ends at once.
 void lier_au_lanceur(QProcess& processus, bool)

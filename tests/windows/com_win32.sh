@@ -20,12 +20,12 @@ source "$racine/tests/windows/wine_commun.sh"
 
 base=$((20000 + ($$ % 6000) * 2))
 if [ -n "${PREFIXE_WINE:-}" ]; then
-    # Driven by its input: closing it stops the bench, as the demonstration does.
+    # Driven by its input, as the demonstration drives it: « quitter » stops it.
     mkfifo "$travail/commandes"
     wine_optolink "$banc" --ports "$base,$((base + 1))" --commandes <"$travail/commandes" >"$travail/banc.log" 2>&1 &
     pid_banc=$!
     exec 4>"$travail/commandes"
-    arreter_banc() { exec 4>&-; }
+    arreter_banc() { echo quitter >&4; }
     export OPTOLINK_COM_A=$base OPTOLINK_COM_B=$((base + 1)) OPTOLINK_TUBES=1
 else
     "$banc" --ports "$base,$((base + 1))" >"$travail/banc.log" 2>&1 &
