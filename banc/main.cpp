@@ -1,6 +1,7 @@
 // optolink-bench: two simulated interfaces (or boards) facing each other, served on
 // pseudo-terminals and reachable from the program by their port numbers.
 
+#include "liaison_qt/console_utf8.h"
 #include "liaison_qt/ports_systeme.h"
 #include "liaison_qt/priorite_systeme.h"
 #include "optolink/version.h"
@@ -126,10 +127,10 @@ JournalBanc* journal = nullptr;
 void ecrire(const QString& texte)
 {
     if (journal) {
-        journal->ecrire(texte.toLocal8Bit().toStdString());
+        journal->ecrire(texte.toUtf8().toStdString());
         return;
     }
-    std::fputs(texte.toLocal8Bit().constData(), stdout);
+    std::fputs(texte.toUtf8().constData(), stdout);
     std::fflush(stdout);
 }
 
@@ -241,6 +242,7 @@ bool lire_panne(const QCommandLineParser& p, std::optional<Panne>& panne, std::a
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    ecrire_la_console_en_utf8();
     QCommandLineParser p;
     for (const char* nom : {"ports", "carte", "chargeur", "noir", "eclaire", "distance-a", "distance-b", "bruit", "derive",
                             "periode-derive", "graine", "panne",

@@ -1,14 +1,11 @@
 #include "decodage/decodage_cli.h"
+#include "liaison_qt/console_utf8.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
 #include <memory>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace {
 // Drawing an image or a report needs fonts, hence a GUI application, but never a display.
@@ -26,10 +23,8 @@ bool dessine(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     std::unique_ptr<QCoreApplication> application;
-#ifdef _WIN32
     // Accented letters as they are written: the console shows the UTF-8 the decoder prints.
-    SetConsoleOutputCP(CP_UTF8);
-#endif
+    ecrire_la_console_en_utf8();
     if (dessine(argc, argv)) {
         // Drawing needs a GUI application; Windows always has a session to give one, Linux may not.
 #ifndef _WIN32
