@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
 {
     std::unique_ptr<QCoreApplication> application;
     // Accented letters as they are written: the console shows the UTF-8 the decoder prints.
-    ecrire_la_console_en_utf8();
+    optolink::ecrire_la_console_en_utf8();
     if (dessine(argc, argv)) {
         // Drawing needs a GUI application; Windows always has a session to give one, Linux may not.
 #ifndef _WIN32
