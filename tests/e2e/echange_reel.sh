@@ -242,7 +242,7 @@ echo "retards du banc pendant l'échange : $(printf '%s' "$retards" | grep -c . 
 # exchange shows the whole of it and names the side that failed.
 dureebit=0.5
 case $codage in *-rapide) dureebit=$(awk -v v="${VITESSE_RAPIDE:-1}" 'BEGIN { print 1 / v }') ;; esac
-"$(dirname "$programme")/optolink-emission-nominale" "$codage" "$message" "$dureebit" >"$travail/nominales"
+QT_LOGGING_RULES= "$(dirname "$programme")/optolink-emission-nominale" "$codage" "$message" "$dureebit" >"$travail/nominales"
 source "$(dirname "$0")/verdict_echange.sh"
 verdict_echange "$travail/banc.log" "$travail/programmeB.log" "$debut_envoi" "$travail/nominales" 5 >"$travail/verdict"
 if [ "$lu" != "$attendu" ]; then
