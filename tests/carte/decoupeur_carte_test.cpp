@@ -26,7 +26,7 @@ std::string texte(const action& a)
     case ACTION_LANCEMENT:
         return "GOR";
     case ACTION_VITESSE:
-        return "V" + std::to_string(a.nombre);
+        return std::string("V").append(std::to_string(a.nombre)); // GCC 12 at -O3 sees a false overlap in "V" + …
     default:
         return "";
     }
