@@ -70,6 +70,10 @@ fenetre() {
     id=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | tail -1) || true
     [ -n "$id" ] || absente "$1"
     xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    # With two Windows programs on one screen, Wine gives the keys to its active window, which the X
+    # focus alone does not make it: a click in the window's corner (no button there) does, as a
+    # user's click does.
+    [ "$windows" != AB ] || xdotool mousemove --window "$id" 6 6 click 1
     echo "$id"
 }
 touche() { fenetre "$1" >/dev/null; sleep 0.3; xdotool key --clearmodifiers "$2"; sleep 0.5; }
@@ -211,16 +215,21 @@ fi
 lu=""
 for _ in $(seq 60); do
     sleep 2
-    xdotool mousemove $((850 + 300)) 450 click --repeat 3 --delay 80 1
-    sleep 0.2
     if [[ $windows == *B ]]; then
         # Wine's windows take keys only with the X focus, which a click does not give without a
-        # window manager.
+        # window manager. A triple click is a double one for Wine on a busy computer (the last word
+        # alone): one click in the box, then the keyboard selects all of it.
+        xdotool mousemove $((850 + 300)) 450 click 1
+        sleep 0.2
         xdotool windowfocus --sync "$fenetreB" 2>/dev/null || xdotool windowfocus "$fenetreB"
+        xdotool key --clearmodifiers ctrl+a
+        sleep 0.2
         xdotool key --clearmodifiers ctrl+c
         sleep 0.3
         lu=$(xclip -o -selection clipboard 2>/dev/null || true)
     else
+        xdotool mousemove $((850 + 300)) 450 click --repeat 3 --delay 80 1
+        sleep 0.2
         lu=$(xclip -o -selection primary 2>/dev/null || true)
     fi
     case $codage in *-rapide) lu=$(printf '%s' "$lu" | sed 's/ *$//') ;; esac

@@ -31,19 +31,24 @@ pgrep -f 'optolink-bench\.exe --ports 1,2 --commandes' >/dev/null || echec "le b
 
 # The first window answered as the launcher says, up to its main window. Wine's windows take keys
 # only with the X focus.
-touche() { # title key
+# Wine gives a window the keys once it is its active window: a click in its corner (no button
+# there) makes it so, as a user's click does.
+activer() { # title: echoes the window's id
     local id
     id=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1) || echec "boîte « $1 » absente"
     xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    xdotool mousemove --window "$id" 6 6 click 1
     sleep 0.4
+    echo "$id"
+}
+touche() { # title key
+    activer "$1" >/dev/null
     xdotool key --clearmodifiers "$2"
     sleep 0.8
 }
 touche "Choix du type de code" Return
 touche "Attention à la priorité" Return
-id=$(timeout 60 xdotool search --sync --onlyvisible --name "N° de port" | head -1) || echec "question du port absente"
-xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-sleep 0.4
+activer "N° de port" >/dev/null
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 80 1
 xdotool key --clearmodifiers Return
