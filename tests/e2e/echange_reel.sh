@@ -215,10 +215,9 @@ fi
 lu=""
 for _ in $(seq 60); do
     sleep 2
-    if [[ $windows == *B ]]; then
-        # Wine's windows take keys only with the X focus, which a click does not give without a
-        # window manager. A triple click is a double one for Wine on a busy computer (the last word
-        # alone): one click in the box, then the keyboard selects all of it.
+    if [ "$windows" = AB ]; then
+        # Two Windows programs: one click in B's box makes it Wine's active window, then the
+        # keyboard selects all of it.
         xdotool mousemove $((850 + 300)) 450 click 1
         sleep 0.2
         xdotool windowfocus --sync "$fenetreB" 2>/dev/null || xdotool windowfocus "$fenetreB"
@@ -230,7 +229,16 @@ for _ in $(seq 60); do
     else
         xdotool mousemove $((850 + 300)) 450 click --repeat 3 --delay 80 1
         sleep 0.2
-        lu=$(xclip -o -selection primary 2>/dev/null || true)
+        if [ "$windows" = B ]; then
+            # Wine's windows take keys only with the X focus, which a click does not give without a
+            # window manager.
+            xdotool windowfocus --sync "$fenetreB" 2>/dev/null || xdotool windowfocus "$fenetreB"
+            xdotool key --clearmodifiers ctrl+c
+            sleep 0.3
+            lu=$(xclip -o -selection clipboard 2>/dev/null || true)
+        else
+            lu=$(xclip -o -selection primary 2>/dev/null || true)
+        fi
     fi
     case $codage in *-rapide) lu=$(printf '%s' "$lu" | sed 's/ *$//') ;; esac
     [ "$lu" = "$attendu" ] && break
