@@ -256,7 +256,7 @@ int main(int argc, char** argv)
     p.addOption(QCommandLineOption(QStringLiteral("version")));
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!p.parse(app.arguments())) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(p.errorText()), qPrintable(aide()));
+        std::fprintf(stderr, "%s\n\n%s", p.errorText().toUtf8().constData(), aide().toUtf8().constData());
         return 2;
     }
     if (p.isSet(QStringLiteral("help"))) {
@@ -344,7 +344,7 @@ int main(int argc, char** argv)
     }
     BancReel& banc = *cree;
     if (!banc.erreur().isEmpty()) {
-        std::fprintf(stderr, "Banc impossible à démarrer. %s\n", qPrintable(banc.erreur()));
+        std::fprintf(stderr, "Banc impossible à démarrer. %s\n", banc.erreur().toUtf8().constData());
         return 1;
     }
     for (int rang = 0; rang < 2; ++rang) {

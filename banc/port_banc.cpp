@@ -1,6 +1,6 @@
 #include "banc/port_banc.h"
 
-#include "liaison/ports.h"
+#include "liaison_qt/ports_systeme.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +15,7 @@ bool PortBanc::preparer_dossier(const QString& dossier)
         return false;
     }
     QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    lien_ = QDir(dossier).filePath(nom_lien_banc(numero_));
+    lien_ = QDir(dossier).filePath(nom_fichier_banc(numero_));
     return true;
 }
 

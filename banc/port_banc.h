@@ -13,7 +13,7 @@ namespace optolink::sim {
 // port is then withdrawn as an unplugged device is.
 // - Linux: a pseudo-terminal, published as the link <dossier>/COM<n>.
 // - Windows: a named pipe of one instance (a COM port is never shared), published as the file
-//   <dossier>/COM<n> that holds its name.
+//   <dossier>/banc-COM<n> that holds its name.
 // Each time the program opens the port, the end is told, as a real port raises its DTR line at the
 // opening. The line's pacing is the simulated interface's: neither a pseudo-terminal nor a pipe has
 // a baud rate.

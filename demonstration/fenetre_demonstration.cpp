@@ -27,6 +27,8 @@ FenetreDemonstration::FenetreDemonstration(Lanceur& lanceur, const std::array<in
 {
     setWindowTitle(QStringLiteral("Communication par laser — démonstration sans matériel"));
     auto* mise_en_page = new QVBoxLayout(this);
+    // The window grows with a longer status rather than squeezing the settings.
+    mise_en_page->setSizeConstraint(QLayout::SetMinimumSize);
     auto* titre = texte(QStringLiteral("Démonstration sans matériel"), this);
     QFont grande = titre->font();
     grande.setPointSizeF(grande.pointSizeF() * 1.4);

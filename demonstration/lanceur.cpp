@@ -26,7 +26,7 @@ Lanceur::Lanceur(Programmes programmes, QObject* parent) : QObject(parent), prog
     });
     connect(&banc_, &QProcess::finished, this, [this] {
         if (!arret_demande_) {
-            const QString raison = QString::fromLocal8Bit(sortie_banc_).trimmed();
+            const QString raison = QString::fromUtf8(sortie_banc_).trimmed(); // the bench writes UTF-8
             emit erreur(QStringLiteral("Le banc simulé s'est arrêté.%1").arg(raison.isEmpty() ? QString() : u'\n' + raison));
         }
         un_processus_fini();

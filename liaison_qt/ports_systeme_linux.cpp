@@ -8,6 +8,8 @@
 
 namespace optolink {
 
+QString nom_fichier_banc(int numero) { return nom_lien_banc(numero); }
+
 QString dossier_banc() { return QDir::tempPath() + QStringLiteral("/optolink-%1").arg(getuid()); }
 
 PortsPresents ports_presents()

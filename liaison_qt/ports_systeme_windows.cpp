@@ -24,6 +24,12 @@ QString prefixe_tubes_banc()
 QString nom_tube_banc(int numero) { return prefixe_tubes_banc() + nom_lien_banc(numero); }
 
 namespace {
+const QString prefixe_fichiers_banc = QStringLiteral("banc-");
+} // namespace
+
+QString nom_fichier_banc(int numero) { return prefixe_fichiers_banc + nom_lien_banc(numero); }
+
+namespace {
 // The COM ports the system knows now, from the registry's map of serial devices.
 QStringList ports_com_presents()
 {
@@ -55,7 +61,8 @@ PortsPresents ports_presents()
     // pipe held by another program is there all the same (its opening will say the port is busy).
     presents.peripheriques = ports_com_presents();
     const QDir banc(presents.dossier_banc);
-    for (const QString& nom : banc.entryList({QStringLiteral("COM*")}, QDir::Files)) {
+    for (const QString& fichier : banc.entryList({prefixe_fichiers_banc + QStringLiteral("COM*")}, QDir::Files)) {
+        const QString nom = fichier.sliced(prefixe_fichiers_banc.size());
         const QString tube = presents.prefixe_tubes_banc + nom;
         if (WaitNamedPipeW(reinterpret_cast<const wchar_t*>(tube.utf16()), 1) || GetLastError() == ERROR_SEM_TIMEOUT)
             presents.liens_banc.append(nom);
