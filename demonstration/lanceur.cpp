@@ -85,7 +85,8 @@ void Lanceur::demarrer_programmes()
         f->start(programmes_.programme, {});
         emit programme_demarre(rang);
     }
-    placement_.start();
+    if (fenetres_placables())
+        placement_.start();
 }
 
 bool Lanceur::en_marche() const

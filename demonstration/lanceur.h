@@ -64,7 +64,8 @@ private:
 
 // Puts each new window of the two programs in its half of the screen, the first program's on the
 // left: which window answers 1 and which 2 is then plain. Where the system lets a program place
-// another's windows (Windows); elsewhere the window manager places them.
+// another's windows (fenetres_placables(): Windows); elsewhere the window manager places them.
+bool fenetres_placables();
 void placer_fenetres(const std::array<qint64, 2>& pids);
 
 // Ties a process the launcher starts to the launcher's life (a child that outlives a launcher

@@ -7,6 +7,7 @@
 namespace optolink::demonstration {
 
 // The window manager places every window on a Linux desktop; Wayland lets no program place another's.
+bool fenetres_placables() { return false; }
 void placer_fenetres(const std::array<qint64, 2>&) {}
 
 // The child is sent SIGTERM when the launcher ends, even by SIGKILL. A launcher already gone when

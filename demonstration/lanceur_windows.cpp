@@ -42,6 +42,8 @@ BOOL CALLBACK noter_fenetre(HWND fenetre, LPARAM parametre)
 }
 } // namespace
 
+bool fenetres_placables() { return true; }
+
 // Each window is placed once, when it first shows: the user may move it afterwards.
 void placer_fenetres(const std::array<qint64, 2>& pids)
 {
