@@ -24,7 +24,8 @@ struct Operation {
     Operation() { recouvrement.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr); }
     ~Operation() { CloseHandle(recouvrement.hEvent); }
     // action(ok, octets) runs when the operation is over.
-    template <class F> void quand_finie(HANDLE& tube, F action)
+    template <class F>
+    void quand_finie(HANDLE& tube, F action)
     {
         avis = std::make_unique<QWinEventNotifier>(recouvrement.hEvent);
         QObject::connect(avis.get(), &QWinEventNotifier::activated, [this, &tube, action] {
@@ -82,9 +83,10 @@ PortBanc::PortBanc(Extremite& extremite, int numero, const QString& dossier)
                               PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
                               taille_tampon, taille_tampon, 0, nullptr);
     if (s.tube == INVALID_HANDLE_VALUE) {
-        erreur_ = GetLastError() == ERROR_ACCESS_DENIED
-                      ? QStringLiteral("le port n° %1 est déjà servi par un autre banc (%2)").arg(numero_).arg(peripherique_)
-                      : QStringLiteral("impossible de créer le tube %1 (code %2)").arg(peripherique_).arg(GetLastError());
+        erreur_ =
+            GetLastError() == ERROR_ACCESS_DENIED
+                ? QStringLiteral("le port n° %1 est déjà servi par un autre banc (%2)").arg(numero_).arg(peripherique_)
+                : QStringLiteral("impossible de créer le tube %1 (code %2)").arg(peripherique_).arg(GetLastError());
         lien_.clear();
         return;
     }
@@ -140,7 +142,7 @@ void PortBanc::Systeme::attendre_programme(Extremite& extremite)
 {
     connecte = false;
     if (connexion.lancer(ConnectNamedPipe(tube, &connexion.recouvrement)))
-        return; // the notice comes when a program opens the pipe
+        return;                                 // the notice comes when a program opens the pipe
     if (GetLastError() == ERROR_PIPE_CONNECTED) // opened between the disconnection and this call
         connecte_maintenant(extremite);
 }

@@ -45,13 +45,15 @@ FenetreDemonstration::FenetreDemonstration(Lanceur& lanceur, const std::array<in
                                       .arg(ports[0])
                                       .arg(ports[1]),
                                   this));
-    mise_en_page->addWidget(texte(QStringLiteral("Aux autres questions, répondre comme avec le matériel. Un message "
-                                                 "envoyé depuis une fenêtre est reçu par l'autre, dans les quatre codages."),
-                                  this));
+    mise_en_page->addWidget(
+        texte(QStringLiteral("Aux autres questions, répondre comme avec le matériel. Un message "
+                             "envoyé depuis une fenêtre est reçu par l'autre, dans les quatre codages."),
+              this));
     if (!exemples.isEmpty())
-        mise_en_page->addWidget(texte(QStringLiteral("Enregistrements d'exemple à décoder (fichiers *.rrr) :<br><tt>%1</tt>")
-                                          .arg(QDir::toNativeSeparators(exemples).toHtmlEscaped()),
-                                      this));
+        mise_en_page->addWidget(
+            texte(QStringLiteral("Enregistrements d'exemple à décoder (fichiers *.rrr) :<br><tt>%1</tt>")
+                      .arg(QDir::toNativeSeparators(exemples).toHtmlEscaped()),
+                  this));
     mise_en_page->addWidget(reglages_lumiere(ports));
     etat_ = texte(QStringLiteral("Démarrage du banc simulé…"), this);
     mise_en_page->addWidget(etat_);
@@ -86,8 +88,9 @@ QGroupBox* FenetreDemonstration::reglages_lumiere(const std::array<int, 2>& port
     };
     const Reglage reglages[] = {{20, 0.5, 1}, {3, 0.1, 2}, {1, 0.05, 2}};
     for (int rang = 0; rang < 2; ++rang) {
-        grille->addWidget(new QLabel(QStringLiteral("Photodiode du port %1").arg(ports[static_cast<std::size_t>(rang)]), groupe),
-                          rang + 1, 0);
+        grille->addWidget(
+            new QLabel(QStringLiteral("Photodiode du port %1").arg(ports[static_cast<std::size_t>(rang)]), groupe),
+            rang + 1, 0);
         std::array<QDoubleSpinBox*, 3> boites{};
         for (int c = 0; c < 3; ++c) {
             auto* boite = new QDoubleSpinBox(groupe);

@@ -27,7 +27,8 @@ Lanceur::Lanceur(Programmes programmes, QObject* parent) : QObject(parent), prog
     connect(&banc_, &QProcess::finished, this, [this] {
         if (!arret_demande_) {
             const QString raison = QString::fromUtf8(sortie_banc_).trimmed(); // the bench writes UTF-8
-            emit erreur(QStringLiteral("Le banc simulé s'est arrêté.%1").arg(raison.isEmpty() ? QString() : u'\n' + raison));
+            emit erreur(
+                QStringLiteral("Le banc simulé s'est arrêté.%1").arg(raison.isEmpty() ? QString() : u'\n' + raison));
         }
         un_processus_fini();
     });
@@ -139,9 +140,8 @@ void Lanceur::arreter()
 // Both windows closed by the user: the demonstration is over, the bench goes too.
 void Lanceur::un_processus_fini()
 {
-    const bool fenetres_fermees = std::all_of(fenetres_.begin(), fenetres_.end(), [](const auto& f) {
-        return f && f->state() == QProcess::NotRunning;
-    });
+    const bool fenetres_fermees = std::all_of(fenetres_.begin(), fenetres_.end(),
+                                              [](const auto& f) { return f && f->state() == QProcess::NotRunning; });
     if (fenetres_fermees && !arret_demande_) {
         arreter();
         return;

@@ -15,8 +15,8 @@ namespace optolink::demonstration {
 // per port. The programs are the ones the teacher will use with the hardware, unchanged: they ask
 // their questions, the window of the demonstration says what to answer.
 struct Programmes {
-    QString banc;       // optolink-bench
-    QString programme;  // optolink
+    QString banc;      // optolink-bench
+    QString programme; // optolink
     std::array<int, 2> ports{1, 2};
 };
 

@@ -75,7 +75,8 @@ void lier_au_lanceur(QProcess& processus, bool console)
         processus.setCreateProcessArgumentsModifier(
             [](QProcess::CreateProcessArguments* arguments) { arguments->flags |= CREATE_NO_WINDOW; });
     QObject::connect(&processus, &QProcess::started, &processus, [&processus] {
-        if (HANDLE h = OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE, static_cast<DWORD>(processus.processId()))) {
+        if (HANDLE h = OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE,
+                                   static_cast<DWORD>(processus.processId()))) {
             AssignProcessToJobObject(travail(), h);
             CloseHandle(h);
         }

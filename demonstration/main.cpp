@@ -31,8 +31,9 @@ QString a_cote(const QString& nom)
 QString dossier_exemples()
 {
     const QString ici = QCoreApplication::applicationDirPath();
-    for (const QString& dossier : {ici + QStringLiteral("/exemples"), ici + QStringLiteral("/../share/optolink/exemples"),
-                                   QStringLiteral(OPTOLINK_EXEMPLES_SOURCE)})
+    for (const QString& dossier :
+         {ici + QStringLiteral("/exemples"), ici + QStringLiteral("/../share/optolink/exemples"),
+          QStringLiteral(OPTOLINK_EXEMPLES_SOURCE)})
         if (QFileInfo(dossier).isDir())
             return QDir::cleanPath(QFileInfo(dossier).absoluteFilePath());
     return {};

@@ -152,7 +152,8 @@ LectureEa0 Liaison::Minuterie_Timer()
             ea0_sans_reponse_depuis_s_ = maintenant;
     }
     const QString lue = reponse_reassemblee(lu.reponse);
-    const bool reponse_en_route = com_.portOpen() && !reponse_entiere(lue) && attendue_depuis && maintenant - *attendue_depuis < reponse_tardive_max_s;
+    const bool reponse_en_route = com_.portOpen() && !reponse_entiere(lue) && attendue_depuis
+                                  && maintenant - *attendue_depuis < reponse_tardive_max_s;
     // Noise on the line can make a number too long for a double: its voltage would be infinite,
     // light or dark for good. Such a reply is refused and the last reading stands.
     const double tension = volts(nombre_en_tete(lue));

@@ -17,7 +17,9 @@ QString visible(const QString& texte)
 {
     QString vu;
     for (const QChar c : texte)
-        vu += c == u'\r' ? QStringLiteral("\\r") : c.unicode() < 32 ? QStringLiteral("\\x%1").arg(static_cast<int>(c.unicode()), 2, 16, QChar(u'0')) : QString(c);
+        vu += c == u'\r'         ? QStringLiteral("\\r")
+              : c.unicode() < 32 ? QStringLiteral("\\x%1").arg(static_cast<int>(c.unicode()), 2, 16, QChar(u'0'))
+                                 : QString(c);
     return vu;
 }
 } // namespace
