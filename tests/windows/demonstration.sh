@@ -29,33 +29,36 @@ done
 awk -v d="$debut" -v f="$EPOCHREALTIME" 'BEGIN { printf "du lancement aux deux fenêtres du programme : %.1f s\n", f - d }'
 pgrep -f 'optolink-bench\.exe --ports 1,2 --commandes' >/dev/null || echec "le banc de la démonstration ne tourne pas"
 
-# The first window answered as the launcher says, up to its main window. Wine's windows take keys
-# only with the X focus.
+# The first window answered as the launcher says, up to its main window.
 # Wine gives a window the keys once it is its active window: a click in its corner (no button
-# there) makes it so, as a user's click does.
-activer() { # title: echoes the window's id
-    local id
-    id=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1) || echec "boîte « $1 » absente"
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    xdotool mousemove --window "$id" 6 6 click 1
+# there) makes it so, as a user's click does. The launcher may still be moving the window when the
+# click comes, and the key is then lost: as a user would, the box is answered again until it goes.
+activer() { # window id
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null || true
+    xdotool mousemove --window "$1" 6 6 click 1
     sleep 0.4
-    echo "$id"
 }
-touche() { # title key
-    activer "$1" >/dev/null
-    xdotool key --clearmodifiers "$2"
-    sleep 0.8
+visible() { xdotool search --onlyvisible --name "" 2>/dev/null | grep -qxF "$1"; }
+repondre() { # title keys...: the first such box, answered by the keys until it has gone
+    local titre=$1 id essai
+    shift
+    id=$(timeout 60 xdotool search --sync --onlyvisible --name "$titre" | head -1) || echec "boîte « $titre » absente"
+    for essai in 1 2 3 4; do
+        activer "$id"
+        "$@"
+        for _ in $(seq 20); do visible "$id" || return 0; sleep 0.2; done
+        echo "boîte « $titre » toujours là après la réponse n° $essai" >&2
+    done
+    echec "boîte « $titre » sans réponse"
 }
-touche "Choix du type de code" Return
-touche "Attention à la priorité" Return
-activer "N° de port" >/dev/null
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 80 1
-xdotool key --clearmodifiers Return
-sleep 0.8
-touche "Branchement du matériel" Return
-touche "Test du montage" Escape
-touche "ATTENTION : MESURE" Return
+touches() { xdotool key --clearmodifiers "$@"; }
+numero_1() { touches ctrl+a; xdotool type --delay 80 1; touches Return; }
+repondre "Choix du type de code" touches Return
+repondre "Attention à la priorité" touches Return
+repondre "N° de port" numero_1
+repondre "Branchement du matériel" touches Return
+repondre "Test du montage" touches Escape
+repondre "ATTENTION : MESURE" touches Return
 timeout 60 xdotool search --sync --onlyvisible --name "Communication entre deux ordinateurs" >/dev/null \
     || echec "la fenêtre principale du poste 1 n'est pas venue"
 sleep 1
