@@ -5,6 +5,7 @@
 #include "fenetre/sorties.h"
 #include "fenetre/vue_lumiere.h"
 #include "fichiers/csv.h"
+#include "fichiers/lieux.h"
 #include "liaison/nombres.h"
 
 #include <QDir>
@@ -179,7 +180,7 @@ void FenetreLumiere::exporter_csv()
 {
     enregistrer_sous(
         this, QStringLiteral("Exporter les mesures de lumière en CSV"),
-        QDir::home().filePath(QStringLiteral("lumiere.csv")), QStringLiteral("csv"),
+        QDir(dossier_documents()).filePath(QStringLiteral("lumiere.csv")), QStringLiteral("csv"),
         QStringLiteral("Tableau CSV (*.csv)"),
         [this](const QString& chemin) {
             const auto lignes = lignes_lumiere(releves_);
@@ -191,7 +192,7 @@ void FenetreLumiere::exporter_csv()
 void FenetreLumiere::compte_rendu_pdf()
 {
     enregistrer_sous(
-        this, QStringLiteral("Compte rendu en PDF"), QDir::home().filePath(QStringLiteral("lumiere.pdf")),
+        this, QStringLiteral("Compte rendu en PDF"), QDir(dossier_documents()).filePath(QStringLiteral("lumiere.pdf")),
         QStringLiteral("pdf"), QStringLiteral("Document PDF (*.pdf)"),
         [this](const QString& chemin) {
             return ecrire_compte_rendu_lumiere_pdf(chemin, {releves_, QDateTime::currentDateTime()});

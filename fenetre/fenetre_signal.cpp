@@ -5,6 +5,7 @@
 #include "dessin/image_trace.h"
 #include "dessin/texte_bilan.h"
 #include "fichiers/csv.h"
+#include "fichiers/lieux.h"
 #include "fenetre/grand_affichage.h"
 #include "fenetre/sorties.h"
 #include "fenetre/vue_direct.h"
@@ -256,7 +257,7 @@ bool FenetreSignal::codage_lent() const
 
 void FenetreSignal::choisir_fichier()
 {
-    const QString depart = etat_.nomfichier.isEmpty() ? QDir::homePath()
+    const QString depart = etat_.nomfichier.isEmpty() ? dossier_documents()
                                                             : QFileInfo(etat_.nomfichier).absolutePath();
     auto* dialogue = new QFileDialog(this, QStringLiteral("Afficher le signal d'un fichier *.rrr"), depart,
                                      QStringLiteral("Enregistrements (*.rrr);;Tous les fichiers (*)"));
@@ -300,7 +301,7 @@ void FenetreSignal::enregistrer(const QString& titre, const QString& suffixe, co
     if (!vue_trace_->trace())
         return;
     const QString origine = vue_trace_->trace()->origine;
-    const QString nom = origine.isEmpty() ? QDir::home().filePath(QStringLiteral("signal.") + suffixe)
+    const QString nom = origine.isEmpty() ? QDir(dossier_documents()).filePath(QStringLiteral("signal.") + suffixe)
                                           : QFileInfo(origine).path() + u'/' + QFileInfo(origine).completeBaseName()
                                                 + u'.' + suffixe;
     enregistrer_sous(

@@ -4,7 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStorageInfo>
+#include <QStandardPaths>
 
 namespace optolink {
 
@@ -16,15 +16,6 @@ bool amovible(const QString& racine)
         if (racine.startsWith(QLatin1String(dossier)))
             return true;
     return false;
-}
-
-Qt::CaseSensitivity casse_des_chemins()
-{
-#ifdef Q_OS_WIN
-    return Qt::CaseInsensitive;
-#else
-    return Qt::CaseSensitive;
-#endif
 }
 
 bool contient(const QString& racine, const QString& repertoire)
@@ -54,32 +45,6 @@ QString lecteur_windows(const QString& racine, const QString& etiquette)
     return etiquette.trimmed().isEmpty() ? lettre : lettre + QStringLiteral(" [%1]").arg(etiquette.trimmed());
 }
 
-QStringList lecteurs_systeme()
-{
-#ifdef Q_OS_WIN
-    QStringList lecteurs;
-    for (const QFileInfo& lecteur : QDir::drives()) {
-        const QStorageInfo volume(lecteur.path());
-        lecteurs << lecteur_windows(lecteur.path(), volume.isReady() ? volume.name() : QString());
-    }
-    return lecteurs;
-#else
-    std::vector<Volume> montes;
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
-        montes.push_back({v.rootPath(), v.isReady() && v.isValid(), v.isReadOnly()});
-    return lecteurs_linux(montes, QStorageInfo(QDir::homePath()).rootPath());
-#endif
-}
-
-QString racine_lecteur(const QString& lecteur)
-{
-#ifdef Q_OS_WIN
-    return lecteur.left(2) + u'\\';
-#else
-    return lecteur;
-#endif
-}
-
 QString lecteur_de(const QStringList& lecteurs, const QString& repertoire)
 {
     QString choisi = lecteurs.value(0);
@@ -98,7 +63,13 @@ QString repertoire_depart(const QString& nomfichier)
 {
     const QFileInfo dernier(nomfichier);
     const QString dossier = nomfichier.isEmpty() ? QString() : dernier.absolutePath();
-    return QDir::toNativeSeparators(!dossier.isEmpty() && QFileInfo(dossier).isDir() ? dossier : QDir::homePath());
+    return QDir::toNativeSeparators(!dossier.isEmpty() && QFileInfo(dossier).isDir() ? dossier : dossier_documents());
+}
+
+QString dossier_documents()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace optolink

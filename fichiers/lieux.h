@@ -25,8 +25,9 @@ QStringList lecteurs_linux(const std::vector<Volume>& montes, const QString& rac
 QString lecteur_windows(const QString& racine, const QString& etiquette);
 
 // The drive list of this computer: every drive Windows has, a drive without a disc included (it
-// says "disque indisponible ! " when chosen), on Windows; lecteurs_linux of the mounted volumes
-// elsewhere.
+// says "disque indisponible ! " when chosen), on Windows, each label asked with a short limit (a
+// drive that does not answer in time, such as a disconnected network drive, is listed by its
+// letter alone); lecteurs_linux of the mounted volumes elsewhere.
 QStringList lecteurs_systeme();
 
 // The directory a drive entry opens on: its root ("c: [SYSTEME]" opens "c:\").
@@ -36,7 +37,15 @@ QString racine_lecteur(const QString& lecteur);
 QString lecteur_de(const QStringList& lecteurs, const QString& repertoire);
 
 // The folder of the last file saved or opened during this run (nomfichier), when it still
-// exists; the user's home folder otherwise.
+// exists; dossier_documents otherwise.
 QString repertoire_depart(const QString& nomfichier);
+
+// The user's Documents folder, where a first dialog opens: school accounts redirect it to their
+// server, while the rest of a local profile may be wiped at logoff. The home folder when the
+// system has none.
+QString dossier_documents();
+
+// Whether the file names of this system differ by case alone (Linux) or not (Windows).
+Qt::CaseSensitivity casse_des_chemins();
 
 } // namespace optolink

@@ -41,6 +41,8 @@ source "$(dirname "$0")/ecran_et_banc.sh"
 # Each program journals its ticks and the pulses it classified (poste/journal_reception.h), read
 # when an exchange fails.
 export QT_LOGGING_RULES="optolink.reception.debug=true"
+# A Windows program without a console gives its journal to the debugger: to its standard error here.
+export QT_FORCE_STDERR_LOGGING=1
 ecran_et_banc 1700x700
 declare -A commande=([A]="$programme" [B]="$programme")
 declare -A port=([A]="$portA" [B]="$portB")
@@ -269,18 +271,19 @@ if [ "$lu" != "$attendu" ]; then
 fi
 grep -E "^(émetteur|banc) :|^récepteur : [0-9]" "$travail/verdict"
 
-# The save box opens in the user's folder: name the file, Enter for Ok.
+# The save box opens in the user's Documents folder (the home folder without one): name the file,
+# Enter for Ok.
 if [ -n "${DECODEURS:-}" ]; then
     fenetre "Enregistrement d'un fichier" >/dev/null
     sleep 0.3
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 50 optolink-essai-recu
     xdotool key --clearmodifiers Return
-    if [[ $windows == *B ]]; then
-        fichier="$WINEPREFIX/drive_c/users/$(id -un)/optolink-essai-recu"
-    else
-        fichier="$HOME/optolink-essai-recu"
-    fi
+    maison=$HOME
+    [[ $windows == *B ]] && maison="$WINEPREFIX/drive_c/users/$(id -un)"
+    dossier_documents=$maison
+    [ -d "$maison/Documents" ] && dossier_documents="$maison/Documents"
+    fichier="$dossier_documents/optolink-essai-recu"
     for _ in $(seq 50); do [ -s "$fichier" ] && break; sleep 0.2; done
     mv "$fichier" "$travail/recu.rrr"
     read -r decodeur_linux decodeur_windows <<<"$DECODEURS"

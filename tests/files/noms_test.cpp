@@ -87,12 +87,23 @@ namespace {
 QString natif(const QString& chemin) { return QDir::toNativeSeparators(chemin); }
 } // namespace
 
-TEST(Lieux, LeDossierDuDernierFichierSinonLeDossierPersonnel)
+TEST(Lieux, LeDossierDuDernierFichierSinonLesDocuments)
 {
     QTemporaryDir dossier;
     EXPECT_EQ(repertoire_depart(QDir(dossier.path()).filePath("pas_encore_ecrit.rrr")), natif(dossier.path()));
-    EXPECT_EQ(repertoire_depart(""), natif(QDir::homePath()));
-    EXPECT_EQ(repertoire_depart("/dossier/disparu/essai.rrr"), natif(QDir::homePath()));
+    EXPECT_EQ(repertoire_depart(""), natif(dossier_documents()));
+    EXPECT_EQ(repertoire_depart("/dossier/disparu/essai.rrr"), natif(dossier_documents()));
+#ifndef _WIN32
+    // An account with a Documents folder opens there; one without, in its home folder.
+    const QByteArray maison = qgetenv("HOME"), configuration = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", dossier.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", QDir(dossier.path()).filePath(".config").toUtf8());
+    EXPECT_EQ(dossier_documents(), dossier.path());
+    QDir(dossier.path()).mkdir("Documents");
+    EXPECT_EQ(repertoire_depart(""), QDir(dossier.path()).filePath("Documents"));
+    qputenv("HOME", maison);
+    configuration.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", configuration);
+#endif
 }
 
 TEST(ContenuRepertoire, FichiersFiltresEtTriesCommeParUnGestionnaireDeFichiers)
