@@ -38,7 +38,10 @@ QColor couleur(Couleur c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) &
 QFont sans_empattement(double points)
 {
     QFont f;
-    f.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
+    // The window was drawn in MS Sans Serif, a bitmap font on Windows that Qt draws only up to 18
+    // pixels, so blurred or clipped at 125 or 150 %: Microsoft Sans Serif, its TrueType successor
+    // of the same widths, stands in for it.
+    f.setFamilies({"Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(true);
@@ -55,10 +58,15 @@ QFont avec_empattement(int points)
     return f;
 }
 
-void colorer(QWidget* w, QPalette::ColorRole role, Couleur c)
+// A forced background takes its text colour with it: under a high-contrast theme the system's text
+// is white or yellow, unreadable on the light yellow and green of the boxes. Black or white,
+// whichever stands out on the background (black on every background the window uses).
+void colorer(QWidget* w, QPalette::ColorRole role_fond, QPalette::ColorRole role_texte, Couleur c)
 {
     QPalette p = w->palette();
-    p.setColor(role, couleur(c));
+    const QColor fond = couleur(c);
+    p.setColor(role_fond, fond);
+    p.setColor(role_texte, qGray(fond.rgb()) >= 128 ? QColor(Qt::black) : QColor(Qt::white));
     w->setPalette(p);
 }
 
@@ -186,7 +194,7 @@ QLabel* Feuillelumicode1::etiquette(const char* nom, Etiquette& modele, QRect pl
         }
         if (modele.BackColor != fond) {
             fond = modele.BackColor;
-            colorer(w, QPalette::Window, fond);
+            colorer(w, QPalette::Window, QPalette::WindowText, fond);
         }
     });
     return w;
@@ -229,7 +237,7 @@ QPlainTextEdit* Feuillelumicode1::texte(const char* nom, BoiteTexte& modele, QRe
         }
         if (modele.BackColor != fond) {
             fond = modele.BackColor;
-            colorer(w, QPalette::Base, fond);
+            colorer(w, QPalette::Base, QPalette::Text, fond);
         }
         if (w->isReadOnly() != modele.Locked)
             w->setReadOnly(modele.Locked);
