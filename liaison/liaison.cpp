@@ -151,9 +151,15 @@ LectureEa0 Liaison::Minuterie_Timer()
         if (!ea0_sans_reponse_depuis_s_)
             ea0_sans_reponse_depuis_s_ = maintenant;
     }
-    const QString lue = reponse_reassemblee(lu.reponse);
+    QString lue = reponse_reassemblee(lu.reponse);
     const bool reponse_en_route = com_.portOpen() && !reponse_entiere(lue) && attendue_depuis
                                   && maintenant - *attendue_depuis < reponse_tardive_max_s;
+    // The piece of a cut reply, when nothing came after it and no reply is on its way any more (the
+    // port lost, the interface silent), is no reading: it goes, and the silence reads 0 V.
+    if (lu.reponse.isEmpty() && !reponse_en_route) {
+        debut_de_reponse_.clear();
+        lue.clear();
+    }
     // Noise on the line can make a number too long for a double: its voltage would be infinite,
     // light or dark for good. Such a reply is refused and the last reading stands.
     const double tension = volts(nombre_en_tete(lue));

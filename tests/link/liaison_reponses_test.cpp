@@ -127,6 +127,17 @@ TEST_F(LiaisonScriptee, ReponseCoupeeEntreDeuxLectures)
     EXPECT_NEAR(tic("\r"), 4.0, 1e-12);
     EXPECT_NEAR(tic("2\r"), 2 * 20.0 / 255, 1e-12);
     EXPECT_EQ(reponseorphy, "2\r");
+
+    // A piece whose end never comes is no reading once no reply is on its way: the interface
+    // silent, or its port lost, reads the dark.
+    EXPECT_NEAR(tic("51\r2"), 4.0, 1e-12);
+    for (double attente_s = 0.03; attente_s < Liaison::reponse_tardive_max_s - 1e-9; attente_s += 0.03)
+        EXPECT_NEAR(tic(""), 4.0, 1e-12) << attente_s;
+    EXPECT_DOUBLE_EQ(tic(""), 0.0);
+    EXPECT_NEAR(tic("51\r2"), 4.0, 1e-12);
+    liaison.fermer_liaison();
+    EXPECT_DOUBLE_EQ(tic(""), 0.0);
+    EXPECT_DOUBLE_EQ(tic(""), 0.0);
 }
 
 TEST_F(LiaisonScriptee, CommandesDEnregistrement)
