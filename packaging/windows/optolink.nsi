@@ -6,10 +6,15 @@
 ; demonstration without hardware (the simulated bench and two program windows), a desktop
 ; shortcut if asked, an uninstaller listed among Windows' applications. It leaves *.rrr files to
 ; whatever opens them now (Regressi, on a teacher's computer).
+; Over an older version, it runs that version's uninstaller first; it waits while a program of the
+; folder runs; its finish page starts the program as the user who opened the session.
 ; A 64-bit installer for a 64-bit program: it runs wherever the program does.
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; Drawn for the screen's scaling, not stretched as a bitmap at 125 or 150 %.
+ManifestDPIAware true
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
 
 !define NOM "Communication par laser"
 !define NOM_DEMONSTRATION "Communication par laser — démonstration sans matériel"
@@ -25,7 +30,8 @@ BrandingText "optolink ${VERSION}"
 !define MUI_ABORTWARNING
 !define MUI_ICON "${ICONE}"
 !define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\optolink.exe"
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION LancerCommeUtilisateur
 !define MUI_FINISHPAGE_RUN_TEXT "Lancer ${NOM}"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${DOSSIER}\licence.txt"
@@ -52,10 +58,92 @@ FunctionEnd
 Function un.onInit
   SetRegView 64
   SetShellVarContext all
+  Call un.AttendreFermeture
+FunctionEnd
+
+; The installer runs as the administrator who typed the password: the program started from its
+; finish page would run as that account, with its files and rights. The session's shell starts it
+; as the user instead.
+Function LancerCommeUtilisateur
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\optolink.exe"'
+FunctionEnd
+
+; A program that runs holds its file: Windows refuses to open it for writing. Pushes 1 when the
+; file given is held so, 0 otherwise.
+!macro FONCTIONS_FERMETURE un
+Function ${un}EstOuvert
+  Exch $0
+  Push $1
+  StrCpy $1 0
+  ${If} ${FileExists} $0
+    ClearErrors
+    FileOpen $0 $0 a
+    ${If} ${Errors}
+      StrCpy $1 1
+    ${Else}
+      FileClose $0
+    ${EndIf}
+  ${EndIf}
+  StrCpy $0 $1
+  Pop $1
+  Exch $0
+FunctionEnd
+
+; Replacing or removing the files of a program that runs would fail half-way: while one runs,
+; the user is asked to close it, or the whole operation is given up (as it is when silent).
+Function ${un}AttendreFermeture
+  Push $0
+  Push $1
+  Push $2
+  ${Do}
+    StrCpy $1 0
+    ${ForEach} $0 1 3 + 1
+      ${Select} $0
+        ${Case} 1
+          Push "$INSTDIR\optolink.exe"
+        ${Case} 2
+          Push "$INSTDIR\optolink-demonstration.exe"
+        ${Case} 3
+          Push "$INSTDIR\optolink-bench.exe"
+      ${EndSelect}
+      Call ${un}EstOuvert
+      Pop $2
+      IntOp $1 $1 | $2
+    ${Next}
+    ${If} $1 == 0
+      ${ExitDo}
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${NOM} est ouvert sur cet ordinateur (le programme, sa démonstration ou son banc simulé). Fermez-le, puis cliquez sur Réessayer." /SD IDCANCEL IDRETRY encore
+    SetErrorLevel 2
+    Quit
+    encore:
+  ${Loop}
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+!macroend
+!insertmacro FONCTIONS_FERMETURE ""
+!insertmacro FONCTIONS_FERMETURE "un."
+
+; An older version: its own uninstaller removes its files first, so that a file this version no
+; longer has does not stay behind. Run in place (_?=) so that it is waited for.
+Function DesinstallerAncienneVersion
+  Push $0
+  ReadRegStr $0 HKLM "${CLE_DESINSTALLATION}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} ${FileExists} "$0\desinstaller.exe"
+    ExecWait '"$0\desinstaller.exe" /S _?=$0'
+    Delete "$0\desinstaller.exe"
+    RMDir "$0"
+  ${EndIf}
+  Pop $0
 FunctionEnd
 
 Section "${NOM} (programme et exemples)" SecProgramme
   SectionIn RO
+  Call AttendreFermeture
+  Call DesinstallerAncienneVersion
   SetOutPath "$INSTDIR"
   File /r "${DOSSIER}\*.*"
   WriteUninstaller "$INSTDIR\desinstaller.exe"

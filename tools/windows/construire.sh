@@ -20,15 +20,7 @@ rm -rf "$sortie/paquet"
 cmake --install "$sortie" --prefix "$dossier" >/dev/null
 x86_64-w64-mingw32-strip "$dossier"/*.exe
 
-# The uninstaller removes exactly the files installed, then the folders they leave empty.
-liste=$sortie/fichiers_installes.nsh
-(cd "$dossier"
- find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
- find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') >"$liste"
-
-makensis -V2 -DVERSION="$version" -DDOSSIER="$PWD/$dossier" -DFICHIERS_INSTALLES="$PWD/$liste" \
-  -DICONE="$PWD/$sortie/optolink/optolink.ico" \
-  -DSORTIE="$PWD/$sortie/optolink-$version-installation.exe" packaging/windows/optolink.nsi
+faire_installateur "$version" "$dossier" "$sortie/optolink-$version-installation.exe" "$sortie/optolink/optolink.ico"
 rm -f "$sortie/optolink-$version-windows.zip"
 (cd "$sortie/paquet" && zip -qr "../optolink-$version-windows.zip" "optolink-$version")
 ls -l "$sortie/optolink-$version-installation.exe" "$sortie/optolink-$version-windows.zip" | awk '{print $5, $9}'

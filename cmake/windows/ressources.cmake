@@ -1,0 +1,16 @@
+# optolink_ressources_windows(TARGET DESCRIPTION [ICON file.ico]): the version information (in
+# French), the manifest and the icon of a program of the Windows edition.
+function(optolink_ressources_windows cible description)
+  cmake_parse_arguments(PARSE_ARGV 2 ARG "" "ICONE" "")
+  set(OPTOLINK_CIBLE ${cible})
+  set(OPTOLINK_DESCRIPTION ${description})
+  set(OPTOLINK_MANIFESTE ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/optolink.manifest)
+  set(OPTOLINK_ICONE_RC "")
+  if(ARG_ICONE)
+    set(OPTOLINK_ICONE_RC "1 ICON \"${ARG_ICONE}\"")
+  endif()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${cible}.rc)
+  configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/ressources.rc.in ${rc} @ONLY)
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${OPTOLINK_MANIFESTE};${ARG_ICONE}")
+  target_sources(${cible} PRIVATE ${rc})
+endfunction()
