@@ -41,8 +41,9 @@ source "$(dirname "$0")/ecran_et_banc.sh"
 # Each program journals its ticks and the pulses it classified (poste/journal_reception.h), read
 # when an exchange fails.
 export QT_LOGGING_RULES="optolink.reception.debug=true"
-# A Windows program without a console gives its journal to the debugger: to its standard error here.
-export QT_FORCE_STDERR_LOGGING=1
+# A Windows program without a console gives its journal to the debugger, which Wine writes to the
+# standard error, one line each: « …:debugstr:OutputDebugStringW "<line>\n" ».
+export WINEDEBUG="${WINEDEBUG:--all,+debugstr}"
 ecran_et_banc 1700x700
 declare -A commande=([A]="$programme" [B]="$programme")
 declare -A port=([A]="$portA" [B]="$portB")
@@ -169,7 +170,7 @@ fi
 if [ -n "${VEILLE:-}" ]; then
     pidB=$(xdotool getwindowpid "$fenetreB")
     releve() {
-        cat /proc/"$pidB"/task/*/schedstat | awk '{ ns += $1 } END { printf "%d ", ns }'
+        cat /proc/"$pidB"/task/*/schedstat | awk '{ ns += $1 } END { printf "%.0f ", ns }'
         cat /proc/"$pidB"/task/*/status | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'
     }
     sleep 12 # the caret blinks for 10 s after the last key
