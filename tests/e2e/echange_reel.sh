@@ -41,9 +41,6 @@ source "$(dirname "$0")/ecran_et_banc.sh"
 # Each program journals its ticks and the pulses it classified (poste/journal_reception.h), read
 # when an exchange fails.
 export QT_LOGGING_RULES="optolink.reception.debug=true"
-# A Windows program without a console gives its journal to the debugger, which Wine writes to the
-# standard error, one line each: « …:debugstr:OutputDebugStringW "<line>\n" ».
-export WINEDEBUG="${WINEDEBUG:--all,+debugstr}"
 ecran_et_banc 1700x700
 declare -A commande=([A]="$programme" [B]="$programme")
 declare -A port=([A]="$portA" [B]="$portB")
