@@ -135,7 +135,8 @@ std::optional<void*> ouvrir_avec_limite(const ComWin32::Ouvreur& ouvrir, const s
 } // namespace
 
 ComWin32::ComWin32(std::function<PortsPresents()> inventaire, Ouvreur ouvrir)
-    : inventaire_(std::move(inventaire)), ouvrir_(ouvrir ? std::move(ouvrir) : Ouvreur(ouvrir_peripherique)), guet_(std::make_unique<Operation>()), lecture_(std::make_unique<Operation>()),
+    : inventaire_(std::move(inventaire)), ouvrir_(ouvrir ? std::move(ouvrir) : Ouvreur(ouvrir_peripherique)),
+      guet_(std::make_unique<Operation>()), lecture_(std::make_unique<Operation>()),
       ecriture_(std::make_unique<Operation>())
 {
     reveil_.setInterval(intervalle_reveil_ms);
