@@ -44,12 +44,6 @@ QString raison_port_occupe()
     return QStringLiteral("accès refusé : le port est déjà utilisé par un autre programme");
 }
 
-QString raison_ouverture_sans_reponse()
-{
-    return QStringLiteral("le périphérique ne répond pas ; ce n'est sans doute pas une interface (un port "
-                          "Bluetooth « Lien série standard », par exemple) : répondre le numéro d'un autre port");
-}
-
 QString raison_erreur_systeme(const QString& detail)
 {
     return QStringLiteral("erreur du système (%1)").arg(detail);

@@ -20,7 +20,5 @@ QString message_perte(int numero, const QString& peripherique);
 QString raison_peripherique_absent();
 QString raison_port_occupe();
 QString raison_erreur_systeme(const QString& detail);
-// The device did not answer the opening within its limit: not an interface.
-QString raison_ouverture_sans_reponse();
 
 } // namespace optolink
