@@ -70,6 +70,14 @@ FunctionEnd
 
 ; A program that runs holds its file: Windows refuses to open it for writing. Pushes 1 when the
 ; file given is held so, 0 otherwise.
+; $1 becomes 1 when the program's file is held.
+!macro OUVERT_DANS_1 un fichier
+  Push "${fichier}"
+  Call ${un}EstOuvert
+  Pop $2
+  IntOp $1 $1 | $2
+!macroend
+
 !macro FONCTIONS_FERMETURE un
 Function ${un}EstOuvert
   Exch $0
@@ -92,24 +100,13 @@ FunctionEnd
 ; Replacing or removing the files of a program that runs would fail half-way: while one runs,
 ; the user is asked to close it, or the whole operation is given up (as it is when silent).
 Function ${un}AttendreFermeture
-  Push $0
   Push $1
   Push $2
   ${Do}
     StrCpy $1 0
-    ${ForEach} $0 1 3 + 1
-      ${Select} $0
-        ${Case} 1
-          Push "$INSTDIR\optolink.exe"
-        ${Case} 2
-          Push "$INSTDIR\optolink-demonstration.exe"
-        ${Case} 3
-          Push "$INSTDIR\optolink-bench.exe"
-      ${EndSelect}
-      Call ${un}EstOuvert
-      Pop $2
-      IntOp $1 $1 | $2
-    ${Next}
+    !insertmacro OUVERT_DANS_1 "${un}" "$INSTDIR\optolink.exe"
+    !insertmacro OUVERT_DANS_1 "${un}" "$INSTDIR\optolink-demonstration.exe"
+    !insertmacro OUVERT_DANS_1 "${un}" "$INSTDIR\optolink-bench.exe"
     ${If} $1 == 0
       ${ExitDo}
     ${EndIf}
@@ -120,7 +117,6 @@ Function ${un}AttendreFermeture
   ${Loop}
   Pop $2
   Pop $1
-  Pop $0
 FunctionEnd
 !macroend
 !insertmacro FONCTIONS_FERMETURE ""
